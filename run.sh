@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in Release and starts the game.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j "$(nproc)"
+if [ -x build/app/lianliankan ]; then
+  exec build/app/lianliankan "$@"
+fi
+exec build/tools/llk-lab/llk-lab "$@"
