@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$(nproc)"
-if [ -x build/app/lianliankan ]; then
-  exec build/app/lianliankan "$@"
+if [ -x build/bin/lianliankan ]; then
+  exec build/bin/lianliankan "$@"
 fi
-exec build/tools/llk-lab/llk-lab "$@"
+exec build/bin/llk-lab "$@"
