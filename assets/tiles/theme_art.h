@@ -1,0 +1,49 @@
+// How a Theme's tiles are drawn: the colours of its tile body and the subject of each TileKind.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+namespace llk::assets {
+
+// The body every tile of a Theme shares: a face with a soft gradient and a highlight on its
+// upper half, a coloured side at the bottom and right that gives the tile its thickness, and a
+// rounded outline.
+struct TileFace {
+    QColor faceTop;
+    QColor faceBottom;
+    QColor side;
+    QColor outline;
+};
+
+// Draws the subject of TileKind `kind` (1 to the Theme's picture count) centred in `area`, the
+// face of the tile less its margins, in device pixels of the target picture; `scale` is 1 or 2.
+using SubjectPainter = void (*)(QPainter& painter, const QRectF& area, int theme, int kind, int scale);
+
+struct ThemeArt {
+    TileFace face;
+    SubjectPainter subject = nullptr;
+};
+
+// Themes 0-14 and 15-29 are drawn in two source files; both answer for their own range only.
+ThemeArt ThemeArtLow(int theme);  // 0-14
+ThemeArt ThemeArtHigh(int theme); // 15-29
+
+inline ThemeArt ThemeArtFor(int theme) { return theme < 15 ? ThemeArtLow(theme) : ThemeArtHigh(theme); }
+
+// One colour emoji from Noto Color Emoji, about `area`'s height, centred: sharp when drawn
+// straight at the target size.
+inline void DrawEmoji(QPainter& painter, const QRectF& area, const QString& emoji)
+{
+    QFont font(QStringLiteral("Noto Color Emoji"));
+    font.setPixelSize(qMax(1, qRound(qMin(area.width(), area.height()))));
+    painter.save();
+    painter.setFont(font);
+    painter.drawText(area, Qt::AlignCenter, emoji);
+    painter.restore();
+}
+
+} // namespace llk::assets
