@@ -1,0 +1,88 @@
+#include "board/board.h"
+
+#include <cassert>
+
+namespace llk {
+namespace {
+
+void HideAndEmpty(Game& g, int cell)
+{
+    g.Sprites[cell].visible = false;
+    g.Cells[cell] = EmptyCell;
+}
+
+// Walks the inner Cells row by row, the order every deal and the shuffle rely on.
+template <typename Visit>
+void ForEachInner(Game& g, Visit visit)
+{
+    for (int row = 2; row <= g.RowCount - 1; ++row)
+        for (int col = 2; col <= g.ColCount - 1; ++col)
+            visit(row, col, CellIndex(g, row, col));
+}
+
+} // namespace
+
+std::optional<BoardSize> BoardSizeFor(int difficulty, int theme)
+{
+    const bool firstFour = theme >= 0 && theme <= 3;
+    switch (difficulty) {
+    case 0: return BoardSize{9, 14};
+    case 1: return BoardSize{10, 16};
+    case 2: return BoardSize{11, 18};
+    case 3: return firstFour ? BoardSize{12, 20} : BoardSize{11, 18};
+    case 4: return firstFour ? BoardSize{12, 16} : BoardSize{11, 16};
+    default: return std::nullopt;
+    }
+}
+
+void ResizeBoard(Game& g, int rows, int cols)
+{
+    assert(rows >= 3 && cols >= 3);
+    g.RowCount = rows;
+    g.ColCount = cols;
+    g.Cells.assign(static_cast<std::size_t>(rows * cols + 1), EmptyCell);
+    g.InnerSlots.assign(static_cast<std::size_t>((rows - 2) * (cols - 2) + 1), 0);
+    g.CellGrid.assign(static_cast<std::size_t>((rows + 1) * (cols + 1)), EmptyCell);
+    g.DrawRange = 0;
+    g.DrawLength = 0;
+    g.Sprites.resize(1);
+}
+
+void ClearBorder(Game& g)
+{
+    const int cols = g.ColCount;
+    const int last = CellCount(g);
+    for (int cell = 1; cell <= cols; ++cell)
+        HideAndEmpty(g, cell);
+    for (int cell = cols * (g.RowCount - 1) + 1; cell <= last; ++cell)
+        HideAndEmpty(g, cell);
+    for (int cell = 1; cell <= last; cell += cols) {
+        HideAndEmpty(g, cell);
+        HideAndEmpty(g, cell + cols - 1);
+    }
+}
+
+void ClearInner(Game& g)
+{
+    ForEachInner(g, [&](int, int, int cell) { HideAndEmpty(g, cell); });
+}
+
+void ShowInner(Game& g)
+{
+    ForEachInner(g, [&](int, int, int cell) { g.Sprites[cell].visible = true; });
+    ClearBorder(g);
+}
+
+void SyncGrid(Game& g)
+{
+    ForEachInner(g, [&](int row, int col, int cell) { GridAt(g, row, col) = g.Cells[cell]; });
+}
+
+void SetTilePicture(Game& g, int cell, int code)
+{
+    TileSprite& sprite = g.Sprites[cell];
+    sprite.picture = SpritePicture::Tile;
+    sprite.pictureNumber = code + FirstBitmapId(g.ThemeIndex) - (KindCodeBase + 1);
+}
+
+} // namespace llk

@@ -1,0 +1,61 @@
+// The Board: its size per Difficulty, the Cell arrays, and the board-wide operations on them.
+#pragma once
+
+#include <optional>
+
+#include "board/game.h"
+#include "board/theme.h"
+
+namespace llk {
+
+constexpr int EmptyCell = 0;
+constexpr int KindCodeBase = 100; // a KindCode is 100 + TileKind
+constexpr int MaxTileKind = 70;
+
+// Rows and columns, both counting the one-cell border.
+struct BoardSize {
+    int rows = 0;
+    int cols = 0;
+    friend bool operator==(const BoardSize&, const BoardSize&) = default;
+};
+
+// The Board of level 12, after the eleventh level of a regular game.
+constexpr BoardSize SpecialLevelSize{12, 16};
+
+// The Board of a Game-menu start. Themes 0-3 play Very hard on 12 x 20 and Special on 12 x 16;
+// the other Themes get 11 x 18 and 11 x 16. Nothing for a difficulty outside 0-4.
+std::optional<BoardSize> BoardSizeFor(int difficulty, int theme);
+
+inline int CellCount(const Game& g) { return g.RowCount * g.ColCount; }
+inline int InnerCellCount(const Game& g) { return (g.RowCount - 2) * (g.ColCount - 2); }
+inline bool IsBorderCell(const Game& g, int row, int col)
+{
+    return row == 1 || row == g.RowCount || col == 1 || col == g.ColCount;
+}
+// The InnerSlots entry of an inner Cell: the inner Cells numbered row by row from 1.
+inline int SlotIndex(const Game& g, int row, int col) { return (row - 2) * (g.ColCount - 2) + (col - 1); }
+
+// CellGrid(row, col), rows 0 to RowCount and columns 0 to ColCount.
+inline int& GridAt(Game& g, int row, int col) { return g.CellGrid[row * (g.ColCount + 1) + col]; }
+inline int GridAt(const Game& g, int row, int col) { return g.CellGrid[row * (g.ColCount + 1) + col]; }
+
+// Sets the dimensions, recreates Cells, InnerSlots and CellGrid empty, resets the sampler and
+// removes every sprite but the template, so CreateSprites can lay out a fresh set.
+void ResizeBoard(Game& g, int rows, int cols);
+
+// Writes 0 into every border Cell and hides its sprite.
+void ClearBorder(Game& g);
+// Writes 0 into every inner Cell and hides its sprite: a game that ends with tiles left.
+void ClearInner(Game& g);
+// Shows every inner sprite, then clears the border: the last step of a deal.
+void ShowInner(Game& g);
+// Copies the inner Cells into CellGrid.
+void SyncGrid(Game& g);
+
+// Gives the Cell's sprite the picture of KindCode `code` in the current Theme; neither the Cell
+// nor the sprite's visibility changes.
+void SetTilePicture(Game& g, int cell, int code);
+// The bitmap number that shows TileKind `kind` in Theme `theme`.
+inline int TileBitmapId(int theme, int kind) { return FirstBitmapId(theme) + kind - 1; }
+
+} // namespace llk
