@@ -1,0 +1,35 @@
+// The about window: name, version and credits rotating once a second, and the contact box.
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+// Opened modally from the Help menu; every new window starts the credits at the top.
+class frmAboutScreen : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmAboutScreen(QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void rotateCredits();
+    void pinCredits();
+    void pinContact();
+
+private:
+    void buildControls();
+
+    QListWidget* m_list1;
+    QComboBox* m_combo1;
+    QPushButton* m_cmdOk;
+    QTimer* m_timer1;
+};

@@ -1,0 +1,64 @@
+// Reading Help.txt: bounded, decoded from GBK, re-joined with CR LF line ends.
+#include "dialogs/help_text.h"
+
+#include "assets/artwork.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+
+namespace llk::dialogs {
+
+namespace {
+
+constexpr char16_t CarriageReturn = u'\r';
+constexpr char16_t LineFeed = u'\n';
+
+} // namespace
+
+QString DecodeHelpText(const QByteArray& gbkBytes)
+{
+    // GBK trail bytes never take the values of CR or LF, so lines can be split after decoding.
+    QStringDecoder decoder("GBK");
+    const QString decoded = decoder.decode(gbkBytes);
+
+    QString text;
+    text.reserve(decoded.size() + decoded.size() / 16);
+    qsizetype lineStart = 0;
+    const qsizetype size = decoded.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = decoded.at(i);
+        if (c != CarriageReturn && c != LineFeed)
+            continue;
+        text += QStringView(decoded).sliced(lineStart, i - lineStart);
+        text += u"\r\n";
+        if (c == CarriageReturn && i + 1 < size && decoded.at(i + 1) == LineFeed)
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < size) {
+        text += QStringView(decoded).sliced(lineStart);
+        text += u"\r\n";
+    }
+    return text;
+}
+
+std::optional<QString> ReadHelpFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(HelpFileByteLimit);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return DecodeHelpText(bytes);
+}
+
+QString HelpText(const QString& folder)
+{
+    if (auto text = ReadHelpFile(QDir(folder).filePath(QStringLiteral("Help.txt"))))
+        return *text;
+    return DecodeHelpText(assets::BuiltInHelpText());
+}
+
+} // namespace llk::dialogs

@@ -1,0 +1,24 @@
+// Help text: Help.txt beside the program, read in GBK with every line ending in CR LF.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace llk::dialogs {
+
+// Only this much of Help.txt is read, so a huge file cannot stall the help window.
+constexpr qint64 HelpFileByteLimit = 1024 * 1024;
+
+// GBK bytes as the text box shows them: each line (ended by CR LF, LF or a lone CR, or by the
+// end of the bytes) followed by CR LF. Bytes that are not GBK become replacement characters.
+QString DecodeHelpText(const QByteArray& gbkBytes);
+
+// The first HelpFileByteLimit bytes of the file at `path`, decoded; nothing when the file is
+// missing or cannot be read.
+std::optional<QString> ReadHelpFile(const QString& path);
+
+// The text of the help window: Help.txt in `folder`, or the built-in text when it cannot be read.
+QString HelpText(const QString& folder);
+
+} // namespace llk::dialogs

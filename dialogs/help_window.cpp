@@ -1,0 +1,37 @@
+// The help window: a fixed dialog exactly the size of its text box.
+#include "dialogs/help_window.h"
+
+#include "dialogs/help_text.h"
+
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+
+namespace {
+
+constexpr QSize ClientSize(304, 209);
+
+} // namespace
+
+frmHelp::frmHelp(QWidget* parent, const QString& folder)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                  | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_text1(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("游戏帮助"));
+    setFixedSize(ClientSize);
+
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    m_text1->setReadOnly(true);
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    m_text = llk::dialogs::HelpText(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
+    // The document keeps its own paragraph breaks; CR LF would show as a stray mark per line.
+    QString shown = m_text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_text1->setPlainText(shown);
+}

@@ -1,0 +1,24 @@
+// The help window: Help.txt (or the built-in help) in a read-only, scrolling text box.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QPlainTextEdit;
+
+// Opened modally from the Help menu; every new window reads Help.txt afresh.
+class frmHelp : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `folder` is where Help.txt is looked for; empty means the program's own folder.
+    explicit frmHelp(QWidget* parent = nullptr, const QString& folder = QString());
+
+    // The shown text with its CR LF line ends.
+    const QString& text() const { return m_text; }
+
+private:
+    QPlainTextEdit* m_text1;
+    QString m_text;
+};
