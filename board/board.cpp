@@ -85,4 +85,17 @@ void SetTilePicture(Game& g, int cell, int code)
     sprite.pictureNumber = code + FirstBitmapId(g.ThemeIndex) - (KindCodeBase + 1);
 }
 
+void PlaceTiles(Game& g, std::span<const int> cells)
+{
+    assert(static_cast<int>(cells.size()) == CellCount(g) + 1);
+    for (int cell = 1; cell <= CellCount(g); ++cell) {
+        const int kind = cells[static_cast<std::size_t>(cell)];
+        g.Cells[cell] = kind;
+        if (kind != EmptyCell)
+            SetTilePicture(g, cell, KindCodeBase + kind);
+        g.Sprites[cell].visible = kind != EmptyCell;
+    }
+    SyncGrid(g);
+}
+
 } // namespace llk

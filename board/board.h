@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "board/game.h"
 #include "board/theme.h"
@@ -55,6 +56,11 @@ void SyncGrid(Game& g);
 // Gives the Cell's sprite the picture of KindCode `code` in the current Theme; neither the Cell
 // nor the sprite's visibility changes.
 void SetTilePicture(Game& g, int cell, int code);
+// Lays given Cells (entries 1 to RowCount x ColCount) out as a deal leaves them: tile pictures
+// set, tiles shown, empty Cells hidden, CellGrid in step. For tools and tests that start from a
+// known Board; the Board must be resized to match and its sprites created.
+void PlaceTiles(Game& g, std::span<const int> cells);
+
 // The bitmap number that shows TileKind `kind` in Theme `theme`.
 inline int TileBitmapId(int theme, int kind) { return FirstBitmapId(theme) + kind - 1; }
 
