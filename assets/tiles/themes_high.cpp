@@ -1,0 +1,766 @@
+// Tile faces and subjects of Themes 15-29: emoji from Noto Color Emoji on backdrops of each
+// Theme's own, numerals, chess pieces, zodiac glyphs, biscuits and fruit drawn by code.
+#include "assets/tiles/theme_art.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace llk::assets {
+
+namespace {
+
+// Every subject list holds exactly the Theme's picture count.
+constexpr std::array<const char*, 24> FilmCast{
+    "🧚", "🧜‍♀️", "🧞", "🧛", "🧝‍♀️", "🧙‍♂️", "👸", "🤴", "🦸‍♀️", "🦹‍♂️", "🧟", "🧌",
+    "🎅", "🤶", "👼", "🤡", "🦄", "🐉", "⛄", "🧸", "👻", "🎃", "🐸", "🦁"};
+
+constexpr std::array<const char*, 36> Devices{
+    "💻", "🖥️", "⌨️", "🖱️", "🖲️", "💾", "💿", "🖨️", "📱", "☎️", "📟", "📠",
+    "🔋", "🔌", "📷", "📹", "📺", "📻", "🎙️", "🎛️", "🕹️", "🎮", "📡", "💡",
+    "🔦", "🎧", "🔊", "📼", "⏰", "⌚", "🧮", "🔭", "🔬", "🛰️", "🤖", "💽"};
+
+constexpr std::array<const char*, 21> TownCast{
+    "👮‍♂️", "👷‍♀️", "💂", "👨🏻‍🍳", "👩🏽‍🚒", "👨‍🔬", "👩🏼‍🎨", "👨🏾‍🚀", "👩‍🌾", "👨🏼‍🏫", "👩🏾‍⚕️",
+    "👨‍✈️", "👩🏻‍🎤", "👨🏽‍🔧", "👩‍💻", "🕵️‍♂️", "🤠", "👰🏻‍♀️", "🤵🏾‍♂️", "👩🏽‍🎓", "👨🏻‍⚖️"};
+
+constexpr std::array<const char*, 21> FighterFaces{
+    "🧔🏻", "👨🏼‍🦰", "👩🏻‍🦰", "👱🏽‍♂️", "👱🏻‍♀️", "👨🏿‍🦱", "👩🏾‍🦱", "👨🏻‍🦳", "👩🏼‍🦳", "👨🏽‍🦲", "👴🏻",
+    "👵🏽", "🥷", "👳🏾‍♂️", "🧕🏽", "👲🏻", "👩🏿", "👨🏾", "🧑🏼‍🦲", "🧔🏿‍♂️", "👩🏻"};
+constexpr std::array<const char*, 21> FighterProps{
+    "🪓", "🔥", "⚡", "🥊", "🗡️", "🔱", "❄️", "🛡️", "🏹", "💥", "🪄",
+    "⛓️", "⚔️", "🌪️", "🔨", "🪃", "🐍", "💣", "🥋", "🦅", "🎯"};
+
+constexpr std::array<const char*, 21> Athletes{
+    "🏃🏽‍♂️", "🚴🏻‍♀️", "🚵🏾‍♂️", "🏊🏼‍♀️", "🏄🏽‍♂️", "🚣🏻‍♀️", "🤽🏾‍♂️", "🤾🏼‍♀️", "⛹🏿‍♂️", "🏌🏻‍♀️", "🏇🏽",
+    "🧗🏼‍♂️", "🤺", "🏂🏾", "⛷️", "🏋🏻‍♀️", "🤼‍♂️", "🤸🏽‍♀️", "🤹🏼‍♂️", "🧘🏾‍♀️", "🕺🏻"};
+
+constexpr std::array<const char*, 30> Beasts{
+    "👹", "👺", "💀", "👽", "🤖", "🦍", "🐯", "🐺", "🐗", "🦅", "🐍", "🦂", "🦈", "🐊", "🐲",
+    "🐻", "🦏", "🐂", "😈", "👾", "🦇", "🦖", "🐙", "🦀", "🦉", "🐆", "🦬", "🐘", "🦎", "🐝"};
+
+constexpr std::array<const char*, 28> CuteAnimals{
+    "🐈", "🐕", "🐇", "🐿️", "🦔", "🦦", "🦥", "🐢", "🐧", "🐤", "🦩", "🦚", "🦜", "🦆",
+    "🦢", "🐑", "🐐", "🐖", "🐄", "🐎", "🦒", "🐘", "🦘", "🦙", "🐪", "🐓", "🦫", "🦭"};
+
+constexpr std::array<const char*, 21> HeroFaces{
+    "🥷", "🧔🏻", "👴🏼", "👵🏻", "👩🏻", "👨🏽‍🦲", "👲🏼", "👳🏻‍♂️", "🧙🏻‍♂️", "👸🏻", "🧑🏻‍🦰",
+    "👱🏼‍♀️", "🧑🏽‍🦳", "👨🏾‍🦱", "🧒🏻", "👩🏽‍🦱", "🧓🏽", "🧝🏻‍♂️", "🤴🏻", "🧑🏿", "💂🏻‍♀️"};
+constexpr std::array<const char*, 21> HeroArts{
+    "影", "剑", "拳", "针", "琴", "棍", "扇", "刀", "符", "鞭", "枪",
+    "笛", "掌", "斧", "弓", "钩", "杖", "镖", "戟", "锤", "轮"};
+
+constexpr std::array<const char*, 36> Creatures{
+    "🐛", "🦋", "🐌", "🐞", "🐜", "🪲", "🦗", "🕷️", "🦂", "🦟", "🪰", "🪱",
+    "🦠", "🐝", "🦎", "🐍", "🐙", "🦑", "🦐", "🦀", "🐡", "🐠", "🐟", "🐚",
+    "🪼", "🦕", "🦖", "🐣", "🦇", "🐹", "🦞", "🐁", "🐳", "🐬", "👾", "🦪"};
+
+constexpr std::array<const char*, 22> Mascots{
+    "🐵", "🐼", "🐨", "🐯", "🦊", "🐷", "🐰", "🐻", "🐮", "🐔", "🐺",
+    "🐱", "🐶", "🐹", "🤖", "👽", "🍄", "🦉", "🐗", "🐴", "🐭", "🐲"};
+
+constexpr std::array<const char*, 27> Sweets{
+    "🍦", "🍧", "🍨", "🍩", "🍪", "🎂", "🍰", "🧁", "🥧", "🍫", "🍬", "🍭", "🍮", "🍯",
+    "🥮", "🍡", "🥠", "🧇", "🥞", "🥐", "🥨", "🍘", "🍥", "🥯", "🍿", "🧋", "☕"};
+
+constexpr std::array<const char*, 19> Fruit{
+    "🍎", "🍐", "🍊", "🍋", "🍌", "🍉", "🍇", "🍓", "🫐", "🍈",
+    "🍒", "🍑", "🥭", "🍍", "🥥", "🥝", "🍅", "🥑", "🫒"};
+
+constexpr std::array<const char*, 12> ChineseZodiac{
+    "🐀", "🐂", "🐅", "🐇", "🐉", "🐍", "🐎", "🐐", "🐒", "🐓", "🐕", "🐖"};
+
+constexpr qreal Pi = std::numbers::pi;
+
+QColor Rgb(unsigned rgb) { return QColor::fromRgb(rgb); }
+
+QColor Alpha(QColor colour, int alpha)
+{
+    colour.setAlpha(alpha);
+    return colour;
+}
+
+// A soft colour for kind `kind` that walks round the hue circle, so neighbouring kinds differ.
+QColor KindHue(int kind, qreal saturation, qreal value)
+{
+    const qreal hue = std::fmod(0.07 + kind * 0.618034, 1.0);
+    return QColor::fromHsvF(float(hue), float(saturation), float(value));
+}
+
+// The largest square of `fraction` of the area's shorter side, centred, then moved by `shift`
+// (a fraction of that side).
+QRectF Square(const QRectF& area, qreal fraction, QPointF shift = {})
+{
+    const qreal side = std::min(area.width(), area.height()) * fraction;
+    const qreal full = std::min(area.width(), area.height());
+    QRectF square(0, 0, side, side);
+    square.moveCenter(area.center() + shift * full);
+    return square;
+}
+
+// Text is not drawn at all with an empty pen, colour glyphs included.
+void Emoji(QPainter& painter, const QRectF& box, const char* emoji)
+{
+    painter.setPen(Qt::black);
+    DrawEmoji(painter, box, QString::fromUtf8(emoji));
+}
+
+// A round medallion: a radial gradient lit from the upper left and a rim.
+void Disc(QPainter& painter, const QRectF& box, QColor light, QColor dark, QColor rim, qreal rimWidth)
+{
+    QRadialGradient gradient(box.center(), box.width() / 2,
+                             box.center() - QPointF(box.width() * 0.2, box.height() * 0.25));
+    gradient.setColorAt(0, light);
+    gradient.setColorAt(1, dark);
+    painter.setBrush(gradient);
+    painter.setPen(rimWidth > 0 ? QPen(rim, rimWidth) : QPen(Qt::NoPen));
+    const qreal inset = rimWidth / 2;
+    painter.drawEllipse(box.adjusted(inset, inset, -inset, -inset));
+}
+
+// A soft round glow behind a subject, fading out at its edge.
+void Glow(QPainter& painter, const QRectF& box, QColor colour)
+{
+    QRadialGradient gradient(box.center(), box.width() / 2);
+    gradient.setColorAt(0, colour);
+    gradient.setColorAt(0.65, Alpha(colour, colour.alpha() * 2 / 3));
+    gradient.setColorAt(1, Alpha(colour, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gradient);
+    painter.drawEllipse(box);
+}
+
+QPainterPath StarPath(const QPointF& centre, qreal outer, qreal inner, int points, qreal turn = 0)
+{
+    QPainterPath path;
+    for (int i = 0; i < points * 2; ++i) {
+        const qreal radius = i % 2 ? inner : outer;
+        const qreal angle = turn - Pi / 2 + i * Pi / points;
+        const QPointF point = centre + QPointF(std::cos(angle) * radius, std::sin(angle) * radius);
+        i ? path.lineTo(point) : path.moveTo(point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+// A text glyph as a filled outline, centred on `centre` and `height` pixels tall.
+QPainterPath GlyphPath(const QString& text, const QString& family, int weight, qreal height, QPointF centre)
+{
+    QFont font(family);
+    font.setPixelSize(qMax(1, qRound(height)));
+    font.setWeight(QFont::Weight(weight));
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF bounds = path.boundingRect();
+    const qreal fit = bounds.height() > 0 ? height / bounds.height() : 1;
+    QTransform transform;
+    transform.translate(centre.x(), centre.y());
+    transform.scale(fit, fit);
+    transform.translate(-bounds.center().x(), -bounds.center().y());
+    return transform.map(path);
+}
+
+// --- 15 animated-film characters: a spotlight glow in the character's own colour ---------------
+
+void FilmSubject(QPainter& painter, const QRectF& area, int, int kind, int)
+{
+    Glow(painter, Square(area, 1.2), Alpha(KindHue(kind, 0.45, 1.0), 170));
+    Emoji(painter, Square(area, 1.0), FilmCast[kind - 1]);
+}
+
+// --- 16 computers and devices: plain on a cool, clean face --------------------------------------
+
+void DeviceSubject(QPainter& painter, const QRectF& area, int, int kind, int)
+{
+    Emoji(painter, Square(area, 1.02), Devices[kind - 1]);
+}
+
+// --- 17 cartoon-series characters: each on a rounded television screen of its own colour --------
+
+void TownSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    const QRectF screen = area.adjusted(-scale, -scale, scale, scale);
+    QLinearGradient gradient(screen.topLeft(), screen.bottomLeft());
+    gradient.setColorAt(0, KindHue(kind, 0.18, 1.0));
+    gradient.setColorAt(1, KindHue(kind, 0.42, 0.95));
+    painter.setBrush(gradient);
+    painter.setPen(QPen(KindHue(kind, 0.6, 0.7), scale));
+    const qreal radius = screen.width() * 0.22;
+    painter.drawRoundedRect(screen, radius, radius);
+    Emoji(painter, Square(screen, 0.9, {0, 0.02}), TownCast[kind - 1]);
+}
+
+// --- 18 fighters: portrait on a team-coloured disc, the fighter's weapon or element in a badge --
+
+void FighterSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    static const std::array<unsigned, 7> Teams{0xd8343f, 0x2f6fd6, 0xe0a21b, 0x2e9e5b, 0x8a45c8, 0xe06a1b, 0x1f9fb0};
+    const QColor team = Rgb(Teams[(kind - 1) % Teams.size()]);
+    const QRectF disc = Square(area, 1.08);
+    Disc(painter, disc, team.lighter(150), team, team.darker(160), 1.2 * scale);
+    Emoji(painter, Square(area, 0.8, {-0.08, -0.06}), FighterFaces[kind - 1]);
+    const QRectF badge = Square(area, 0.5, {0.3, 0.3});
+    Disc(painter, badge, QColor(255, 255, 255), QColor(226, 226, 232), team.darker(130), 1.2 * scale);
+    Emoji(painter, badge.adjusted(badge.width() * 0.14, badge.height() * 0.14, -badge.width() * 0.14,
+                                  -badge.height() * 0.14),
+          FighterProps[kind - 1]);
+}
+
+// --- 19 sports: athletes over a pale court line ------------------------------------------------
+
+void AthleteSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    const QRectF ring = Square(area, 1.05, {0, 0.03});
+    painter.setPen(QPen(Alpha(KindHue(kind, 0.5, 0.8), 150), 1.5 * scale));
+    painter.setBrush(Alpha(KindHue(kind, 0.2, 1.0), 200));
+    painter.drawEllipse(ring);
+    Emoji(painter, Square(area, 0.98), Athletes[kind - 1]);
+}
+
+// --- 20 fighters of a second game: beasts and masks on a burning hexagon -------------------------
+
+void BeastSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    const QRectF box = Square(area, 1.1);
+    QPainterPath hexagon;
+    for (int i = 0; i < 6; ++i) {
+        const qreal angle = Pi / 6 + i * Pi / 3;
+        const QPointF point = box.center() + QPointF(std::cos(angle), std::sin(angle)) * box.width() / 2;
+        i ? hexagon.lineTo(point) : hexagon.moveTo(point);
+    }
+    hexagon.closeSubpath();
+    const QColor flame = KindHue(kind, 0.85, 0.95);
+    QRadialGradient gradient(box.center(), box.width() / 2);
+    gradient.setColorAt(0, QColor(255, 250, 235));
+    gradient.setColorAt(0.55, flame.lighter(130));
+    gradient.setColorAt(1, flame.darker(140));
+    painter.setBrush(gradient);
+    painter.setPen(QPen(QColor(40, 30, 60), 1.2 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(hexagon);
+    Emoji(painter, Square(area, 0.84), Beasts[kind - 1]);
+}
+
+// --- 21 cute animals: on a pastel heart-pink cushion ---------------------------------------------
+
+void AnimalSubject(QPainter& painter, const QRectF& area, int, int kind, int)
+{
+    const QRectF cushion = Square(area, 1.08, {0, 0.04});
+    Disc(painter, cushion, KindHue(kind, 0.08, 1.0), KindHue(kind, 0.3, 1.0), QColor(0, 0, 0, 0), 0);
+    Emoji(painter, Square(area, 0.96), CuteAnimals[kind - 1]);
+}
+
+// --- 22 cheerful digits --------------------------------------------------------------------------
+
+// Each numeral keeps its own colour wherever it appears.
+constexpr std::array<unsigned, 10> DigitColours{0x8e44ad, 0xe8383d, 0xf07c1a, 0xf2b50f, 0x45b035,
+                                                0x13a89e, 0x2d8ee0, 0x4457d6, 0xd6409f, 0x7a5230};
+
+// Kinds 1-9 are the numerals 1-9, kind 10 is 0; the rest are two-digit numbers chosen so that
+// no number is another written backwards.
+constexpr std::array<int, 36> Numbers{1,  2,  3,  4,  5,  6,  7,  8,  9,  0,  10, 11, 12, 20, 22, 25, 30, 33,
+                                      34, 38, 40, 44, 47, 50, 55, 56, 60, 66, 69, 70, 77, 78, 80, 88, 90, 99};
+
+void DigitGlyph(QPainter& painter, QChar digit, QPointF centre, qreal height, qreal tilt, int scale)
+{
+    const QPainterPath glyph =
+        GlyphPath(QString(digit), QStringLiteral("Noto Sans CJK SC"), QFont::Bold, height, {0, 0});
+    QTransform transform;
+    transform.translate(centre.x(), centre.y());
+    transform.rotate(tilt);
+    const QPainterPath path = transform.map(glyph);
+    const QColor colour = Rgb(DigitColours[digit.digitValue()]);
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 0, 0, 60), 4.0 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(path.translated(0.8 * scale, 1.2 * scale));
+    painter.setPen(QPen(QColor(255, 255, 255), 3.2 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(path);
+
+    const QRectF bounds = path.boundingRect();
+    QLinearGradient gradient(bounds.topLeft(), bounds.bottomLeft());
+    gradient.setColorAt(0, colour.lighter(150));
+    gradient.setColorAt(0.5, colour);
+    gradient.setColorAt(1, colour.darker(125));
+    painter.setBrush(gradient);
+    painter.setPen(QPen(colour.darker(170), 0.8 * scale));
+    painter.drawPath(path);
+
+    painter.save();
+    painter.setClipPath(path);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 110));
+    painter.drawEllipse(QRectF(bounds.left() - bounds.width() * 0.2, bounds.top() - bounds.height() * 0.35,
+                               bounds.width() * 1.1, bounds.height() * 0.7));
+    painter.restore();
+}
+
+void DigitSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    const int number = Numbers[kind - 1];
+    const QString text = QString::number(number);
+    const QPointF centre = area.center();
+    if (text.size() == 1) {
+        const qreal tilt = kind % 2 ? -6 : 6;
+        DigitGlyph(painter, text[0], centre, std::min(area.height() * 0.86, area.width() * 1.3), tilt, scale);
+        return;
+    }
+    const qreal height = std::min(area.height() * 0.62, area.width() * 0.78);
+    const qreal step = height * 0.5;
+    DigitGlyph(painter, text[0], centre + QPointF(-step * 0.5, -height * 0.16), height, -8, scale);
+    DigitGlyph(painter, text[1], centre + QPointF(step * 0.5, height * 0.16), height, 8, scale);
+}
+
+// --- 23 martial-arts heroes: an ink brush circle, the hero and a red seal naming the art -------
+
+void InkCircle(QPainter& painter, const QRectF& box, int kind, int scale)
+{
+    const qreal start = 100 + kind * 37;
+    for (int i = 0; i < 14; ++i) {
+        const qreal width = (0.6 + 2.2 * std::sin(Pi * i / 14.0)) * scale;
+        painter.setPen(QPen(QColor(40, 36, 34, 200), width, Qt::SolidLine, Qt::RoundCap));
+        painter.drawArc(box, int((start + i * 22) * 16), int(24 * 16));
+    }
+}
+
+void Seal(QPainter& painter, const QRectF& box, const char* art, int scale)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(196, 38, 32));
+    painter.drawRoundedRect(box, scale, scale);
+    QFont font(QStringLiteral("Noto Serif CJK SC"));
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(qMax(1, qRound(box.height() * 0.82)));
+    painter.setFont(font);
+    painter.setPen(QColor(255, 240, 226));
+    painter.drawText(box, Qt::AlignCenter, QString::fromUtf8(art));
+}
+
+void HeroSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    InkCircle(painter, Square(area, 1.1), kind, scale);
+    Emoji(painter, Square(area, 0.86, {-0.05, 0.02}), HeroFaces[kind - 1]);
+    Seal(painter, Square(area, 0.34, {0.36, -0.34}), HeroArts[kind - 1], scale);
+}
+
+// --- 24 board-game players and pieces ------------------------------------------------------------
+
+void ChessPiece(QPainter& painter, const QRectF& area, const QString& glyph, int scale)
+{
+    const QPainterPath path = GlyphPath(glyph, QStringLiteral("DejaVu Sans"), QFont::Normal,
+                                        std::min(area.height(), area.width()) * 0.98, area.center());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 55));
+    painter.drawPath(path.translated(scale, 1.4 * scale));
+    const QRectF bounds = path.boundingRect();
+    QLinearGradient gradient(bounds.topLeft(), bounds.bottomRight());
+    gradient.setColorAt(0, QColor(92, 84, 96));
+    gradient.setColorAt(1, QColor(18, 14, 22));
+    painter.setBrush(gradient);
+    painter.setPen(QPen(QColor(250, 240, 220), 0.7 * scale));
+    painter.drawPath(path);
+}
+
+void XiangqiPiece(QPainter& painter, const QRectF& area, const QString& name, bool red, int scale)
+{
+    const QRectF disc = Square(area, 1.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 50));
+    painter.drawEllipse(disc.translated(scale, 1.5 * scale));
+    Disc(painter, disc, QColor(250, 228, 180), QColor(204, 152, 88), QColor(120, 76, 34), scale);
+    const QColor ink = red ? QColor(196, 32, 28) : QColor(30, 30, 36);
+    const QRectF inner = Square(disc, 0.78);
+    painter.setPen(QPen(ink, 0.9 * scale));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(inner);
+    QFont font(QStringLiteral("Noto Serif CJK SC"));
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(qMax(1, qRound(inner.height() * 0.72)));
+    painter.setFont(font);
+    painter.setPen(ink);
+    painter.drawText(inner, Qt::AlignCenter, name);
+}
+
+void GoStones(QPainter& painter, const QRectF& area, int scale)
+{
+    const QRectF black = Square(area, 0.66, {-0.16, -0.12});
+    const QRectF white = Square(area, 0.66, {0.16, 0.14});
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 55));
+    painter.drawEllipse(black.translated(scale, 1.5 * scale));
+    painter.drawEllipse(white.translated(scale, 1.5 * scale));
+    Disc(painter, black, QColor(110, 110, 118), QColor(8, 8, 12), QColor(0, 0, 0), 0.6 * scale);
+    Disc(painter, white, QColor(255, 255, 255), QColor(200, 198, 192), QColor(120, 118, 110), 0.6 * scale);
+}
+
+void BoardGameSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    static const std::array<const char*, 6> Chess{"♚", "♛", "♜", "♝", "♞", "♟"};
+    static const std::array<const char*, 7> Xiangqi{"帥", "將", "車", "馬", "炮", "象", "兵"};
+    static const std::array<const char*, 7> Others{"🎲", "🃏", "🀄", "🎴", "🏆", "🤔", "🤓"};
+    if (kind <= 6) {
+        ChessPiece(painter, area, QString::fromUtf8(Chess[kind - 1]), scale);
+    } else if (kind <= 13) {
+        XiangqiPiece(painter, area, QString::fromUtf8(Xiangqi[kind - 7]), kind % 2 == 1, scale);
+    } else if (kind == 14) {
+        GoStones(painter, area, scale);
+    } else {
+        Emoji(painter, Square(area, 0.98), Others[kind - 15]);
+    }
+}
+
+// --- 25 little creatures: a leafy green dot under each ------------------------------------------
+
+void CreatureSubject(QPainter& painter, const QRectF& area, int, int kind, int)
+{
+    Glow(painter, Square(area, 1.25), QColor(160, 210, 90, 120));
+    Emoji(painter, Square(area, 1.0), Creatures[kind - 1]);
+}
+
+// --- 26 game mascots: a bright star burst behind each --------------------------------------------
+
+void MascotSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    const QRectF box = Square(area, 1.12);
+    const QColor colour = KindHue(kind, 0.7, 1.0);
+    QRadialGradient gradient(box.center(), box.width() / 2);
+    gradient.setColorAt(0, colour.lighter(140));
+    gradient.setColorAt(1, colour);
+    painter.setBrush(gradient);
+    painter.setPen(QPen(colour.darker(150), 0.9 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(StarPath(box.center(), box.width() / 2, box.width() * 0.38, 12, kind * 0.2));
+    Emoji(painter, Square(area, 0.8), Mascots[kind - 1]);
+}
+
+// --- 27 desserts and biscuits --------------------------------------------------------------------
+
+const QColor Dough(222, 162, 86);
+const QColor DoughDark(166, 104, 44);
+
+void Bake(QPainter& painter, const QPainterPath& path, QColor light, QColor dark, int scale)
+{
+    const QRectF bounds = path.boundingRect();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 45));
+    painter.drawPath(path.translated(0.8 * scale, 1.2 * scale));
+    QRadialGradient gradient(bounds.center() - QPointF(bounds.width() * 0.2, bounds.height() * 0.2),
+                             bounds.width() * 0.75);
+    gradient.setColorAt(0, light);
+    gradient.setColorAt(1, dark);
+    painter.setBrush(gradient);
+    painter.setPen(QPen(dark.darker(140), 0.8 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(path);
+}
+
+QPainterPath HeartPath(const QRectF& box)
+{
+    QPainterPath path;
+    const qreal w = box.width();
+    const qreal h = box.height();
+    path.moveTo(box.left() + w / 2, box.top() + h * 0.28);
+    path.cubicTo(box.left() + w * 0.5, box.top() - h * 0.05, box.left() - w * 0.05, box.top(), box.left(),
+                 box.top() + h * 0.35);
+    path.cubicTo(box.left(), box.top() + h * 0.62, box.left() + w * 0.35, box.top() + h * 0.78,
+                 box.left() + w / 2, box.bottom());
+    path.cubicTo(box.left() + w * 0.65, box.top() + h * 0.78, box.right(), box.top() + h * 0.62, box.right(),
+                 box.top() + h * 0.35);
+    path.cubicTo(box.right() + w * 0.05, box.top(), box.left() + w * 0.5, box.top() - h * 0.05,
+                 box.left() + w / 2, box.top() + h * 0.28);
+    return path;
+}
+
+void Sprinkles(QPainter& painter, const QRectF& box, int count, int seed, int scale)
+{
+    static const std::array<unsigned, 5> Colours{0xffffff, 0xff5a8a, 0x4cc3ff, 0xffd23f, 0x7ad65a};
+    for (int i = 0; i < count; ++i) {
+        const qreal u = std::fmod(0.13 + (i + seed) * 0.618034, 1.0);
+        const qreal v = std::fmod(0.41 + (i * 3 + seed) * 0.381966, 1.0);
+        const QPointF at(box.left() + box.width() * (0.2 + 0.6 * u), box.top() + box.height() * (0.2 + 0.6 * v));
+        painter.setPen(QPen(Rgb(Colours[i % Colours.size()]), 1.1 * scale, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(at, at + QPointF(1.2 * scale, (i % 2 ? 0.8 : -0.8) * scale));
+    }
+}
+
+void BiscuitSubject(QPainter& painter, const QRectF& area, int kind, int scale)
+{
+    const QRectF box = Square(area, 0.96);
+    const QPointF c = box.center();
+    const qreal r = box.width() / 2;
+    switch (kind) {
+    case 1: { // heart biscuit with pink icing
+        Bake(painter, HeartPath(box), Dough.lighter(115), DoughDark, scale);
+        Bake(painter, HeartPath(Square(box, 0.66, {0, -0.02})), QColor(255, 190, 210), QColor(236, 96, 140), scale);
+        Sprinkles(painter, Square(box, 0.6, {0, -0.06}), 5, 1, scale);
+        break;
+    }
+    case 2: { // star biscuit glazed with sugar
+        Bake(painter, StarPath(c + QPointF(0, r * 0.06), r, r * 0.52, 5), Dough.lighter(110), DoughDark, scale);
+        Bake(painter, StarPath(c + QPointF(0, r * 0.06), r * 0.6, r * 0.3, 5), QColor(255, 244, 170),
+             QColor(240, 196, 40), scale);
+        break;
+    }
+    case 3: { // flower biscuit with a jam centre
+        QPainterPath flower;
+        for (int i = 0; i < 8; ++i) {
+            const qreal angle = i * Pi / 4;
+            flower.addEllipse(c + QPointF(std::cos(angle), std::sin(angle)) * r * 0.62, r * 0.38, r * 0.38);
+        }
+        flower.addEllipse(c, r * 0.7, r * 0.7);
+        Bake(painter, flower.simplified(), QColor(250, 226, 170), QColor(214, 160, 90), scale);
+        QPainterPath jam;
+        jam.addEllipse(c, r * 0.34, r * 0.34);
+        Bake(painter, jam, QColor(255, 120, 120), QColor(180, 20, 40), scale);
+        break;
+    }
+    case 4: { // chocolate and vanilla chequer
+        const QRectF square = Square(box, 0.86);
+        QPainterPath outline;
+        outline.addRoundedRect(square, r * 0.18, r * 0.18);
+        Bake(painter, outline, QColor(246, 222, 170), QColor(214, 176, 110), scale);
+        const qreal cell = square.width() * 0.8 / 3;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(102, 58, 32));
+        for (int i = 0; i < 9; ++i) {
+            if (i % 2 == 0)
+                painter.drawRect(QRectF(square.left() + square.width() * 0.1 + (i % 3) * cell,
+                                        square.top() + square.height() * 0.1 + (i / 3) * cell, cell, cell));
+        }
+        break;
+    }
+    case 5: { // macaron
+        QPainterPath top;
+        top.addRoundedRect(QRectF(c.x() - r * 0.9, c.y() - r * 0.72, r * 1.8, r * 0.7), r * 0.34, r * 0.34);
+        QPainterPath bottom;
+        bottom.addRoundedRect(QRectF(c.x() - r * 0.9, c.y() + r * 0.08, r * 1.8, r * 0.62), r * 0.3, r * 0.3);
+        Bake(painter, bottom, QColor(170, 232, 190), QColor(70, 170, 110), scale);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 250, 236));
+        painter.drawRoundedRect(QRectF(c.x() - r * 0.82, c.y() - r * 0.1, r * 1.64, r * 0.26), r * 0.12, r * 0.12);
+        Bake(painter, top, QColor(170, 232, 190), QColor(70, 170, 110), scale);
+        break;
+    }
+    case 6: { // gingerbread man
+        QPainterPath man;
+        man.addEllipse(QPointF(c.x(), c.y() - r * 0.56), r * 0.34, r * 0.34);
+        man.addRoundedRect(QRectF(c.x() - r * 0.36, c.y() - r * 0.3, r * 0.72, r * 0.8), r * 0.2, r * 0.2);
+        man.addRoundedRect(QRectF(c.x() - r * 0.92, c.y() - r * 0.26, r * 1.84, r * 0.3), r * 0.15, r * 0.15);
+        QPainterPath legs;
+        legs.moveTo(c.x() - r * 0.3, c.y() + r * 0.3);
+        legs.lineTo(c.x() - r * 0.62, c.y() + r * 0.92);
+        legs.lineTo(c.x() - r * 0.3, c.y() + r * 0.98);
+        legs.lineTo(c.x(), c.y() + r * 0.5);
+        legs.lineTo(c.x() + r * 0.3, c.y() + r * 0.98);
+        legs.lineTo(c.x() + r * 0.62, c.y() + r * 0.92);
+        legs.lineTo(c.x() + r * 0.3, c.y() + r * 0.3);
+        legs.closeSubpath();
+        man.addPath(legs);
+        Bake(painter, man.simplified(), QColor(214, 140, 74), QColor(140, 74, 30), scale);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255));
+        const qreal dot = std::max(0.9 * scale, r * 0.07);
+        painter.drawEllipse(QPointF(c.x() - r * 0.12, c.y() - r * 0.6), dot, dot);
+        painter.drawEllipse(QPointF(c.x() + r * 0.12, c.y() - r * 0.6), dot, dot);
+        painter.setBrush(QColor(236, 60, 80));
+        painter.drawEllipse(QPointF(c.x(), c.y() - r * 0.12), dot * 1.2, dot * 1.2);
+        painter.setBrush(QColor(60, 170, 90));
+        painter.drawEllipse(QPointF(c.x(), c.y() + r * 0.14), dot * 1.2, dot * 1.2);
+        break;
+    }
+    case 7: { // Swiss roll slice
+        QPainterPath cake;
+        cake.addEllipse(c, r * 0.92, r * 0.92);
+        Bake(painter, cake, QColor(240, 190, 120), QColor(176, 108, 50), scale);
+        QPainterPath spiral;
+        for (int i = 0; i <= 60; ++i) {
+            const qreal t = i / 60.0;
+            const qreal angle = t * 2.6 * 2 * Pi;
+            const QPointF point = c + QPointF(std::cos(angle), std::sin(angle)) * r * (0.08 + 0.66 * t);
+            i ? spiral.lineTo(point) : spiral.moveTo(point);
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(255, 252, 240), r * 0.14, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(spiral);
+        break;
+    }
+    case 8: { // cream wafer
+        const QRectF bar(c.x() - r * 0.95, c.y() - r * 0.55, r * 1.9, r * 1.1);
+        QPainterPath wafer;
+        wafer.addRoundedRect(bar, r * 0.1, r * 0.1);
+        Bake(painter, wafer, QColor(248, 214, 140), QColor(204, 146, 62), scale);
+        painter.setPen(QPen(QColor(176, 114, 44), 0.7 * scale));
+        for (int i = 1; i < 6; ++i)
+            painter.drawLine(QPointF(bar.left() + bar.width() * i / 6, bar.top() + scale),
+                             QPointF(bar.left() + bar.width() * i / 6, bar.bottom() - scale));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 246, 226));
+        for (int i = 1; i < 3; ++i)
+            painter.drawRect(QRectF(bar.left(), bar.top() + bar.height() * i / 3 - r * 0.06, bar.width(), r * 0.12));
+        break;
+    }
+    default: { // egg tart
+        QPainterPath crust;
+        for (int i = 0; i < 16; ++i) {
+            const qreal angle = i * Pi / 8;
+            crust.addEllipse(c + QPointF(std::cos(angle), std::sin(angle)) * r * 0.82, r * 0.18, r * 0.18);
+        }
+        crust.addEllipse(c, r * 0.86, r * 0.86);
+        Bake(painter, crust.simplified(), QColor(240, 196, 120), QColor(190, 124, 50), scale);
+        QPainterPath custard;
+        custard.addEllipse(c, r * 0.66, r * 0.66);
+        Bake(painter, custard, QColor(255, 240, 130), QColor(244, 190, 30), scale);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(196, 110, 20, 170));
+        painter.drawEllipse(c + QPointF(r * 0.18, r * 0.1), r * 0.14, r * 0.1);
+        painter.drawEllipse(c + QPointF(-r * 0.22, r * 0.24), r * 0.1, r * 0.08);
+        break;
+    }
+    }
+}
+
+void SweetSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    if (kind <= int(Sweets.size()))
+        Emoji(painter, Square(area, 1.04), Sweets[kind - 1]);
+    else
+        BiscuitSubject(painter, area, kind - int(Sweets.size()), scale);
+}
+
+// --- 28 fresh fruit ------------------------------------------------------------------------------
+
+void Leaf(QPainter& painter, QPointF base, qreal length, qreal angle, int scale)
+{
+    QPainterPath leaf;
+    leaf.moveTo(0, 0);
+    leaf.quadTo(length * 0.5, -length * 0.32, length, 0);
+    leaf.quadTo(length * 0.5, length * 0.32, 0, 0);
+    QTransform transform;
+    transform.translate(base.x(), base.y());
+    transform.rotate(angle);
+    painter.setBrush(QColor(72, 160, 60));
+    painter.setPen(QPen(QColor(32, 96, 30), 0.6 * scale));
+    painter.drawPath(transform.map(leaf));
+}
+
+void DrawnFruit(QPainter& painter, const QRectF& area, int kind, int scale)
+{
+    const QRectF box = Square(area, 0.92);
+    const QPointF c = box.center();
+    const qreal r = box.width() / 2;
+    switch (kind) {
+    case 1: { // persimmon
+        QPainterPath fruit;
+        fruit.addEllipse(QRectF(c.x() - r, c.y() - r * 0.62, r * 2, r * 1.6));
+        Bake(painter, fruit, QColor(255, 178, 70), QColor(226, 92, 10), scale);
+        for (int i = 0; i < 4; ++i)
+            Leaf(painter, c + QPointF(0, -r * 0.55), r * 0.55, -180 + 45 + i * 30, scale);
+        painter.setPen(QPen(QColor(90, 60, 30), 1.2 * scale, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(c + QPointF(0, -r * 0.6), c + QPointF(r * 0.06, -r * 0.86));
+        break;
+    }
+    case 2: { // pomegranate
+        QPainterPath fruit;
+        fruit.addEllipse(c + QPointF(0, r * 0.12), r * 0.86, r * 0.84);
+        QPainterPath crown = StarPath(c + QPointF(0, -r * 0.72), r * 0.3, r * 0.14, 5);
+        fruit.addPath(crown);
+        Bake(painter, fruit.simplified(), QColor(240, 90, 90), QColor(150, 16, 36), scale);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 120));
+        painter.drawEllipse(c + QPointF(-r * 0.32, -r * 0.12), r * 0.16, r * 0.24);
+        break;
+    }
+    default: { // star fruit slice
+        QPainterPath slice = StarPath(c + QPointF(0, r * 0.05), r, r * 0.6, 5);
+        Bake(painter, slice, QColor(255, 246, 150), QColor(226, 190, 20), scale);
+        painter.setPen(QPen(QColor(236, 204, 70), 0.7 * scale));
+        for (int i = 0; i < 5; ++i) {
+            const qreal angle = -Pi / 2 + i * 2 * Pi / 5;
+            painter.drawLine(c + QPointF(0, r * 0.05),
+                             c + QPointF(0, r * 0.05) + QPointF(std::cos(angle), std::sin(angle)) * r * 0.7);
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(150, 110, 40));
+        for (int i = 0; i < 5; ++i) {
+            const qreal angle = -Pi / 2 + Pi / 5 + i * 2 * Pi / 5;
+            painter.drawEllipse(c + QPointF(0, r * 0.05) + QPointF(std::cos(angle), std::sin(angle)) * r * 0.26,
+                                r * 0.07, r * 0.07);
+        }
+        break;
+    }
+    }
+}
+
+void FruitSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    if (kind <= int(Fruit.size()))
+        Emoji(painter, Square(area, 1.04), Fruit[kind - 1]);
+    else
+        DrawnFruit(painter, area, kind - int(Fruit.size()), scale);
+}
+
+// --- 29 the zodiac: Western signs on medallions of their element, Chinese animals on red and gold
+
+void ZodiacSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+{
+    const QRectF medallion = Square(area, 1.12);
+    if (kind > 12) {
+        Disc(painter, medallion, QColor(236, 70, 56), QColor(160, 16, 20), QColor(236, 186, 60), 1.6 * scale);
+        Emoji(painter, Square(area, 0.8), ChineseZodiac[kind - 13]);
+        return;
+    }
+    // Fire, earth, air and water in the order the signs run.
+    static const std::array<std::array<unsigned, 2>, 4> Elements{
+        {{0xff9a5a, 0xc8321c}, {0x9ccf6a, 0x3f7f2a}, {0x8fd0ff, 0x3a78c8}, {0x8aa2ff, 0x3a3aa8}}};
+    const auto& element = Elements[(kind - 1) % 4];
+    Disc(painter, medallion, Rgb(element[0]), Rgb(element[1]), QColor(236, 186, 60), 1.6 * scale);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 190));
+    for (int i = 0; i < 5; ++i) {
+        const qreal angle = -Pi * 0.9 + i * Pi * 0.47;
+        const QPointF at = medallion.center() + QPointF(std::cos(angle), std::sin(angle)) * medallion.width() * 0.36;
+        painter.drawPath(StarPath(at, 1.6 * scale, 0.6 * scale, 4));
+    }
+    const QString sign(QChar(char16_t(0x2648 + kind - 1)));
+    const QPainterPath glyph = GlyphPath(sign, QStringLiteral("DejaVu Sans"), QFont::Bold, medallion.height() * 0.52,
+                                         medallion.center());
+    painter.setBrush(QColor(0, 0, 0, 70));
+    painter.drawPath(glyph.translated(0.6 * scale, 0.9 * scale));
+    painter.setBrush(QColor(255, 255, 255));
+    painter.setPen(QPen(QColor(255, 255, 255), 0.5 * scale));
+    painter.drawPath(glyph);
+}
+
+// --- faces ---------------------------------------------------------------------------------------
+
+TileFace Face(unsigned top, unsigned bottom, unsigned side, unsigned outline)
+{
+    return {Rgb(top), Rgb(bottom), Rgb(side), Rgb(outline)};
+}
+
+} // namespace
+
+ThemeArt ThemeArtHigh(int theme)
+{
+    switch (theme) {
+    case 15: return {Face(0xfff8f0, 0xf2e2d2, 0xb8456e, 0x6e2140), FilmSubject};
+    case 16: return {Face(0xf6f9fc, 0xd9e2ec, 0x5a7896, 0x2c3e52), DeviceSubject};
+    case 17: return {Face(0xfffbea, 0xf4e7c0, 0xdc8f2e, 0x7e4d0e), TownSubject};
+    case 18: return {Face(0xf6f6f4, 0xdcdad6, 0xa8262e, 0x4e1014), FighterSubject};
+    case 19: return {Face(0xf7fff4, 0xdcefd8, 0x3f8f42, 0x1d5320), AthleteSubject};
+    case 20: return {Face(0xf6f3ff, 0xdcd4f0, 0x5b40a0, 0x281a58), BeastSubject};
+    case 21: return {Face(0xfff7f9, 0xf6dde4, 0xe07c9a, 0x8c3656), AnimalSubject};
+    case 22: return {Face(0xffffff, 0xeaf0f8, 0x49a0e2, 0x1d5a8e), DigitSubject};
+    case 23: return {Face(0xf8f0dc, 0xe4d2ac, 0x6e4a2a, 0x36220f), HeroSubject};
+    case 24: return {Face(0xfaf0da, 0xe8d0a4, 0x8a5a2a, 0x482c10), BoardGameSubject};
+    case 25: return {Face(0xfbfff0, 0xe4efc4, 0x86a23a, 0x465a12), CreatureSubject};
+    case 26: return {Face(0xf2faff, 0xd3e8f6, 0x2f6ed0, 0x15346e), MascotSubject};
+    case 27: return {Face(0xfff9ef, 0xf3e0c8, 0x7c4a2c, 0x40231a), SweetSubject};
+    case 28: return {Face(0xfffdf4, 0xf0ead6, 0x5b9e4d, 0x2c5a22), FruitSubject};
+    case 29: return {Face(0xf2f3ff, 0xd2d6f2, 0x3d418e, 0x1b1d50), ZodiacSubject};
+    default: return {};
+    }
+}
+
+} // namespace llk::assets
