@@ -4,6 +4,7 @@
 #include "dialogs/about_window.h"
 
 #include "dialogs/about_texts.h"
+#include "dialogs/window_placement.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -121,18 +122,21 @@ void frmAboutScreen::buildControls()
 
 void frmAboutScreen::showEvent(QShowEvent* event)
 {
+    // The about window opens in the middle of the screen, not over the window that opened it.
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
+        llk::dialogs::CentreWindow(*this, screen->availableGeometry());
     QDialog::showEvent(event);
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 bool frmAboutScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((watched == m_list1 || watched == m_list1->viewport()) && IsInputEvent(event->type())) {
+    if (watched != m_list1 && watched != m_list1->viewport())
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn) {
+        m_combo1->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (IsInputEvent(event->type())) {
         event->accept();
         return true;
     }

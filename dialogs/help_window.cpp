@@ -2,9 +2,11 @@
 #include "dialogs/help_window.h"
 
 #include "dialogs/help_text.h"
+#include "dialogs/window_placement.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 namespace {
 
@@ -34,4 +36,13 @@ frmHelp::frmHelp(QWidget* parent, const QString& folder)
     QString shown = m_text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_text1->setPlainText(shown);
+}
+
+void frmHelp::showEvent(QShowEvent* event)
+{
+    if (QWidget* owner = parentWidget())
+        llk::dialogs::CentreWindow(*this, owner->window()->frameGeometry());
+    else if (const QScreen* screen = this->screen())
+        llk::dialogs::CentreWindow(*this, screen->availableGeometry());
+    QDialog::showEvent(event);
 }

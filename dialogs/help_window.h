@@ -18,6 +18,9 @@ public:
     // The shown text with its CR LF line ends.
     const QString& text() const { return m_text; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QPlainTextEdit* m_text1;
     QString m_text;
