@@ -1,0 +1,32 @@
+// A Host for tests: remembers every message, sound and timer switch the engine asks for.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "board/host.h"
+
+namespace llk::test {
+
+class RecordingHost final : public Host {
+public:
+    struct Message {
+        std::string text;
+        Icon icon;
+    };
+
+    void ShowMessage(std::string_view text, Icon icon) override { messages.push_back({std::string(text), icon}); }
+    void PlaySound(Sound sound) override { sounds.push_back(sound); }
+    void TimerSwitched(TimerId, bool) override {}
+
+    void Clear()
+    {
+        messages.clear();
+        sounds.clear();
+    }
+
+    std::vector<Message> messages;
+    std::vector<Sound> sounds;
+};
+
+} // namespace llk::test

@@ -1,0 +1,57 @@
+// Helpers for the rules' tests: Boards of any size built cell by cell, and what they hold.
+#pragma once
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "board/board.h"
+#include "linking/board_view.h"
+#include "tests/support/board_builder.h"
+
+namespace llk::test {
+
+// An empty Board of rows x cols in Theme 0, sprites laid out, as a test starts one.
+inline Game EmptyBoard(int rows, int cols)
+{
+    Game g;
+    ResizeBoard(g, rows, cols);
+    CreateSprites(g);
+    std::vector<int> cells(static_cast<std::size_t>(rows * cols + 1), EmptyCell);
+    PlaceTiles(g, cells);
+    return g;
+}
+
+// Lays Cells out as a deal leaves them, from a full copy of g.Cells.
+inline void Relayout(Game& g, std::vector<int> cells) { PlaceTiles(g, cells); }
+
+// A Board whose inner Cells are all tiles, numbered so that no two neighbours share a kind:
+// kind = 1 + (index mod 60), which stays below 70.
+inline Game FullBoard(int rows, int cols)
+{
+    Game g = EmptyBoard(rows, cols);
+    std::vector<int> cells(g.Cells);
+    for (int row = 2; row < rows; ++row)
+        for (int col = 2; col < cols; ++col)
+            cells[CellIndex(g, row, col)] = 1 + CellIndex(g, row, col) % 60;
+    PlaceTiles(g, cells);
+    return g;
+}
+
+// How many tiles of each kind the inner area holds.
+inline std::map<int, int> KindCounts(const Game& g)
+{
+    std::map<int, int> counts;
+    for (int cell = 1; cell <= CellCount(g); ++cell)
+        if (g.Cells[cell] != EmptyCell)
+            ++counts[g.Cells[cell]];
+    return counts;
+}
+
+inline int TileCount(const Game& g)
+{
+    return static_cast<int>(std::count_if(g.Cells.begin() + 1, g.Cells.end(), [](int k) { return k != EmptyCell; }));
+}
+
+} // namespace llk::test
