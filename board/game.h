@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "board/cell_list.h"
 #include "board/host.h"
 
 namespace llk {
@@ -40,7 +41,8 @@ struct Marker {
     bool visible = false;
 };
 
-enum class GameOutcome { None, Won, Lost };
+// How the last game ended: Lost is a board without a removable pair and no shuffle left.
+enum class GameOutcome { None, Won, Lost, TimeUp };
 
 // The time of day in seconds since midnight, as the random generator re-seeds from it.
 using TimeOfDay = std::function<double()>;
@@ -113,9 +115,9 @@ struct Game {
     // Pair search
     int SearchCursor = 0;
     int SearchKind = 0;
-    std::vector<int> CandidateList;
-    std::vector<int> VisitedList;
-    std::vector<int> ExcludedList;
+    CellList CandidateList;
+    CellList VisitedList;
+    CellList ExcludedList;
 
     static inline NullHost nullHost;
 };
