@@ -1,0 +1,121 @@
+// The embedded tile pictures: every Theme complete, at both scales, keyed by its bitmap numbers.
+#include "assets/tiles/theme_table.h"
+#include "assets/tiles/tile_images.h"
+
+#include <QCryptographicHash>
+#include <QGuiApplication>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace llk::assets;
+
+QByteArray PixelDigest(const QImage& image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int y = 0; y < pixels.height(); ++y)
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(pixels.constScanLine(y)), pixels.width() * 4));
+    return hash.result();
+}
+
+// Distinct colours inside the middle half of the picture, where the subject sits.
+int SubjectColours(const QImage& image)
+{
+    QSet<QRgb> colours;
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = pixels.height() / 4; y < pixels.height() * 3 / 4; ++y)
+        for (int x = pixels.width() / 4; x < pixels.width() * 3 / 4; ++x)
+            colours.insert(pixels.pixel(x, y));
+    return colours.size();
+}
+
+class TileImages : public ::testing::TestWithParam<int> {};
+
+TEST_P(TileImages, EveryKindHasAPictureOfTheThemeSizeAtBothScales)
+{
+    const int theme = GetParam();
+    const QSize size = TileSize(theme);
+    for (int kind = 1; kind <= PictureCount(theme); ++kind) {
+        const int bitmapId = FirstBitmapId(theme) + kind - 1;
+        for (int scale : {1, 2}) {
+            const QImage picture = TileImage(theme, bitmapId, scale);
+            ASSERT_FALSE(picture.isNull()) << "theme " << theme << " bitmap " << bitmapId << " scale " << scale;
+            EXPECT_EQ(picture.size(), size * scale) << "theme " << theme << " bitmap " << bitmapId;
+            EXPECT_EQ(picture.devicePixelRatio(), scale);
+        }
+    }
+}
+
+TEST_P(TileImages, NoPictureIsBlankAndNoTwoAreEqual)
+{
+    const int theme = GetParam();
+    for (int scale : {1, 2}) {
+        QSet<QByteArray> seen;
+        for (int kind = 1; kind <= PictureCount(theme); ++kind) {
+            const QImage picture = TileImage(theme, FirstBitmapId(theme) + kind - 1, scale);
+            EXPECT_GT(SubjectColours(picture), 12) << "theme " << theme << " kind " << kind << " looks blank";
+            EXPECT_FALSE(seen.contains(PixelDigest(picture)))
+                << "theme " << theme << " kind " << kind << " at scale " << scale << " repeats an earlier picture";
+            seen.insert(PixelDigest(picture));
+        }
+    }
+}
+
+TEST_P(TileImages, NumbersOutsideTheThemeHaveNoPicture)
+{
+    const int theme = GetParam();
+    EXPECT_TRUE(TileImage(theme, FirstBitmapId(theme) - 1).isNull());
+    EXPECT_TRUE(TileImage(theme, FirstBitmapId(theme) + PictureCount(theme)).isNull());
+    EXPECT_TRUE(TileImage(theme, FirstBitmapId(theme), 3).isNull());
+}
+
+TEST_P(TileImages, TilesHaveRoundedCornersAndAnOpaqueFace)
+{
+    const int theme = GetParam();
+    const QImage picture = TileImage(theme, FirstBitmapId(theme), 1).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_LT(qAlpha(picture.pixel(0, 0)), 128);
+    EXPECT_LT(qAlpha(picture.pixel(picture.width() - 1, picture.height() - 1)), 128);
+    EXPECT_EQ(qAlpha(picture.pixel(picture.width() / 2, 2)), 255);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllThemes, TileImages, ::testing::Range(0, ThemeCount));
+
+TEST(TileImagesOutsideThemes, UnknownThemesHaveNoPictureAndNoSize)
+{
+    EXPECT_TRUE(TileImage(-1, 101).isNull());
+    EXPECT_TRUE(TileImage(ThemeCount, 1208).isNull());
+    EXPECT_FALSE(TileSize(-1).isValid());
+    EXPECT_FALSE(TileSize(ThemeCount).isValid());
+}
+
+TEST(TileImagesOutsideThemes, BitmapNumbersRunOnWithoutGapsFrom101To1208)
+{
+    // Theme 4 is followed by one unused bitmap, 345, and Theme 28 by the 128 x 128 picture 1184.
+    int next = 101;
+    for (int theme = 0; theme < ThemeCount; ++theme) {
+        EXPECT_EQ(FirstBitmapId(theme), next) << "theme " << theme;
+        next = FirstBitmapId(theme) + PictureCount(theme) + (theme == 4 || theme == 28 ? 1 : 0);
+    }
+    EXPECT_EQ(next, 1209);
+    EXPECT_TRUE(TileImage(4, 345).isNull());
+    EXPECT_TRUE(TileImage(28, 1184).isNull());
+}
+
+TEST(TileImagesOutsideThemes, SwitchingThemesBackAndForthGivesTheSamePictures)
+{
+    const QByteArray first = PixelDigest(TileImage(7, 457, 2));
+    ASSERT_FALSE(TileImage(9, 594).isNull());
+    EXPECT_EQ(PixelDigest(TileImage(7, 457, 2)), first);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
