@@ -16,8 +16,10 @@ namespace {
 
 // Every subject list holds exactly the Theme's picture count.
 constexpr std::array<const char*, 24> FilmCast{
-    "🧚", "🧜‍♀️", "🧞", "🧛", "🧝‍♀️", "🧙‍♂️", "👸", "🤴", "🦸‍♀️", "🦹‍♂️", "🧟", "🧌",
-    "🎅", "🤶", "👼", "🤡", "🦄", "🐉", "⛄", "🧸", "👻", "🎃", "🐸", "🦁"};
+    "🦁", "🦊", "🐻", "🐼", "🐷", "🐰", "🐯", "🐸", "🐨", "🐵", "🐶", "🐱",
+    "🐮", "🐹", "🐔", "🐧", "🐺", "🐗", "🐴", "🦝", "🐲", "🐭", "🦓", "🐻‍❄️"};
+// The costume each film star wears, in the order of the cast.
+constexpr std::array<const char*, 8> FilmHats{"👑", "🎩", "🧢", "🎓", "👒", "🪖", "⛑️", "🎀"};
 
 constexpr std::array<const char*, 36> Devices{
     "💻", "🖥️", "⌨️", "🖱️", "🖲️", "💾", "💿", "🖨️", "📱", "☎️", "📟", "📠",
@@ -40,12 +42,12 @@ constexpr std::array<const char*, 21> Athletes{
     "🧗🏼‍♂️", "🤺", "🏂🏾", "⛷️", "🏋🏻‍♀️", "🤼‍♂️", "🤸🏽‍♀️", "🤹🏼‍♂️", "🧘🏾‍♀️", "🕺🏻"};
 
 constexpr std::array<const char*, 30> Beasts{
-    "👹", "👺", "💀", "👽", "🤖", "🦍", "🐯", "🐺", "🐗", "🦅", "🐍", "🦂", "🦈", "🐊", "🐲",
-    "🐻", "🦏", "🐂", "😈", "👾", "🦇", "🦖", "🐙", "🦀", "🦉", "🐆", "🦬", "🐘", "🦎", "🐝"};
+    "👹", "👺", "💀", "👽", "🤖", "🦍", "🐅", "🦣", "🦛", "🦅", "🐍", "🦂", "🦈", "🐊", "🐉",
+    "🐃", "🦏", "🐂", "😈", "🎃", "🦇", "🦖", "🐙", "🦀", "🦉", "🐆", "🦬", "🐘", "🦎", "🐝"};
 
 constexpr std::array<const char*, 28> CuteAnimals{
     "🐈", "🐕", "🐇", "🐿️", "🦔", "🦦", "🦥", "🐢", "🐧", "🐤", "🦩", "🦚", "🦜", "🦆",
-    "🦢", "🐑", "🐐", "🐖", "🐄", "🐎", "🦒", "🐘", "🦘", "🦙", "🐪", "🐓", "🦫", "🦭"};
+    "🦨", "🐑", "🐐", "🐖", "🐄", "🐎", "🦒", "🐘", "🦘", "🦙", "🐪", "🐓", "🦫", "🦭"};
 
 constexpr std::array<const char*, 21> HeroFaces{
     "🥷", "🧔🏻", "👴🏼", "👵🏻", "👩🏻", "👨🏽‍🦲", "👲🏼", "👳🏻‍♂️", "🧙🏻‍♂️", "👸🏻", "🧑🏻‍🦰",
@@ -57,11 +59,8 @@ constexpr std::array<const char*, 21> HeroArts{
 constexpr std::array<const char*, 36> Creatures{
     "🐛", "🦋", "🐌", "🐞", "🐜", "🪲", "🦗", "🕷️", "🦂", "🦟", "🪰", "🪱",
     "🦠", "🐝", "🦎", "🐍", "🐙", "🦑", "🦐", "🦀", "🐡", "🐠", "🐟", "🐚",
-    "🪼", "🦕", "🦖", "🐣", "🦇", "🐹", "🦞", "🐁", "🐳", "🐬", "👾", "🦪"};
+    "🪼", "🦕", "🦖", "🐣", "🦇", "🐥", "🦞", "🐁", "🐳", "🐬", "👾", "🦪"};
 
-constexpr std::array<const char*, 22> Mascots{
-    "🐵", "🐼", "🐨", "🐯", "🦊", "🐷", "🐰", "🐻", "🐮", "🐔", "🐺",
-    "🐱", "🐶", "🐹", "🤖", "👽", "🍄", "🦉", "🐗", "🐴", "🐭", "🐲"};
 
 constexpr std::array<const char*, 27> Sweets{
     "🍦", "🍧", "🍨", "🍩", "🍪", "🎂", "🍰", "🧁", "🥧", "🍫", "🍬", "🍭", "🍮", "🍯",
@@ -102,11 +101,14 @@ QRectF Square(const QRectF& area, qreal fraction, QPointF shift = {})
     return square;
 }
 
-// Text is not drawn at all with an empty pen, colour glyphs included.
+// The lists keep the fully qualified sequences, but the emoji font shapes every one of them
+// without U+FE0F, while Qt hands a variation selector to a fallback font as a glyph of its own
+// and so breaks a sequence that has one before a joiner. Text is not drawn at all with an empty
+// pen, colour glyphs included.
 void Emoji(QPainter& painter, const QRectF& box, const char* emoji)
 {
     painter.setPen(Qt::black);
-    DrawEmoji(painter, box, QString::fromUtf8(emoji));
+    DrawEmoji(painter, box, QString::fromUtf8(emoji).remove(QChar(0xfe0f)));
 }
 
 // A round medallion: a radial gradient lit from the upper left and a rim.
@@ -147,8 +149,10 @@ QPainterPath StarPath(const QPointF& centre, qreal outer, qreal inner, int point
     return path;
 }
 
-// A text glyph as a filled outline, centred on `centre` and `height` pixels tall.
-QPainterPath GlyphPath(const QString& text, const QString& family, int weight, qreal height, QPointF centre)
+// A text glyph as a filled outline, centred on `centre` and `height` pixels tall, narrowed to
+// `maxWidth` if it is given and the glyph is wider.
+QPainterPath GlyphPath(const QString& text, const QString& family, int weight, qreal height, QPointF centre,
+                       qreal maxWidth = 0)
 {
     QFont font(family);
     font.setPixelSize(qMax(1, qRound(height)));
@@ -157,19 +161,27 @@ QPainterPath GlyphPath(const QString& text, const QString& family, int weight, q
     path.addText(0, 0, font, text);
     const QRectF bounds = path.boundingRect();
     const qreal fit = bounds.height() > 0 ? height / bounds.height() : 1;
+    const qreal fitX = maxWidth > 0 && bounds.width() * fit > maxWidth ? maxWidth / bounds.width() : fit;
     QTransform transform;
     transform.translate(centre.x(), centre.y());
-    transform.scale(fit, fit);
+    transform.scale(fitX, fit);
     transform.translate(-bounds.center().x(), -bounds.center().y());
     return transform.map(path);
 }
 
-// --- 15 animated-film characters: a spotlight glow in the character's own colour ---------------
+// --- 15 animated-film characters: animal stars in costume under a spotlight ---------------------
 
 void FilmSubject(QPainter& painter, const QRectF& area, int, int kind, int)
 {
     Glow(painter, Square(area, 1.2), Alpha(KindHue(kind, 0.45, 1.0), 170));
-    Emoji(painter, Square(area, 1.0), FilmCast[kind - 1]);
+    Emoji(painter, Square(area, 0.84, {0, 0.1}), FilmCast[kind - 1]);
+    const bool bow = (kind - 1) % FilmHats.size() == FilmHats.size() - 1;
+    painter.save();
+    const QRectF hat = Square(area, bow ? 0.4 : 0.54, bow ? QPointF(0.26, -0.26) : QPointF(0, -0.34));
+    painter.translate(hat.center());
+    painter.rotate(kind % 2 ? -10 : 10);
+    Emoji(painter, hat.translated(-hat.center()), FilmHats[(kind - 1) % FilmHats.size()]);
+    painter.restore();
 }
 
 // --- 16 computers and devices: plain on a cool, clean face --------------------------------------
@@ -264,10 +276,10 @@ constexpr std::array<unsigned, 10> DigitColours{0x8e44ad, 0xe8383d, 0xf07c1a, 0x
 constexpr std::array<int, 36> Numbers{1,  2,  3,  4,  5,  6,  7,  8,  9,  0,  10, 11, 12, 20, 22, 25, 30, 33,
                                       34, 38, 40, 44, 47, 50, 55, 56, 60, 66, 69, 70, 77, 78, 80, 88, 90, 99};
 
-void DigitGlyph(QPainter& painter, QChar digit, QPointF centre, qreal height, qreal tilt, int scale)
+void DigitGlyph(QPainter& painter, QChar digit, QPointF centre, QSizeF size, qreal tilt, int scale)
 {
     const QPainterPath glyph =
-        GlyphPath(QString(digit), QStringLiteral("Noto Sans CJK SC"), QFont::Bold, height, {0, 0});
+        GlyphPath(QString(digit), QStringLiteral("Noto Sans CJK SC"), QFont::Bold, size.height(), {0, 0}, size.width());
     QTransform transform;
     transform.translate(centre.x(), centre.y());
     transform.rotate(tilt);
@@ -305,13 +317,13 @@ void DigitSubject(QPainter& painter, const QRectF& area, int, int kind, int scal
     const QPointF centre = area.center();
     if (text.size() == 1) {
         const qreal tilt = kind % 2 ? -6 : 6;
-        DigitGlyph(painter, text[0], centre, std::min(area.height() * 0.86, area.width() * 1.3), tilt, scale);
+        DigitGlyph(painter, text[0], centre, {area.width() * 1.05, area.height() * 0.86}, tilt, scale);
         return;
     }
-    const qreal height = std::min(area.height() * 0.62, area.width() * 0.78);
-    const qreal step = height * 0.5;
-    DigitGlyph(painter, text[0], centre + QPointF(-step * 0.5, -height * 0.16), height, -8, scale);
-    DigitGlyph(painter, text[1], centre + QPointF(step * 0.5, height * 0.16), height, 8, scale);
+    const QSizeF size(area.width() * 0.54, area.height() * 0.6);
+    const qreal step = area.width() * 0.26;
+    DigitGlyph(painter, text[0], centre + QPointF(-step, -size.height() * 0.14), size, -7, scale);
+    DigitGlyph(painter, text[1], centre + QPointF(step, size.height() * 0.14), size, 7, scale);
 }
 
 // --- 23 martial-arts heroes: an ink brush circle, the hero and a red seal naming the art -------
@@ -422,17 +434,348 @@ void CreatureSubject(QPainter& painter, const QRectF& area, int, int kind, int)
 
 // --- 26 game mascots: a bright star burst behind each --------------------------------------------
 
+// Pixel sprites of twelve by twelve cells, one letter a colour (see PixelColour), '.' clear.
+using PixelSprite = std::array<const char*, 12>;
+constexpr std::array<PixelSprite, 22> Mascots{{
+    {{// slime
+      "............",
+      ".....kk.....",
+      "....kggk....",
+      "...kgggwk...",
+      "..kgggggwk..",
+      ".kggkggkggk.",
+      ".kggkggkggk.",
+      "kggggggggggk",
+      "kggggkkggggk",
+      "kGggggggggGk",
+      ".kGGGGGGGGk.",
+      "..kkkkkkkk.."}},
+    {{// ghost
+      "....kkkk....",
+      "..kkwwwwkk..",
+      ".kwwwwwwwwk.",
+      ".kwwwwwwwwk.",
+      "kwwBBwwBBwwk",
+      "kwwBBwwBBwwk",
+      "kwwwwwwwwwwk",
+      "kwnwwwwwwnwk",
+      "kwwwwwwwwwwk",
+      "kwwwwwwwwwwk",
+      "kwwkwwwwkwwk",
+      ".kk.kkkk.kk."}},
+    {{// mushroom
+      "....kkkk....",
+      "..kkrrwwkk..",
+      ".kwrrrwwrrk.",
+      ".kwwrrrrrrk.",
+      "krrrrrrrwwrk",
+      "krwwrrrrwwrk",
+      "krwwrrrrrrrk",
+      ".kkkkkkkkkk.",
+      "..kssssssk..",
+      "..kskssksk..",
+      "..kssssssk..",
+      "...kkkkkk..."}},
+    {{// alien
+      "....kkkk....",
+      "..kkggggkk..",
+      ".kggggggggk.",
+      "kggggggggggk",
+      "kgkkggggkkgk",
+      "kgkkkggkkkgk",
+      "kggkkggkkggk",
+      ".kggggggggk.",
+      "..kggkkggk..",
+      "...kggggk...",
+      "....kkkk....",
+      "............"}},
+    {{// robot
+      ".....rr.....",
+      ".....kk.....",
+      ".....kk.....",
+      ".kkkkkkkkkk.",
+      ".kllllllllk.",
+      ".klcclllcck.",
+      ".klcclllcck.",
+      ".kllllllllk.",
+      ".klkakakklk.",
+      ".kllllllllk.",
+      ".kkkkkkkkkk.",
+      "..kAk..kAk.."}},
+    {{// skull
+      "...kkkkkk...",
+      "..kwwwwwwk..",
+      ".kwwwwwwwwk.",
+      ".kwwwwwwwwk.",
+      ".kwkkwwkkwk.",
+      ".kwkkwwkkwk.",
+      ".kwwwwwwwwk.",
+      "..kwwkkwwk..",
+      "...kwwwwk...",
+      "...kwkwkwk..",
+      "...kkkkkk...",
+      "............"}},
+    {{// bat
+      "............",
+      ".k..k..k..k.",
+      "kpk.kkkk.kpk",
+      "kppkppppkppk",
+      "kppkpwpwkppk",
+      "kpppppppppk.",
+      "kpkppnnppkpk",
+      "kk.kppppk.kk",
+      "....kppk....",
+      ".....kk.....",
+      "............",
+      "............"}},
+    {{// cat
+      ".k........k.",
+      ".kk......kk.",
+      ".kok....kok.",
+      ".kookkkkook.",
+      ".kooooooook.",
+      "kooooooooook",
+      "kookkookkook",
+      "kooooooooook",
+      "koooonnooook",
+      "kwoooooooowk",
+      ".kooooooook.",
+      "..kkkkkkkk.."}},
+    {{// frog
+      "..kkk..kkk..",
+      ".kwwwkkwwwk.",
+      ".kwkwkkwkwk.",
+      "kgwwwggwwwgk",
+      "kggggggggggk",
+      "kggggggggggk",
+      "kgkggggggkgk",
+      "kggkkkkkkggk",
+      ".kggggggggk.",
+      "kgkkggggkkgk",
+      "kk.kkkkkk.kk",
+      "............"}},
+    {{// chick
+      "....kkkk....",
+      "...kyyyyk...",
+      "..kyyyyyyk..",
+      "..kykyykyk..",
+      "..kyyooyyk..",
+      ".kyyyooyyyk.",
+      "kyyyyyyyyyyk",
+      "kyYyyyyyyYyk",
+      "kyYYyyyyYYyk",
+      ".kyyyyyyyyk.",
+      "..kkokkokk..",
+      "...kk..kk..."}},
+    {{// pig
+      "..kk....kk..",
+      ".knnk..knnk.",
+      ".knnnkkknnk.",
+      ".knnnnnnnnk.",
+      "knnknnnnknnk",
+      "knnknnnnknnk",
+      "knnnNNNNnnnk",
+      "knnnNkNknnnk",
+      "knnnNNNNnnnk",
+      ".knnnnnnnnk.",
+      "..kkkkkkkk..",
+      "............"}},
+    {{// bunny
+      "..kk....kk..",
+      ".kwwk..kwwk.",
+      ".kwnk..kwnk.",
+      ".kwnk..kwnk.",
+      ".kwwkkkkwwk.",
+      ".kwwwwwwwwk.",
+      "kwwkwwwwkwwk",
+      "kwwkwwwwkwwk",
+      "kwnwwnnwwnwk",
+      ".kwwwwwwwwk.",
+      "..kkkkkkkk..",
+      "............"}},
+    {{// penguin
+      "....kkkk....",
+      "...kBBBBk...",
+      "..kBBBBBBk..",
+      "..kBwkwwkBk.",
+      ".kBBwwoowBk.",
+      ".kBwwwwwwBk.",
+      "kBBwwwwwwBBk",
+      "kBBwwwwwwBBk",
+      ".kBwwwwwwBk.",
+      "..kBwwwwBk..",
+      "..kookkook..",
+      "...kk..kk..."}},
+    {{// octopus
+      "....kkkk....",
+      "..kkppppkk..",
+      ".kppppppppk.",
+      ".kpwwppwwpk.",
+      ".kpkwppkwpk.",
+      ".kppppppppk.",
+      ".kpppnnpppk.",
+      "kpkpkppkpkpk",
+      "kpkpkppkpkpk",
+      "kpkpk..kpkpk",
+      ".k.k....k.k.",
+      "............"}},
+    {{// fish
+      "............",
+      "...kkk......",
+      "..kbbbk..kk.",
+      ".kbbbbbkkbk.",
+      "kbwkbbbbbbk.",
+      "kbkkbbbbbk..",
+      "kbbbbbbbbk..",
+      ".kbbbbbbbbk.",
+      "..kbbbbkkbk.",
+      "...kkkk..kk.",
+      "............",
+      "............"}},
+    {{// knight
+      "....kkkk....",
+      "...kaaaak...",
+      "..kaaaaaak..",
+      "..kakkkkak..",
+      "..kakkkkak..",
+      "..kaaaaaak..",
+      ".kkkkkkkkkk.",
+      ".kbbbyybbbk.",
+      "kbbbyyyybbbk",
+      "kbbbbyybbbbk",
+      ".kkkkkkkkkk.",
+      "..kAk..kAk.."}},
+    {{// heart
+      "............",
+      ".kkk....kkk.",
+      "knnnk..knnnk",
+      "knwnnkknnnnk",
+      "knnnnnnnnnnk",
+      "knnknnnnknnk",
+      "knnknnnnknnk",
+      ".knnnNNnnnk.",
+      "..knnnnnnk..",
+      "...knnnnk...",
+      "....knnk....",
+      ".....kk....."}},
+    {{// star
+      ".....kk.....",
+      "....kyyk....",
+      "....kyyk....",
+      "kkkkyyyykkkk",
+      "kyyyyyyyyyyk",
+      ".kyykyykyyk.",
+      "..kykyykyk..",
+      "..kyyyyyyk..",
+      ".kyyyooyyyk.",
+      ".kyykkkkyyk.",
+      "kyyk....kyyk",
+      "kkk......kkk"}},
+    {{// bomb
+      "........k.o.",
+      ".......k.oyo",
+      "......k...o.",
+      "....kkkk....",
+      "..kkAAAAkk..",
+      ".kAAAwAAAAk.",
+      ".kAAwAAAAAk.",
+      "kAAAAAAAAAAk",
+      "kAAkAAAAkAAk",
+      "kAAAAAAAAAAk",
+      ".kAAAAAAAAk.",
+      "..kkkkkkkk.."}},
+    {{// cactus
+      ".....kk.....",
+      "....kggk....",
+      "....kggk.k..",
+      ".k..kggkkgk.",
+      "kgk.kggkkgk.",
+      "kgkkkgkgkgk.",
+      "kggggggggk..",
+      ".kkkkggkkk..",
+      "....kggk....",
+      "..kkeeeekk..",
+      "..keeeeeek..",
+      "...kkkkkk..."}},
+    {{// dino
+      "....kkkkk...",
+      "...kgggggk..",
+      "...kgwkgggk.",
+      "...kggggggk.",
+      "...kgggkkkk.",
+      "k..kgggk....",
+      "kk.kggggkk..",
+      "kgkkggggk...",
+      "kggggggggk..",
+      ".kggggggk...",
+      "..kgk.kgk...",
+      "..kk..kk...."}},
+    {{// bee
+      "............",
+      ".kk......kk.",
+      "kwwk....kwwk",
+      "kwwwk..kwwwk",
+      ".kwwkkkkwwk.",
+      "..kyyyyyyk..",
+      ".kykyyyykyk.",
+      ".kyyyoyyyyk.",
+      ".kkkkkkkkkk.",
+      ".kyyyyyyyyk.",
+      "..kkkkkkkk..",
+      ".....kk....."}},
+}};
+
+QColor PixelColour(char cell)
+{
+    switch (cell) {
+    case 'k': return Rgb(0x1f1d2b);
+    case 'w': return Rgb(0xffffff);
+    case 'l': return Rgb(0xdfe4ec);
+    case 'a': return Rgb(0x9aa1b0);
+    case 'A': return Rgb(0x4e5468);
+    case 'r': return Rgb(0xe8403c);
+    case 'o': return Rgb(0xf7932a);
+    case 'y': return Rgb(0xffd83a);
+    case 'Y': return Rgb(0xd99a1a);
+    case 'g': return Rgb(0x5acd48);
+    case 'G': return Rgb(0x2b8a3c);
+    case 'b': return Rgb(0x3b8df2);
+    case 'B': return Rgb(0x274fae);
+    case 'c': return Rgb(0x5fe3ec);
+    case 'p': return Rgb(0x9b5df0);
+    case 'n': return Rgb(0xff8fbb);
+    case 'N': return Rgb(0xe0528c);
+    case 'e': return Rgb(0xa05c2c);
+    case 's': return Rgb(0xffd2a6);
+    default: return Qt::transparent;
+    }
+}
+
+// --- 26 game mascots: crisp pixel sprites, whole cells at either scale, over a soft glow ---------
+
 void MascotSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
-    const QRectF box = Square(area, 1.12);
-    const QColor colour = KindHue(kind, 0.7, 1.0);
-    QRadialGradient gradient(box.center(), box.width() / 2);
-    gradient.setColorAt(0, colour.lighter(140));
-    gradient.setColorAt(1, colour);
-    painter.setBrush(gradient);
-    painter.setPen(QPen(colour.darker(150), 0.9 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(StarPath(box.center(), box.width() / 2, box.width() * 0.38, 12, kind * 0.2));
-    Emoji(painter, Square(area, 0.8), Mascots[kind - 1]);
+    const PixelSprite& sprite = Mascots[kind - 1];
+    const int cell = qMax(1, qRound(std::min(area.width(), area.height()) / 12 / scale)) * scale;
+    const QPoint origin(qRound(area.center().x() - 6 * cell), qRound(area.center().y() - 6 * cell));
+    Glow(painter, Square(area, 1.25), Alpha(KindHue(kind, 0.35, 1.0), 200));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int row = 0; row < 12; ++row) {
+            for (int col = 0; col < 12; ++col) {
+                const QColor colour = PixelColour(sprite[row][col]);
+                if (colour.alpha() == 0)
+                    continue;
+                const QRect box(origin.x() + col * cell, origin.y() + row * cell, cell, cell);
+                if (pass == 0)
+                    painter.fillRect(box.translated(scale, scale), QColor(0, 0, 0, 60));
+                else
+                    painter.fillRect(box, colour);
+            }
+        }
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
 // --- 27 desserts and biscuits --------------------------------------------------------------------
@@ -532,14 +875,23 @@ void BiscuitSubject(QPainter& painter, const QRectF& area, int kind, int scale)
     }
     case 5: { // macaron
         QPainterPath top;
-        top.addRoundedRect(QRectF(c.x() - r * 0.9, c.y() - r * 0.72, r * 1.8, r * 0.7), r * 0.34, r * 0.34);
+        top.moveTo(c.x() - r * 0.92, c.y() - r * 0.04);
+        top.cubicTo(c.x() - r * 0.92, c.y() - r * 0.86, c.x() + r * 0.92, c.y() - r * 0.86, c.x() + r * 0.92,
+                    c.y() - r * 0.04);
+        top.closeSubpath();
         QPainterPath bottom;
-        bottom.addRoundedRect(QRectF(c.x() - r * 0.9, c.y() + r * 0.08, r * 1.8, r * 0.62), r * 0.3, r * 0.3);
-        Bake(painter, bottom, QColor(170, 232, 190), QColor(70, 170, 110), scale);
+        bottom.moveTo(c.x() - r * 0.88, c.y() + r * 0.24);
+        bottom.cubicTo(c.x() - r * 0.88, c.y() + r * 0.9, c.x() + r * 0.88, c.y() + r * 0.9, c.x() + r * 0.88,
+                       c.y() + r * 0.24);
+        bottom.closeSubpath();
+        Bake(painter, bottom, QColor(255, 196, 214), QColor(222, 92, 136), scale);
+        painter.setPen(QPen(QColor(220, 200, 180), 0.6 * scale));
+        painter.setBrush(QColor(255, 248, 232));
+        painter.drawRoundedRect(QRectF(c.x() - r * 0.84, c.y() - r * 0.1, r * 1.68, r * 0.38), r * 0.16, r * 0.16);
+        Bake(painter, top, QColor(255, 196, 214), QColor(222, 92, 136), scale);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 250, 236));
-        painter.drawRoundedRect(QRectF(c.x() - r * 0.82, c.y() - r * 0.1, r * 1.64, r * 0.26), r * 0.12, r * 0.12);
-        Bake(painter, top, QColor(170, 232, 190), QColor(70, 170, 110), scale);
+        painter.setBrush(QColor(255, 255, 255, 140));
+        painter.drawEllipse(QPointF(c.x() - r * 0.35, c.y() - r * 0.5), r * 0.22, r * 0.1);
         break;
     }
     case 6: { // gingerbread man
