@@ -8,6 +8,8 @@
 
 #include "board/board.h"
 #include "linking/board_view.h"
+#include "rules/commands.h"
+#include "rules/pair_search.h"
 #include "tests/support/board_builder.h"
 
 namespace llk::test {
@@ -52,6 +54,45 @@ inline std::map<int, int> KindCounts(const Game& g)
 inline int TileCount(const Game& g)
 {
     return static_cast<int>(std::count_if(g.Cells.begin() + 1, g.Cells.end(), [](int k) { return k != EmptyCell; }));
+}
+
+// A game started from the menu with a clock that stands still, so the deal repeats.
+inline Game StartedGame(int theme, int difficulty, Host* host = nullptr)
+{
+    Game g;
+    g.clock = [] { return 4321.0; };
+    if (host)
+        g.host = host;
+    StartGame(g, theme, difficulty);
+    return g;
+}
+
+// Replaces every Cell of the running game's Board by a picture of the same size, as the
+// llk-lab "board" command does: tiles shown, CellGrid in step, the pair search cleared.
+inline void LoadRows(Game& g, std::initializer_list<std::string_view> rows)
+{
+    const Game picture = MakeBoard(rows);
+    assert(picture.RowCount == g.RowCount && picture.ColCount == g.ColCount);
+    PlaceTiles(g, picture.Cells);
+    ResetPairSearch(g);
+}
+
+// The running Board empty but for two neighbouring tiles of kind 1 at (2, 2) and (2, 3).
+inline void LoadLastPair(Game& g)
+{
+    std::vector<int> cells(g.Cells.size(), EmptyCell);
+    cells[CellIndex(g, 2, 2)] = 1;
+    cells[CellIndex(g, 2, 3)] = 1;
+    PlaceTiles(g, cells);
+    ResetPairSearch(g);
+}
+
+// Links the last pair that LoadLastPair left and runs the removal tick.
+inline void RemoveLastPair(Game& g)
+{
+    ClickTile(g, CellIndex(g, 2, 2));
+    ClickTile(g, CellIndex(g, 2, 3));
+    RemovalStep(g);
 }
 
 } // namespace llk::test

@@ -1,0 +1,86 @@
+#include "rules/game_start.h"
+
+#include <array>
+#include <string_view>
+
+#include "board/board.h"
+#include "board/deal.h"
+#include "linking/board_view.h"
+#include "linking/selection.h"
+#include "rules/commands.h"
+#include "rules/game_state.h"
+
+namespace llk {
+namespace {
+
+constexpr std::array<std::string_view, 12> LevelCaptions{
+    "第0关 不变化", "第1关 向下",     "第2关 向左",     "第3关 上下分离",
+    "第4关 左右分离", "第5关 上下集中", "第6关 左右集中", "第7关 上左下右",
+    "第8关 左下右上", "第9关 向外扩散", "第10关 向内集中", "特级篇一统天下",
+};
+
+} // namespace
+
+void gameLoadData(Game& g)
+{
+    g.ShufflesLeft = StartShuffles;
+    g.HintsLeft = StartHints;
+    g.Level = 1;
+    g.KindCount = StartKindCount;
+    g.AutoShuffles = 0;
+    StartCountdown(g);
+}
+
+bool StartGame(Game& g, int theme, int difficulty)
+{
+    if (!IsTheme(theme))
+        return false;
+    g.ThemeIndex = theme;
+    const auto size = BoardSizeFor(difficulty, theme);
+    if (!size)
+        return false;
+
+    // A new game replaces the old one entirely: a removal still due for the old Board would
+    // empty two Cells of the new one, and a pause or a selection would outlive the game.
+    SetTimer(g, TimerId::Removal, false);
+    SetTimer(g, TimerId::Countdown, false);
+    g.Paused = false;
+    g.PausePictureVisible = false;
+    DropSelection(g);
+    g.Outcome = GameOutcome::None;
+    g.GameRunning = true;
+
+    ResizeBoard(g, size->rows, size->cols);
+    CreateSprites(g);
+    const bool special = difficulty == static_cast<int>(Difficulty::Special);
+    if (special)
+        DealSpecialBoard(g);
+    else
+        DealRegularBoard(g, StartKindCount);
+    ResetTimeAndScore(g);
+    gameLoadData(g);
+    if (special) {
+        g.ShufflesLeft = SpecialShuffles;
+        g.Level = SpecialLevel;
+        g.HintsLeft = SpecialHints;
+        StartCountdown(g);
+    }
+    return true;
+}
+
+std::string Levelstr(int level)
+{
+    if (level < 1 || level > static_cast<int>(LevelCaptions.size()))
+        return {};
+    return std::string(LevelCaptions[level - 1]);
+}
+
+void TogglePause(Game& g)
+{
+    g.Paused = !g.Paused;
+    gamePAUSE(g);
+}
+
+void SetSoundEffects(Game& g, bool on) { g.SoundEffects = on; }
+
+} // namespace llk

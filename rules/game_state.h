@@ -1,0 +1,26 @@
+// The life of a game: running, paused, over; and the countdown switch that respects all three.
+#pragma once
+
+#include "board/game.h"
+
+namespace llk {
+
+inline bool GameOver(const Game& g) { return g.Outcome != GameOutcome::None; }
+
+// Switches the countdown on, unless the game is paused (resuming switches it on then) or no
+// longer running.
+void StartCountdown(Game& g);
+
+// Ends the game as won or lost: both timers off (a removal still due belongs to the ended game),
+// the selection dropped. The Board is the caller's: a loss empties it, a win already is.
+void EndGame(Game& g, GameOutcome outcome);
+
+// Applies the pause switch: the countdown off and every inner sprite hidden while paused; on
+// resume the occupied inner Cells shown again and, while a game runs, the countdown on. The
+// pause picture is centred in the client area and shown while paused.
+void gamePAUSE(Game& g);
+
+// Anything that showed tiles during a pause (a shift, a deal) is hidden again until resume.
+void KeepTilesHiddenWhilePaused(Game& g);
+
+} // namespace llk

@@ -1,0 +1,141 @@
+#include "rules/level_end.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "board/board.h"
+#include "board/deal.h"
+#include "board/shuffle.h"
+#include "linking/board_view.h"
+#include "linking/link_drawing.h"
+#include "linking/selection.h"
+#include "rules/commands.h"
+#include "rules/game_state.h"
+#include "rules/level_shift.h"
+#include "rules/messages.h"
+#include "rules/pair_search.h"
+
+namespace llk {
+namespace {
+
+void LevelCleared(Game& g)
+{
+    g.LevelClearedFlag = true;
+    g.KindCount += KindCountStep;
+    if (g.Level > LastRegularLevel) {
+        g.host->ShowMessage(AllClearedText, Icon::Information);
+        EndGame(g, GameOutcome::Won);
+        return;
+    }
+    const int hints = g.HintsLeft;
+    const int shuffles = g.ShufflesLeft;
+    g.host->ShowMessage(BonusText(hints, shuffles, RemainingSeconds(g)), Icon::Information);
+    g.Score += shuffles * ShuffleBonus + hints * HintBonus;
+    // The bar is read again once the box is closed: countdown ticks may have run meanwhile.
+    g.Score += SecondBonus * RemainingSeconds(g);
+    g.TimeBar = FullTimeBar;
+    StartCountdown(g);
+    ++g.Level;
+    g.ShufflesLeft += ShufflesPerLevel;
+    g.HintsLeft += HintsPerLevel;
+
+    if (g.Level == LastRegularLevel + 1) {
+        ResizeBoard(g, SpecialLevelSize.rows, SpecialLevelSize.cols);
+        CreateSprites(g);
+        DealSpecialBoard(g);
+    } else {
+        // Tiles never exceed kind 70, even when a test has set the kind count beyond play.
+        DealRegularBoard(g, std::min(g.KindCount, MaxTileKind));
+    }
+    DropSelection(g);
+}
+
+void NoRemovablePair(Game& g)
+{
+    if (g.ShufflesLeft != 0) {
+        g.host->ShowMessage(AutoShuffleText, Icon::Information);
+        ++g.AutoShuffles;
+        ResetHintState(g);
+        ShuffleBoard(g, FindPairLimited);
+        --g.ShufflesLeft;
+        StartCountdown(g);
+        DropSelection(g);
+        return;
+    }
+    g.host->ShowMessage(NoPairGameOverText, Icon::Information);
+    ClearBorder(g);
+    ClearInner(g);
+    EndGame(g, GameOutcome::Lost);
+}
+
+} // namespace
+
+int RemainingSeconds(const Game& g) { return static_cast<int>(std::floor(g.TimeBar / TimeBarTickTwips)); }
+
+void RemovePair(Game& g, int a, int b)
+{
+    for (const int cell : {a, b}) {
+        g.Sprites[cell].visible = false;
+        g.Cells[cell] = EmptyCell;
+    }
+}
+
+void CheckLevelEnd(Game& g, bool showHint)
+{
+    switch (FindPair(g, showHint).result) {
+    case SearchResult::PairFound: return;
+    case SearchResult::BoardEmpty: LevelCleared(g); return;
+    case SearchResult::NoRemovablePair: NoRemovablePair(g); return;
+    }
+}
+
+void RemovalStep(Game& g)
+{
+    EraseLinkPath(g);
+    RemovePair(g, g.formFirstClick, g.formLastClick);
+    ShiftBoard(g, g.Level);
+    ResetPairSearch(g);
+    EraseLinkPath(g);
+    CheckLevelEnd(g, false);
+    g.Score += RemovalScore;
+    PlaySound(g, g.LevelClearedFlag ? Sound::Cleared : Sound::Remove);
+    SetTimer(g, TimerId::Removal, false);
+    DropStaleSelection(g);
+    KeepTilesHiddenWhilePaused(g);
+}
+
+void Countdown(Game& g)
+{
+    if (g.TimeBar < TimeOutBelowTwips) {
+        g.host->ShowMessage(TimeUpText, Icon::Error);
+        ClearBorder(g);
+        ClearInner(g);
+        EndGame(g, GameOutcome::TimeUp);
+        return;
+    }
+    g.TimeBar -= TimeBarTickTwips;
+}
+
+// Hint and Shuffle do nothing once a game is over (the emptied Board would pass for a cleared
+// level) and while a linked pair waits for its removal tick (the search skips the pair's Cells,
+// and a shuffle would put other kinds under them).
+void HintCommand(Game& g)
+{
+    if (!g.GameRunning || g.Timer1On || g.HintsLeft < 1)
+        return;
+    CheckLevelEnd(g, true);
+    --g.HintsLeft;
+    KeepTilesHiddenWhilePaused(g);
+}
+
+void ShuffleCommand(Game& g)
+{
+    if (!g.GameRunning || g.Timer1On || g.ShufflesLeft < 1)
+        return;
+    if (!ShuffleBoard(g, FindPairLimited))
+        return;
+    --g.ShufflesLeft;
+    DropSelection(g);
+}
+
+} // namespace llk

@@ -1,0 +1,15 @@
+#include "rules/messages.h"
+
+#include "rules/level_end.h"
+
+namespace llk {
+
+std::string BonusText(int hints, int shuffles, int seconds)
+{
+    const auto n = [](int value) { return std::to_string(value); };
+    return "恭喜过关！\r\n额外得分：\r\n" + n(hints) + " 个道具“提示”，每个 10 分，共 " + n(hints * HintBonus) +
+           " 分。\r\n" + n(shuffles) + " 个道具“洗牌”，每个 50 分，共 " + n(shuffles * ShuffleBonus) +
+           " 分。\r\n剩下 " + n(seconds) + " 时间，每秒 10 分，共 " + n(seconds * SecondBonus) + " 分。";
+}
+
+} // namespace llk

@@ -1,0 +1,189 @@
+// Game start, pause and the sound switch: sizes, counters, and what a start leaves behind.
+#include <gtest/gtest.h>
+
+#include "rules/game_start.h"
+#include "rules/game_state.h"
+#include "tests/rules/recording_host.h"
+#include "tests/rules/rules_support.h"
+
+namespace llk {
+namespace {
+
+struct SizeCase {
+    int theme, difficulty, rows, cols;
+};
+
+TEST(StartGame, SizesTheBoardByDifficultyAndThemeGroup)
+{
+    for (const SizeCase& c : {SizeCase{0, 0, 9, 14}, SizeCase{5, 1, 10, 16}, SizeCase{29, 2, 11, 18},
+                              SizeCase{3, 3, 12, 20}, SizeCase{4, 3, 11, 18}, SizeCase{2, 4, 12, 16},
+                              SizeCase{17, 4, 11, 16}}) {
+        const Game g = test::StartedGame(c.theme, c.difficulty);
+        EXPECT_EQ(g.RowCount, c.rows) << c.theme << "/" << c.difficulty;
+        EXPECT_EQ(g.ColCount, c.cols) << c.theme << "/" << c.difficulty;
+        EXPECT_EQ(test::TileCount(g), (c.rows - 2) * (c.cols - 2));
+    }
+}
+
+TEST(StartGame, ResetsTheCountersAndStartsTheCountdown)
+{
+    Game g = test::StartedGame(1, 2);
+    g.Score = 500;
+    g.Level = 7;
+    g.AutoShuffles = 2;
+    g.KindCount = 45;
+    StartGame(g, 1, 2);
+    EXPECT_EQ(g.Level, 1);
+    EXPECT_EQ(g.HintsLeft, 3);
+    EXPECT_EQ(g.ShufflesLeft, 3);
+    EXPECT_EQ(g.KindCount, 15);
+    EXPECT_EQ(g.AutoShuffles, 0);
+    EXPECT_EQ(g.Score, 0);
+    EXPECT_EQ(g.TimeBar, FullTimeBar);
+    EXPECT_TRUE(g.Timer2On);
+    EXPECT_TRUE(g.GameRunning);
+    for (const auto& [kind, count] : test::KindCounts(g))
+        EXPECT_LE(kind, 15);
+}
+
+TEST(StartGame, SpecialStartsOnLevelTwelveWithMoreHintsAndShuffles)
+{
+    for (const int theme : {0, 12}) {
+        const Game g = test::StartedGame(theme, 4);
+        EXPECT_EQ(g.Level, 12);
+        EXPECT_EQ(g.HintsLeft, 12);
+        EXPECT_EQ(g.ShufflesLeft, 6);
+        EXPECT_TRUE(g.Timer2On);
+        EXPECT_EQ(Levelstr(g.Level), "特级篇一统天下");
+    }
+}
+
+TEST(StartGame, AnUnknownDifficultySetsOnlyTheTheme)
+{
+    Game g = test::StartedGame(0, 0);
+    const std::vector<int> cells = g.Cells;
+    EXPECT_FALSE(StartGame(g, 7, 5));
+    EXPECT_EQ(g.ThemeIndex, 7);
+    EXPECT_EQ(g.Cells, cells);
+    EXPECT_FALSE(StartGame(g, 30, 0));
+    EXPECT_EQ(g.ThemeIndex, 7);
+}
+
+TEST(StartGame, DiscardsARemovalDueForTheOldBoard)
+{
+    Game g = test::StartedGame(0, 3);
+    test::LoadRows(g, {"....................", ".11.................", "....................",
+                       "....................", "....................", "....................",
+                       "....................", "....................", "....................",
+                       "....................", "...................2", "...................."});
+    ClickTile(g, 22);
+    ClickTile(g, 23);
+    ASSERT_TRUE(g.Timer1On);
+    StartGame(g, 0, 0);
+    EXPECT_FALSE(g.Timer1On);
+    for (const auto& [kind, count] : test::KindCounts(g))
+        EXPECT_EQ(count % 2, 0) << kind;
+}
+
+TEST(StartGame, DropsTheSelectionAndEndsAPause)
+{
+    Game g = test::StartedGame(0, 0);
+    ClickTile(g, 16);
+    TogglePause(g);
+    ASSERT_TRUE(g.Paused);
+    StartGame(g, 0, 1);
+    EXPECT_EQ(g.SelectionState, 0);
+    EXPECT_FALSE(g.Shape1.visible);
+    EXPECT_FALSE(g.Paused);
+    EXPECT_FALSE(g.PausePictureVisible);
+    EXPECT_TRUE(g.Timer2On);
+    EXPECT_TRUE(g.Sprites[CellIndex(g, 2, 2)].visible);
+}
+
+TEST(Levelstr, NamesLevelsOneToTwelveFromZero)
+{
+    EXPECT_EQ(Levelstr(1), "第0关 不变化");
+    EXPECT_EQ(Levelstr(2), "第1关 向下");
+    EXPECT_EQ(Levelstr(6), "第5关 上下集中");
+    EXPECT_EQ(Levelstr(9), "第8关 左下右上");
+    EXPECT_EQ(Levelstr(11), "第10关 向内集中");
+    EXPECT_EQ(Levelstr(12), "特级篇一统天下");
+    EXPECT_EQ(Levelstr(0), "");
+    EXPECT_EQ(Levelstr(13), "");
+    EXPECT_EQ(Levelstr(-1), "");
+}
+
+TEST(Pause, HidesEveryInnerSpriteAndShowsOnlyTilesOnResume)
+{
+    Game g = test::StartedGame(0, 0);
+    test::LoadRows(g, {"..............", ".11...........", "..............", "..............", "..............",
+                       "..............", "..............", "..............", ".............."});
+    TogglePause(g);
+    EXPECT_FALSE(g.Timer2On);
+    EXPECT_TRUE(g.PausePictureVisible);
+    EXPECT_EQ(g.PausePictureLeft, (ClientWidthTwips - PausePictureTwips) / 2);
+    EXPECT_EQ(g.PausePictureTop, (ClientHeightTwips - PausePictureTwips) / 2);
+    for (int cell = 1; cell <= CellCount(g); ++cell)
+        EXPECT_FALSE(g.Sprites[cell].visible);
+    TogglePause(g);
+    EXPECT_TRUE(g.Timer2On);
+    EXPECT_FALSE(g.PausePictureVisible);
+    for (int cell = 1; cell <= CellCount(g); ++cell)
+        EXPECT_EQ(g.Sprites[cell].visible, cell == 16 || cell == 17) << cell;
+}
+
+TEST(Pause, ResumingBeforeAnyGameLeavesTheCountdownOff)
+{
+    Game g;
+    TogglePause(g);
+    TogglePause(g);
+    EXPECT_FALSE(g.Timer2On);
+    EXPECT_FALSE(g.PausePictureVisible);
+}
+
+TEST(Pause, ALevelEndDuringThePauseKeepsTilesHiddenAndTheClockStopped)
+{
+    test::RecordingHost host;
+    Game g = test::StartedGame(0, 0, &host);
+    test::LoadLastPair(g);
+    ClickTile(g, 16);
+    ClickTile(g, 17);
+    TogglePause(g);
+    RemovalStep(g);
+    ASSERT_EQ(g.Level, 2);
+    EXPECT_FALSE(g.Timer2On);
+    for (int cell = 1; cell <= CellCount(g); ++cell)
+        EXPECT_FALSE(g.Sprites[cell].visible) << cell;
+    TogglePause(g);
+    EXPECT_TRUE(g.Timer2On);
+    EXPECT_TRUE(g.Sprites[16].visible);
+}
+
+TEST(Pause, ResumingAfterTheGameEndedLeavesTheCountdownOff)
+{
+    test::RecordingHost host;
+    Game g = test::StartedGame(0, 0, &host);
+    g.TimeBar = 10;
+    Countdown(g);
+    ASSERT_TRUE(GameOver(g));
+    TogglePause(g);
+    TogglePause(g);
+    EXPECT_FALSE(g.Timer2On);
+}
+
+TEST(SoundEffects, TheSwitchSilencesEverySound)
+{
+    test::RecordingHost host;
+    Game g = test::StartedGame(0, 0, &host);
+    SetSoundEffects(g, false);
+    ClickTile(g, 16);
+    g.HintsLeft = 1;
+    HintCommand(g);
+    EXPECT_TRUE(host.sounds.empty());
+    SetSoundEffects(g, true);
+    ClickTile(g, 16);
+    EXPECT_EQ(host.sounds, std::vector<Sound>{Sound::Click});
+}
+
+} // namespace
+} // namespace llk
