@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-color-emoji fonts-noto-cjk
+  fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core
   xvfb xauth xdotool imagemagick pulseaudio
 )
 missing=()
