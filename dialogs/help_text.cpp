@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace llk::dialogs {
@@ -43,8 +44,32 @@ QString DecodeHelpText(const QByteArray& gbkBytes)
     return text;
 }
 
+QString TextForDisplay(const QString& crlfText)
+{
+    QString shown;
+    shown.reserve(crlfText.size());
+    for (const QStringView line : QStringView(crlfText).split(u"\r\n")) {
+        QStringView rest = line;
+        while (rest.size() > LongestShownLine) {
+            qsizetype cut = LongestShownLine;
+            if (rest.at(cut - 1).isHighSurrogate())
+                --cut;
+            shown += rest.first(cut);
+            shown += LineFeed;
+            rest = rest.sliced(cut);
+        }
+        shown += rest;
+        shown += LineFeed;
+    }
+    shown.chop(1);
+    return shown;
+}
+
 std::optional<QString> ReadHelpFile(const QString& path)
 {
+    // A pipe or a device under that name could block the opening or never end.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

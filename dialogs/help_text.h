@@ -10,6 +10,10 @@ namespace llk::dialogs {
 // Only this much of Help.txt is read, so a huge file cannot stall the help window.
 constexpr qint64 HelpFileByteLimit = 1024 * 1024;
 
+// Longer lines are shown in pieces of this length: the text box lays out one paragraph in a time
+// that grows with the square of its length, and a one-line file of 1 MiB would freeze it.
+constexpr qsizetype LongestShownLine = 4096;
+
 // GBK bytes as the text box shows them: each line (ended by CR LF, LF or a lone CR, or by the
 // end of the bytes) followed by CR LF. Bytes that are not GBK become replacement characters.
 QString DecodeHelpText(const QByteArray& gbkBytes);
@@ -17,6 +21,9 @@ QString DecodeHelpText(const QByteArray& gbkBytes);
 // The first HelpFileByteLimit bytes of the file at `path`, decoded; nothing when the file is
 // missing or cannot be read.
 std::optional<QString> ReadHelpFile(const QString& path);
+
+// The text as the text box holds it: one paragraph per line, none longer than LongestShownLine.
+QString TextForDisplay(const QString& crlfText);
 
 // The text of the help window: Help.txt in `folder`, or the built-in text when it cannot be read.
 QString HelpText(const QString& folder);

@@ -32,10 +32,7 @@ frmHelp::frmHelp(QWidget* parent, const QString& folder)
     m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     m_text = llk::dialogs::HelpText(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
-    // The document keeps its own paragraph breaks; CR LF would show as a stray mark per line.
-    QString shown = m_text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_text1->setPlainText(shown);
+    m_text1->setPlainText(llk::dialogs::TextForDisplay(m_text));
 }
 
 void frmHelp::showEvent(QShowEvent* event)
