@@ -40,10 +40,14 @@ constexpr std::array<const char*, 21> FighterProps{
 constexpr std::array<const char*, 21> Athletes{
     "🏃🏽‍♂️", "🚴🏻‍♀️", "🚵🏾‍♂️", "🏊🏼‍♀️", "🏄🏽‍♂️", "🚣🏻‍♀️", "🤽🏾‍♂️", "🤾🏼‍♀️", "⛹🏿‍♂️", "🏌🏻‍♀️", "🏇🏽",
     "🧗🏼‍♂️", "🤺", "🏂🏾", "⛷️", "🏋🏻‍♀️", "🤼‍♂️", "🤸🏽‍♀️", "🤹🏼‍♂️", "🧘🏾‍♀️", "🕺🏻"};
+// What each athlete plays with or for: Noto dresses most of them alike, so the badge tells them apart.
+constexpr std::array<const char*, 21> SportBadges{
+    "👟", "🏁", "⛰️", "🥽", "🌊", "🛶", "🏐", "🥅", "🏀", "⛳", "🏆",
+    "🪢", "🗡️", "❄️", "🎿", "💪", "🥇", "⭐", "🎪", "🪷", "🎵"};
 
 constexpr std::array<const char*, 30> Beasts{
     "👹", "👺", "💀", "👽", "🤖", "🦍", "🐅", "🦣", "🦛", "🦅", "🐍", "🦂", "🦈", "🐊", "🐉",
-    "🐃", "🦏", "🐂", "😈", "🎃", "🦇", "🦖", "🐙", "🦀", "🦉", "🐆", "🦬", "🐘", "🦎", "🐝"};
+    "🥷", "🦏", "🐂", "😈", "🎃", "🦇", "🦖", "🐙", "🦀", "🦉", "🦾", "🧛", "🧟", "🦎", "🐝"};
 
 constexpr std::array<const char*, 28> CuteAnimals{
     "🐈", "🐕", "🐇", "🐿️", "🦔", "🦦", "🦥", "🐢", "🐧", "🐤", "🦩", "🦚", "🦜", "🦆",
@@ -230,7 +234,10 @@ void AthleteSubject(QPainter& painter, const QRectF& area, int, int kind, int sc
     painter.setPen(QPen(Alpha(KindHue(kind, 0.5, 0.8), 150), 1.5 * scale));
     painter.setBrush(Alpha(KindHue(kind, 0.2, 1.0), 200));
     painter.drawEllipse(ring);
-    Emoji(painter, Square(area, 0.98), Athletes[kind - 1]);
+    Emoji(painter, Square(area, 1.0, {-0.04, -0.04}), Athletes[kind - 1]);
+    const QRectF badge = Square(area, 0.46, {0.34, 0.36});
+    Disc(painter, badge, QColor(255, 255, 255), QColor(222, 236, 222), QColor(63, 143, 66), 1.2 * scale);
+    Emoji(painter, Square(badge, 0.7), SportBadges[kind - 1]);
 }
 
 // --- 20 fighters of a second game: beasts and masks on a burning hexagon -------------------------
