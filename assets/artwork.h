@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPoint>
+#include <QUrl>
 
 namespace llk::assets {
 
@@ -14,7 +16,11 @@ enum class Art {
     Icon,       // the program's icon, largest size; IconSizes() lists all
 };
 
-// Artwork at `scale` 1 or 2 (the 2x pictures for dense screens).
+// The cursor's hot spot, the tip of the finger, in scale-1 pixels.
+constexpr QPoint CursorHotSpot{6, 0};
+
+// Artwork at `scale` 1 or 2 (the 2x pictures for dense screens); a picture carries its scale as
+// its device pixel ratio, so it paints at its scale-1 size.
 QImage Artwork(Art art, int scale = 1);
 
 // The program's icon in every size it ships (16 to 256 pixels).
@@ -23,8 +29,11 @@ QList<QImage> IconImages();
 // LinkPiece `member` 1-6 (Image2): 52 x 50 at scale 1.
 QImage LinkPiece(int member, int scale = 1);
 
-// The complete RIFF WAVE file of sound 101-104.
+// The complete RIFF WAVE file of sound 101-104; empty for another number.
 QByteArray SoundWave(int id);
+
+// The same file as a "qrc:" URL, for players that read from a URL; empty for another number.
+QUrl SoundUrl(int id);
 
 // The built-in help text in GBK with CR LF line ends, shown when Help.txt cannot be read.
 QByteArray BuiltInHelpText();

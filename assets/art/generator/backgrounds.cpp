@@ -1,0 +1,383 @@
+// Painters of the pictures of the Background folder: calm, mid-contrast scenes and patterns,
+// each with a mood of its own, so that the menu offers real choices.
+#include "backgrounds.h"
+
+#include "landscape.h"
+#include "paint_kit.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+#include <numbers>
+
+namespace llk::art {
+namespace {
+
+constexpr int Width = 1024;
+constexpr int Height = 768;
+constexpr QSize Size{Width, Height};
+
+QImage GradientSky(const std::vector<SkyStop>& stops)
+{
+    QImage image = NewImage(Width, Height);
+    for (int y = 0; y < Height; ++y) {
+        const QRgb colour = SkyColour(stops, (y + 0.5) / Height).rgb();
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line, line + Width, colour);
+    }
+    return image;
+}
+
+void Glow(QPainter& painter, QPointF centre, double radius, const QColor& colour)
+{
+    QRadialGradient glow(centre, radius);
+    glow.setColorAt(0.0, colour);
+    QColor clear = colour;
+    clear.setAlpha(0);
+    glow.setColorAt(1.0, clear);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glow);
+    painter.drawEllipse(centre, radius, radius);
+}
+
+// Ink-wash mountains on warm paper, a pale vermilion sun and their reflection in a lake.
+QImage Landscape()
+{
+    QImage sky = GradientSky({{0.0, QColor(0xE4, 0xDE, 0xCD)}, {0.6, QColor(0xEF, 0xEA, 0xDC)}});
+    {
+        QPainter painter(&sky);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Glow(painter, QPointF(760, 190), 90, QColor(0xE8, 0x9A, 0x7A, 90));
+        painter.setBrush(QColor(0xD9, 0x76, 0x5C, 190));
+        painter.drawEllipse(QPointF(760, 190), 34, 34);
+    }
+    LandscapeStyle style;
+    style.skyPicture = sky;
+    style.mist = QColor(0xEC, 0xE7, 0xD8);
+    style.mistDepth = 0.14;
+    style.ridges = {
+        {0.36, 0.16, 260.0, 5, QColor(0xA9, 0xAE, 0xA8), QColor(0xC9, 0xCA, 0xC0), 0.8, 1.0},
+        {0.50, 0.13, 200.0, 9, QColor(0x7F, 0x89, 0x84), QColor(0xB0, 0xB4, 0xAA), 0.7, 0.95},
+        {0.63, 0.09, 150.0, 13, QColor(0x4E, 0x5A, 0x55), QColor(0x8A, 0x92, 0x8A), 0.5, 0.85},
+    };
+    style.waterLine = 0.76;
+    style.water = QColor(0xD8, 0xD6, 0xC8);
+    style.texture = 0.08;
+    return PaintLandscape(style, Size, 1);
+}
+
+// A bamboo grove in soft green light: far stalks pale in the haze, near ones clear.
+QImage Bamboo()
+{
+    QImage image = GradientSky({{0.0, QColor(0xD9, 0xE8, 0xC4)}, {0.5, QColor(0xB9, 0xD2, 0x9E)}, {1.0, QColor(0x86, 0xA8, 0x6A)}});
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    struct Depth {
+        int count;
+        double width;
+        QColor stalk;
+        int seed;
+    };
+    const Depth depths[] = {
+        {26, 9.0, QColor(0x9E, 0xBF, 0x86, 120), 3},
+        {16, 15.0, QColor(0x7A, 0xA2, 0x5E, 170), 5},
+        {9, 24.0, QColor(0x4F, 0x7D, 0x3C, 220), 7},
+    };
+    for (const Depth& depth : depths) {
+        for (int i = 0; i < depth.count; ++i) {
+            const double x = Hash(i, 1, depth.seed) * Width;
+            const double lean = (Hash(i, 2, depth.seed) - 0.5) * 40.0;
+            const double w = depth.width * (0.8 + 0.4 * Hash(i, 3, depth.seed));
+            QLinearGradient shade(x - w / 2, 0, x + w / 2, 0);
+            shade.setColorAt(0.0, depth.stalk.darker(115));
+            shade.setColorAt(0.4, depth.stalk.lighter(118));
+            shade.setColorAt(1.0, depth.stalk.darker(125));
+            QPainterPath stalk;
+            stalk.moveTo(x - w / 2 + lean, -10);
+            stalk.lineTo(x + w / 2 + lean, -10);
+            stalk.lineTo(x + w / 2, Height + 10);
+            stalk.lineTo(x - w / 2, Height + 10);
+            stalk.closeSubpath();
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(shade);
+            painter.drawPath(stalk);
+            // Nodes: a light ring every segment.
+            const double segment = 90.0 + 60.0 * Hash(i, 4, depth.seed);
+            for (double y = Hash(i, 5, depth.seed) * segment; y < Height; y += segment) {
+                const double cx = x + lean * (1.0 - y / Height);
+                painter.setPen(QPen(depth.stalk.darker(140), std::max(1.0, w / 8.0)));
+                painter.drawLine(QPointF(cx - w / 2, y), QPointF(cx + w / 2, y));
+                painter.setPen(QPen(depth.stalk.lighter(130), std::max(1.0, w / 12.0)));
+                painter.drawLine(QPointF(cx - w / 2, y + w / 6.0), QPointF(cx + w / 2, y + w / 6.0));
+            }
+            // Leaves: slender blades in fans from some of the nodes.
+            for (int leaf = 0; leaf < 6; ++leaf) {
+                const double ly = Hash(i, 10 + leaf, depth.seed) * Height * 0.8;
+                const double cx = x + lean * (1.0 - ly / Height);
+                const double angle = (Hash(i, 20 + leaf, depth.seed) - 0.5) * 140.0 + (leaf % 2 ? 25.0 : 155.0);
+                const double length = w * (2.6 + 1.4 * Hash(i, 30 + leaf, depth.seed));
+                painter.save();
+                painter.translate(cx, ly);
+                painter.rotate(angle);
+                QPainterPath blade;
+                blade.moveTo(0, 0);
+                blade.quadTo(length * 0.5, -length * 0.14, length, 0);
+                blade.quadTo(length * 0.5, length * 0.14, 0, 0);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(depth.stalk.darker(105));
+                painter.drawPath(blade);
+                painter.restore();
+            }
+        }
+        // Haze between the layers.
+        painter.fillRect(QRectF(0, 0, Width, Height), QColor(0xDD, 0xEB, 0xCC, 40));
+    }
+    return image;
+}
+
+// A clear night: a faint band of the Milky Way, many small stars and dark hills.
+QImage StarrySky()
+{
+    QImage sky = GradientSky({{0.0, QColor(0x0C, 0x14, 0x30)}, {0.5, QColor(0x1D, 0x2C, 0x58)}, {0.75, QColor(0x3A, 0x48, 0x78)}});
+    for (int y = 0; y < Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(sky.scanLine(y));
+        for (int x = 0; x < Width; ++x) {
+            // The band runs diagonally; noise breaks it into clouds of light.
+            const double across = (x * 0.55 - y + 180.0) / 170.0;
+            const double band = std::exp(-across * across) * Fbm(x / 140.0, y / 140.0, 5, 41);
+            QColor colour = Mix(QColor(line[x]), QColor(0xB8, 0xC4, 0xE8), band * 0.45);
+            line[x] = colour.rgb();
+        }
+    }
+    {
+        QPainter painter(&sky);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        for (int i = 0; i < 700; ++i) {
+            const QPointF at(Hash(i, 1, 77) * Width, Hash(i, 2, 77) * Height * 0.75);
+            const double brightness = std::pow(Hash(i, 3, 77), 3.0);
+            const double radius = 0.5 + brightness * 1.4;
+            if (brightness > 0.6)
+                Glow(painter, at, radius * 4.0, QColor(0xD8, 0xE4, 0xFF, 60));
+            painter.setBrush(QColor(255, 250, 235, 110 + static_cast<int>(brightness * 145)));
+            painter.drawEllipse(at, radius, radius);
+        }
+        Glow(painter, QPointF(180, 140), 70, QColor(0xFF, 0xF4, 0xD8, 60));
+        painter.setBrush(QColor(0xFB, 0xF3, 0xDC));
+        painter.drawEllipse(QPointF(180, 140), 24, 24);
+    }
+    LandscapeStyle style;
+    style.skyPicture = sky;
+    style.mist = QColor(0x2A, 0x36, 0x60);
+    style.mistDepth = 0.10;
+    style.ridges = {
+        {0.74, 0.07, 240.0, 51, QColor(0x1E, 0x28, 0x4A), QColor(0x26, 0x31, 0x56), 0.3, 0.6},
+        {0.86, 0.06, 180.0, 53, QColor(0x0F, 0x16, 0x2E), QColor(0x14, 0x1C, 0x36), 0.2, 0.3},
+    };
+    style.texture = 0.02;
+    return PaintLandscape(style, Size, 1);
+}
+
+// An evening sky glowing from gold to rose over dusky hills and a calm sea.
+QImage Sunset()
+{
+    QImage sky = GradientSky({{0.0, QColor(0x3E, 0x34, 0x66)}, {0.28, QColor(0x8E, 0x5A, 0x82)},
+                              {0.48, QColor(0xD9, 0x8A, 0x78)}, {0.62, QColor(0xF2, 0xC0, 0x86)}});
+    for (int y = 0; y < Height * 0.6; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(sky.scanLine(y));
+        for (int x = 0; x < Width; ++x) {
+            const double cloud = SmoothStep(0.55, 0.8, Fbm(x / 260.0, y / 28.0, 5, 61));
+            line[x] = Mix(QColor(line[x]), QColor(0xF6, 0xB8, 0xA0), cloud * 0.55).rgb();
+        }
+    }
+    {
+        QPainter painter(&sky);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Glow(painter, QPointF(620, 440), 220, QColor(0xFF, 0xD8, 0x9A, 120));
+        painter.setBrush(QColor(0xFF, 0xE4, 0xB0));
+        painter.drawEllipse(QPointF(620, 440), 40, 40);
+    }
+    LandscapeStyle style;
+    style.skyPicture = sky;
+    style.mist = QColor(0xC0, 0x84, 0x88);
+    style.mistDepth = 0.08;
+    style.ridges = {
+        {0.55, 0.06, 260.0, 71, QColor(0x8A, 0x5E, 0x7E), QColor(0xA8, 0x74, 0x86), 0.4, 0.8},
+        {0.60, 0.05, 180.0, 73, QColor(0x5A, 0x3E, 0x62), QColor(0x70, 0x4E, 0x70), 0.5, 0.5},
+    };
+    style.waterLine = 0.62;
+    style.water = QColor(0x4A, 0x3A, 0x66);
+    style.texture = 0.03;
+    return PaintLandscape(style, Size, 1);
+}
+
+// Open sea under a high summer sky: long, gentle swells towards the horizon.
+QImage Sea()
+{
+    QImage image = GradientSky({{0.0, QColor(0x5E, 0x9C, 0xD2)}, {0.40, QColor(0xBF, 0xDD, 0xF0)},
+                                {0.41, QColor(0x3A, 0x8A, 0xA8)}, {1.0, QColor(0x1E, 0x63, 0x82)}});
+    for (int y = 0; y < Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < Width; ++x) {
+            if (y < Height * 0.40) {
+                const double cloud = SmoothStep(0.5, 0.78, Fbm(x / 220.0, y / 60.0, 5, 81));
+                line[x] = Mix(QColor(line[x]), QColor(0xFA, 0xFC, 0xFF), cloud * 0.8).rgb();
+            } else {
+                // Swells flatten and crowd together towards the horizon.
+                const double distance = (y - Height * 0.40) / (Height * 0.60);
+                const double swell = Fbm(x / (40.0 + 260.0 * distance), y / (2.0 + 16.0 * distance), 4, 83);
+                const double light = (swell - 0.5) * (0.3 + 0.2 * distance);
+                line[x] = QColor(line[x]).lighter(100 + static_cast<int>(light * 90)).rgb();
+            }
+        }
+    }
+    return image;
+}
+
+// Snow-covered hills under a pale winter sky, a few dark pines and falling flakes.
+QImage SnowField()
+{
+    LandscapeStyle style;
+    style.sky = {{0.0, QColor(0x8F, 0xA8, 0xC4)}, {0.55, QColor(0xD6, 0xE0, 0xEA)}};
+    style.mist = QColor(0xE4, 0xEA, 0xF0);
+    style.mistDepth = 0.10;
+    style.ridges = {
+        {0.42, 0.10, 280.0, 91, QColor(0xB6, 0xC4, 0xD4), QColor(0xD4, 0xDD, 0xE8), 0.7, 0.9},
+        {0.58, 0.07, 260.0, 93, QColor(0xE2, 0xE8, 0xF0), QColor(0xC8, 0xD4, 0xE2), 0.1, 0.3},
+        {0.76, 0.05, 320.0, 95, QColor(0xF4, 0xF7, 0xFA), QColor(0xD2, 0xDC, 0xE8), 0.0, 0.1},
+    };
+    style.texture = 0.02;
+    QImage image = PaintLandscape(style, Size, 1);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 22; ++i) {
+        const double x = Hash(i, 1, 97) * Width;
+        const double baseY = Height * (0.56 + 0.06 * Hash(i, 2, 97));
+        const double h = 50.0 + 70.0 * Hash(i, 3, 97);
+        painter.setBrush(QColor(0x3C, 0x55, 0x52, 200));
+        for (int tier = 0; tier < 4; ++tier) {
+            const double top = baseY - h + tier * h * 0.2;
+            const double half = h * (0.14 + 0.07 * tier);
+            QPainterPath layer;
+            layer.moveTo(x, top);
+            layer.lineTo(x + half, top + h * 0.34);
+            layer.lineTo(x - half, top + h * 0.34);
+            layer.closeSubpath();
+            painter.drawPath(layer);
+        }
+    }
+    for (int i = 0; i < 260; ++i) {
+        const QPointF at(Hash(i, 1, 99) * Width, Hash(i, 2, 99) * Height);
+        const double r = 0.8 + 2.0 * Hash(i, 3, 99);
+        painter.setBrush(QColor(255, 255, 255, 150));
+        painter.drawEllipse(at, r, r);
+    }
+    return image;
+}
+
+// A lattice window of dark wood in front of warm paper lit from behind.
+QImage LatticeWindow()
+{
+    QImage image = NewImage(Width, Height);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient light(QPointF(Width * 0.45, Height * 0.4), Width * 0.75);
+    light.setColorAt(0.0, QColor(0xF4, 0xE6, 0xC6));
+    light.setColorAt(1.0, QColor(0xC9, 0xAC, 0x7E));
+    painter.fillRect(image.rect(), light);
+    const double cell = 96.0;
+    const QColor wood(0x6E, 0x48, 0x2C, 200);
+    painter.setPen(QPen(wood, 6.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    for (double y = -cell / 2; y < Height + cell; y += cell)
+        for (double x = -cell / 2; x < Width + cell; x += cell) {
+            // Each cell: a square frame with a smaller square turned inside it, joined at the corners.
+            painter.drawRect(QRectF(x, y, cell, cell));
+            const QPointF c(x + cell / 2, y + cell / 2);
+            QPainterPath diamond;
+            diamond.moveTo(c + QPointF(0, -cell * 0.3));
+            diamond.lineTo(c + QPointF(cell * 0.3, 0));
+            diamond.lineTo(c + QPointF(0, cell * 0.3));
+            diamond.lineTo(c + QPointF(-cell * 0.3, 0));
+            diamond.closeSubpath();
+            painter.setPen(QPen(wood, 4.0));
+            painter.drawPath(diamond);
+            painter.drawLine(QPointF(x, y), c + QPointF(-cell * 0.15, -cell * 0.15));
+            painter.drawLine(QPointF(x + cell, y), c + QPointF(cell * 0.15, -cell * 0.15));
+            painter.drawLine(QPointF(x, y + cell), c + QPointF(-cell * 0.15, cell * 0.15));
+            painter.drawLine(QPointF(x + cell, y + cell), c + QPointF(cell * 0.15, cell * 0.15));
+            painter.setPen(QPen(wood, 6.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        }
+    return image;
+}
+
+// Celadon glaze with its fine crackle: a cool, quiet green.
+QImage Celadon()
+{
+    QImage image = NewImage(Width, Height);
+    constexpr double Cell = 64.0;
+    for (int y = 0; y < Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < Width; ++x) {
+            // Distance to the nearest and second-nearest crackle seeds: the crack lies where they tie.
+            const double fx = x / Cell;
+            const double fy = y / Cell;
+            const int cx = static_cast<int>(std::floor(fx));
+            const int cy = static_cast<int>(std::floor(fy));
+            double nearest = 9.0;
+            double second = 9.0;
+            for (int j = -1; j <= 1; ++j)
+                for (int i = -1; i <= 1; ++i) {
+                    const double sx = cx + i + Hash(cx + i, cy + j, 111);
+                    const double sy = cy + j + Hash(cx + i, cy + j, 113);
+                    const double d = std::hypot(fx - sx, fy - sy);
+                    if (d < nearest) {
+                        second = nearest;
+                        nearest = d;
+                    } else if (d < second) {
+                        second = d;
+                    }
+                }
+            const double crack = 1.0 - SmoothStep(0.0, 0.035, second - nearest);
+            const double glaze = Fbm(x / 300.0, y / 300.0, 4, 115);
+            QColor colour = Mix(QColor(0x8F, 0xB8, 0x9F), QColor(0xB6, 0xD2, 0xBC), glaze);
+            colour = Mix(colour, QColor(0x5E, 0x84, 0x70), crack * 0.45);
+            line[x] = colour.rgb();
+        }
+    }
+    return image;
+}
+
+struct Painter {
+    const char* name;
+    QImage (*paint)();
+};
+
+const Painter Painters[] = {
+    {"山水", Landscape}, {"竹林", Bamboo},      {"星空", StarrySky},     {"晚霞", Sunset},
+    {"碧海", Sea},       {"雪原", SnowField},   {"花窗", LatticeWindow}, {"青瓷", Celadon},
+};
+
+} // namespace
+
+QStringList BackgroundNames()
+{
+    QStringList names;
+    for (const Painter& painter : Painters)
+        names << QString::fromUtf8(painter.name);
+    return names;
+}
+
+QImage PaintBackground(const QString& name)
+{
+    for (const Painter& painter : Painters)
+        if (name == QString::fromUtf8(painter.name))
+            return painter.paint().convertToFormat(QImage::Format_RGB32);
+    return {};
+}
+
+} // namespace llk::art

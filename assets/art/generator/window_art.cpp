@@ -1,0 +1,308 @@
+// Painters of the main window's built-in artwork.
+#include "window_art.h"
+
+#include "landscape.h"
+#include "paint_kit.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QTransform>
+
+#include <cmath>
+#include <numbers>
+
+namespace llk::art {
+namespace {
+
+constexpr QSize BackgroundSize{1024, 768};
+constexpr int PauseSize = 128;
+constexpr int CursorSize = 32;
+constexpr int TemplateSize = 40;
+constexpr QSize LinkPieceSize{52, 50};
+constexpr int DotSize = 12;
+
+// A painter drawing in scale-1 coordinates onto a picture `scale` times as large.
+class ScaledPainter : public QPainter {
+public:
+    ScaledPainter(QImage& image, int scale)
+        : QPainter(&image)
+    {
+        setRenderHint(QPainter::Antialiasing);
+        setRenderHint(QPainter::SmoothPixmapTransform);
+        QPainter::scale(scale, scale);
+    }
+};
+
+// A soft shadow under a shape: the shape drawn several times, growing and fading.
+void DrawSoftShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, double spread, int alpha)
+{
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    constexpr int Steps = 6;
+    for (int i = Steps; i >= 1; --i) {
+        const double grow = spread * i / Steps;
+        QPainterPathStroker stroker;
+        stroker.setWidth(grow * 2.0);
+        stroker.setJoinStyle(Qt::RoundJoin);
+        const QPainterPath halo = stroker.createStroke(shape).united(shape).translated(offset);
+        painter.setBrush(QColor(0, 0, 0, alpha / Steps));
+        painter.drawPath(halo);
+    }
+    painter.restore();
+}
+
+QPainterPath RoundedRect(const QRectF& rect, double radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
+QPainterPath Star(QPointF centre, double outer, double inner, double diagonal, double innerDiagonal)
+{
+    // Eight points: four long ones on the axes, four short ones on the diagonals.
+    QPainterPath path;
+    constexpr int Vertices = 16;
+    for (int i = 0; i < Vertices; ++i) {
+        const double angle = i * std::numbers::pi / 8.0 - std::numbers::pi / 2.0;
+        double radius = 0.0;
+        if (i % 4 == 0)
+            radius = outer;
+        else if (i % 4 == 2)
+            radius = diagonal;
+        else
+            radius = (i % 4 == 1) ? inner : innerDiagonal;
+        const QPointF point = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
+        if (i == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+} // namespace
+
+QImage PaintWindowBackground(int scale)
+{
+    // A misty river valley in muted teal: mid-toned and low in contrast, so that light and dark
+    // tiles alike stand out from it.
+    LandscapeStyle style;
+    style.sky = {{0.0, QColor(0x27, 0x4A, 0x58)}, {0.30, QColor(0x4A, 0x70, 0x7A)}, {0.52, QColor(0x86, 0xA3, 0xA3)}};
+    style.mist = QColor(0x8E, 0xA9, 0xA7);
+    style.mistDepth = 0.11;
+    style.ridges = {
+        {0.40, 0.09, 300.0, 11, QColor(0x73, 0x93, 0x96), QColor(0x86, 0xA2, 0xA2), 0.6, 0.95},
+        {0.50, 0.08, 220.0, 23, QColor(0x58, 0x7B, 0x80), QColor(0x76, 0x96, 0x97), 0.5, 0.90},
+        {0.62, 0.07, 180.0, 37, QColor(0x3E, 0x63, 0x69), QColor(0x5A, 0x7E, 0x80), 0.4, 0.80},
+    };
+    style.waterLine = 0.72;
+    style.water = QColor(0x2E, 0x52, 0x5B);
+    style.texture = 0.04;
+    return PaintLandscape(style, BackgroundSize, scale);
+}
+
+QImage PaintPausePicture(int scale)
+{
+    QImage image = NewImage(PauseSize * scale, PauseSize * scale);
+    ScaledPainter painter(image, scale);
+    const QPointF centre(64.0, 62.0);
+    QPainterPath disc;
+    disc.addEllipse(centre, 56.0, 56.0);
+    DrawSoftShadow(painter, disc, QPointF(0.0, 3.0), 5.0, 110);
+
+    QRadialGradient body(centre + QPointF(-18.0, -22.0), 80.0);
+    body.setColorAt(0.0, QColor(0x4F, 0xB8, 0xAC));
+    body.setColorAt(0.6, QColor(0x24, 0x7A, 0x80));
+    body.setColorAt(1.0, QColor(0x14, 0x4C, 0x58));
+    painter.setPen(QPen(QColor(0xE8, 0xF6, 0xF0), 4.0));
+    painter.setBrush(body);
+    painter.drawEllipse(centre, 54.0, 54.0);
+
+    // A glassy highlight across the upper half.
+    QLinearGradient gloss(0.0, 10.0, 0.0, 62.0);
+    gloss.setColorAt(0.0, QColor(255, 255, 255, 110));
+    gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gloss);
+    painter.drawEllipse(QRectF(centre.x() - 42.0, 12.0, 84.0, 50.0));
+
+    // Two bars, and the word under them.
+    const QColor ink(0xFB, 0xFF, 0xFC);
+    for (double x : {45.0, 69.0}) {
+        const QRectF bar(x, 30.0, 14.0, 42.0);
+        painter.setBrush(QColor(0, 0, 0, 60));
+        painter.drawRoundedRect(bar.translated(1.0, 2.0), 4.0, 4.0);
+        painter.setBrush(ink);
+        painter.drawRoundedRect(bar, 4.0, 4.0);
+    }
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPixelSize(19);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 0, 70));
+    painter.drawText(QRectF(0.0, 77.0, 128.0, 26.0).translated(1.0, 1.0), Qt::AlignCenter, QStringLiteral("暂停"));
+    painter.setPen(ink);
+    painter.drawText(QRectF(0.0, 77.0, 128.0, 26.0), Qt::AlignCenter, QStringLiteral("暂停"));
+    return image;
+}
+
+QImage PaintIcon(int size)
+{
+    // Two equal tiles joined over the top by a golden three-segment link, on a teal square.
+    QImage image = NewImage(size, size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double unit = size / 256.0;
+    painter.scale(unit, unit);
+    const bool tiny = size <= 24;
+
+    const QRectF square(8.0, 8.0, 240.0, 240.0);
+    QLinearGradient ground(0.0, 8.0, 0.0, 248.0);
+    ground.setColorAt(0.0, QColor(0x3C, 0xA3, 0x94));
+    ground.setColorAt(1.0, QColor(0x15, 0x55, 0x60));
+    painter.setPen(tiny ? Qt::NoPen : QPen(QColor(0x0E, 0x3A, 0x42), 4.0));
+    painter.setBrush(ground);
+    painter.drawRoundedRect(tiny ? QRectF(0.0, 0.0, 256.0, 256.0) : square, 48.0, 48.0);
+
+    const double linkWidth = std::max(14.0, 1.6 / unit);
+    QPainterPath link;
+    link.moveTo(76.0, 124.0);
+    link.lineTo(76.0, 58.0);
+    link.lineTo(180.0, 58.0);
+    link.lineTo(180.0, 124.0);
+    painter.setBrush(Qt::NoBrush);
+    if (!tiny) {
+        painter.setPen(QPen(QColor(0xFF, 0xF1, 0xA8, 90), linkWidth * 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(link);
+    }
+    painter.setPen(QPen(QColor(0xFF, 0xD2, 0x3F), linkWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(link);
+
+    for (double left : {34.0, 138.0}) {
+        const QRectF face(left, 112.0, 84.0, 104.0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xA8, 0x83, 0x48));
+        painter.drawRoundedRect(face.translated(8.0, 9.0), 14.0, 14.0);
+        QLinearGradient ivory(0.0, face.top(), 0.0, face.bottom());
+        ivory.setColorAt(0.0, QColor(0xFF, 0xFB, 0xF0));
+        ivory.setColorAt(1.0, QColor(0xEC, 0xDD, 0xBC));
+        painter.setPen(QPen(QColor(0x6A, 0x4E, 0x2A), std::max(4.0, 1.0 / unit)));
+        painter.setBrush(ivory);
+        painter.drawRoundedRect(face, 14.0, 14.0);
+        // The same picture on both tiles: a red ring round a green centre.
+        const QPointF centre = face.center();
+        painter.setPen(tiny ? Qt::NoPen : QPen(QColor(0xB3, 0x1B, 0x1B), 10.0));
+        painter.setBrush(tiny ? QColor(0xC6, 0x28, 0x28) : QColor(0x1F, 0x8A, 0x4C));
+        painter.drawEllipse(centre, 24.0, 24.0);
+    }
+    return image;
+}
+
+QImage PaintCursor(int scale)
+{
+    // A white hand with a black outline, index finger up; the outline runs through pixel
+    // centres so that it stays crisp, and its tip is the hot spot (6, 0).
+    QImage image = NewImage(CursorSize * scale, CursorSize * scale);
+    ScaledPainter painter(image, scale);
+    painter.translate(0.5, 0.5);
+
+    QPainterPath hand = RoundedRect(QRectF(4.0, 0.0, 4.0, 18.0), 2.0);
+    hand = hand.united(RoundedRect(QRectF(8.0, 8.0, 4.0, 12.0), 2.0));
+    hand = hand.united(RoundedRect(QRectF(12.0, 9.0, 4.0, 11.0), 2.0));
+    hand = hand.united(RoundedRect(QRectF(16.0, 11.0, 4.0, 10.0), 2.0));
+    hand = hand.united(RoundedRect(QRectF(4.0, 15.0, 16.0, 10.0), 4.0));
+    hand = hand.united(RoundedRect(QRectF(6.0, 22.0, 13.0, 8.0), 1.5));
+    QTransform thumbTurn;
+    thumbTurn.translate(5.5, 20.5);
+    thumbTurn.rotate(-38.0);
+    hand = hand.united(thumbTurn.map(RoundedRect(QRectF(-2.5, -9.0, 5.0, 11.0), 2.5)));
+    hand = hand.simplified();
+
+    painter.setBrush(QColor(255, 255, 255));
+    painter.setPen(QPen(QColor(0, 0, 0), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(hand);
+    // The creases between the fingers and the edge of the cuff.
+    painter.setPen(QPen(QColor(0, 0, 0), 1.0, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(8.0, 12.0), QPointF(8.0, 16.0));
+    painter.drawLine(QPointF(12.0, 12.0), QPointF(12.0, 16.0));
+    painter.drawLine(QPointF(16.0, 13.0), QPointF(16.0, 16.0));
+    painter.drawLine(QPointF(6.0, 26.0), QPointF(19.0, 26.0));
+    return image;
+}
+
+QImage PaintTemplate(int scale)
+{
+    // A blank tile: the face every sprite shows before its first picture.
+    QImage image = NewImage(TemplateSize * scale, TemplateSize * scale);
+    ScaledPainter painter(image, scale);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xB8, 0x9A, 0x66));
+    painter.drawRoundedRect(QRectF(3.0, 3.0, 36.5, 36.5), 5.0, 5.0);
+    QLinearGradient ivory(0.0, 0.0, 0.0, 36.0);
+    ivory.setColorAt(0.0, QColor(0xFF, 0xFC, 0xF3));
+    ivory.setColorAt(1.0, QColor(0xEA, 0xDE, 0xC4));
+    painter.setBrush(ivory);
+    painter.setPen(QPen(QColor(0x7A, 0x60, 0x3A), 1.0));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, 35.5, 35.5), 5.0, 5.0);
+    painter.setPen(QPen(QColor(255, 255, 255, 170), 1.0));
+    painter.drawLine(QPointF(4.0, 2.0), QPointF(32.0, 2.0));
+    return image;
+}
+
+QRect DotBox(DotPlace place)
+{
+    switch (place) {
+    case DotPlace::Centre: return {20, 19, DotSize, DotSize};
+    case DotPlace::Left: return {3, 19, DotSize, DotSize};
+    case DotPlace::Right: return {37, 19, DotSize, DotSize};
+    case DotPlace::Top: return {20, 2, DotSize, DotSize};
+    case DotPlace::Bottom: return {20, 36, DotSize, DotSize};
+    }
+    return {};
+}
+
+QImage PaintLinkPiece(int member, int scale)
+{
+    static constexpr DotPlace Arrangements[6][2] = {
+        {DotPlace::Left, DotPlace::Right},  // 1 horizontal
+        {DotPlace::Top, DotPlace::Bottom},  // 2 vertical
+        {DotPlace::Right, DotPlace::Bottom}, // 3 corner, right and down
+        {DotPlace::Top, DotPlace::Right},   // 4 corner, up and right
+        {DotPlace::Left, DotPlace::Bottom}, // 5 corner, left and down
+        {DotPlace::Top, DotPlace::Left},    // 6 corner, up and left
+    };
+    QImage image = NewImage(LinkPieceSize.width() * scale, LinkPieceSize.height() * scale);
+    if (member < 1 || member > 6)
+        return image;
+    ScaledPainter painter(image, scale);
+    const auto& arrangement = Arrangements[member - 1];
+    for (DotPlace place : {DotPlace::Centre, arrangement[0], arrangement[1]}) {
+        const QRectF box = DotBox(place);
+        const QPointF centre = box.center();
+        // Every dot stays inside its box: the long points run just past the edge and are cut there.
+        painter.save();
+        painter.setClipRect(box);
+        QRadialGradient glow(centre, 6.0);
+        glow.setColorAt(0.0, QColor(0xC8, 0xEC, 0xFF, 150));
+        glow.setColorAt(1.0, QColor(0x9C, 0xD6, 0xFF, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(glow);
+        painter.drawEllipse(centre, 6.0, 6.0);
+        QRadialGradient fill(centre, 6.5);
+        fill.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
+        fill.setColorAt(0.35, QColor(0xD4, 0xF0, 0xFF));
+        fill.setColorAt(1.0, QColor(0x7C, 0xC4, 0xF4));
+        painter.setBrush(fill);
+        painter.setPen(QPen(QColor(0x4A, 0x9C, 0xE0, 200), 0.6));
+        painter.drawPath(Star(centre, 7.4, 2.1, 4.2, 1.9));
+        painter.restore();
+    }
+    return image;
+}
+
+} // namespace llk::art

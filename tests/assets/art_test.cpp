@@ -1,0 +1,307 @@
+// Checks of the window's artwork, the four sounds, the help text and the Background folder as the
+// build made them.
+#include "assets/artwork.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QStringDecoder>
+#include <QtEndian>
+
+#include <array>
+#include <vector>
+
+namespace {
+
+using llk::assets::Art;
+using llk::assets::Artwork;
+
+// ---- Link pieces ---------------------------------------------------------------------------
+
+// The 12 x 12 boxes of the dots, at scale 1: (left, top).
+constexpr QPoint Centre{20, 19};
+constexpr QPoint Left{3, 19};
+constexpr QPoint Right{37, 19};
+constexpr QPoint Top{20, 2};
+constexpr QPoint Bottom{20, 36};
+constexpr int Dot = 12;
+
+struct PieceCase {
+    int member;
+    std::array<QPoint, 3> dots;
+};
+
+const PieceCase Pieces[] = {
+    {1, {Centre, Left, Right}}, {2, {Centre, Top, Bottom}}, {3, {Centre, Right, Bottom}},
+    {4, {Centre, Top, Right}},  {5, {Centre, Left, Bottom}}, {6, {Centre, Top, Left}},
+};
+
+QRect Box(QPoint topLeft, int scale)
+{
+    return {topLeft * scale, QSize(Dot, Dot) * scale};
+}
+
+TEST(LinkPiece, HasItsSizeAtBothScales)
+{
+    for (int member = 1; member <= 6; ++member) {
+        EXPECT_EQ(llk::assets::LinkPiece(member, 1).size(), QSize(52, 50)) << member;
+        EXPECT_EQ(llk::assets::LinkPiece(member, 2).size(), QSize(104, 100)) << member;
+        EXPECT_TRUE(llk::assets::LinkPiece(member, 1).hasAlphaChannel());
+    }
+    EXPECT_TRUE(llk::assets::LinkPiece(0).isNull());
+    EXPECT_TRUE(llk::assets::LinkPiece(7).isNull());
+    EXPECT_TRUE(llk::assets::LinkPiece(1, 3).isNull());
+}
+
+TEST(LinkPiece, DrawsThreeDotsFillingTheirBoxesAndNothingElse)
+{
+    for (const PieceCase& piece : Pieces) {
+        for (int scale : {1, 2}) {
+            const QImage image = llk::assets::LinkPiece(piece.member, scale).convertToFormat(QImage::Format_ARGB32);
+            std::vector<QRect> drawn(3);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qAlpha(image.pixel(x, y)) == 0)
+                        continue;
+                    int inside = -1;
+                    for (int d = 0; d < 3; ++d)
+                        if (Box(piece.dots[d], scale).contains(x, y))
+                            inside = d;
+                    ASSERT_NE(inside, -1) << "piece " << piece.member << " at " << scale << "x draws at " << x << "," << y;
+                    drawn[inside] |= QRect(x, y, 1, 1);
+                }
+            }
+            for (int d = 0; d < 3; ++d) {
+                const QRect box = Box(piece.dots[d], scale);
+                EXPECT_EQ(drawn[d], box) << "piece " << piece.member << " dot " << d << " at " << scale << "x";
+                const QRgb middle = image.pixel(box.center());
+                EXPECT_GT(qAlpha(middle), 200);
+                EXPECT_GE(qBlue(middle), qRed(middle)) << "a dot is pale blue";
+                EXPECT_GT(qBlue(middle), 200) << "a dot is pale blue";
+            }
+        }
+    }
+}
+
+// ---- Sounds --------------------------------------------------------------------------------
+
+struct SoundCase {
+    int id;
+    int bytes;
+    int channels;
+    int rate;
+    int bits;
+};
+
+const SoundCase Sounds[] = {
+    {101, 1904, 2, 22050, 16},
+    {102, 19628, 1, 22050, 16},
+    {103, 124460, 2, 22050, 16},
+    {104, 6156, 1, 11025, 8},
+};
+
+quint32 U32(const QByteArray& data, int at) { return qFromLittleEndian<quint32>(data.constData() + at); }
+quint16 U16(const QByteArray& data, int at) { return qFromLittleEndian<quint16>(data.constData() + at); }
+
+// Samples as fractions of full scale, interleaved.
+std::vector<double> Samples(const QByteArray& wave, int bits)
+{
+    std::vector<double> samples;
+    if (bits == 8) {
+        for (int i = 44; i < wave.size(); ++i)
+            samples.push_back((static_cast<quint8>(wave[i]) - 128) / 128.0);
+    } else {
+        for (int i = 44; i + 1 < wave.size(); i += 2)
+            samples.push_back(qFromLittleEndian<qint16>(wave.constData() + i) / 32768.0);
+    }
+    return samples;
+}
+
+TEST(Sound, HeaderFormatAndSizeAreExact)
+{
+    for (const SoundCase& sound : Sounds) {
+        SCOPED_TRACE(sound.id);
+        const QByteArray wave = llk::assets::SoundWave(sound.id);
+        ASSERT_EQ(wave.size(), sound.bytes);
+        EXPECT_EQ(wave.left(4), "RIFF");
+        EXPECT_EQ(U32(wave, 4), quint32(sound.bytes - 8));
+        EXPECT_EQ(wave.mid(8, 8), "WAVEfmt ");
+        EXPECT_EQ(U32(wave, 16), 16u);
+        EXPECT_EQ(U16(wave, 20), 1u) << "uncompressed PCM";
+        EXPECT_EQ(U16(wave, 22), sound.channels);
+        EXPECT_EQ(U32(wave, 24), quint32(sound.rate));
+        EXPECT_EQ(U32(wave, 28), quint32(sound.rate * sound.channels * sound.bits / 8));
+        EXPECT_EQ(U16(wave, 32), sound.channels * sound.bits / 8);
+        EXPECT_EQ(U16(wave, 34), sound.bits);
+        EXPECT_EQ(wave.mid(36, 4), "data");
+        EXPECT_EQ(U32(wave, 40), quint32(sound.bytes - 44));
+    }
+}
+
+TEST(Sound, IsAudibleWithoutClippingAndStartsAndEndsInSilence)
+{
+    for (const SoundCase& sound : Sounds) {
+        SCOPED_TRACE(sound.id);
+        const std::vector<double> samples = Samples(llk::assets::SoundWave(sound.id), sound.bits);
+        ASSERT_FALSE(samples.empty());
+        double peak = 0.0;
+        for (double s : samples)
+            peak = std::max(peak, std::abs(s));
+        EXPECT_LT(peak, 0.9) << "headroom below full scale";
+        EXPECT_GT(peak, 0.25) << "clearly audible";
+        const double quantum = sound.bits == 8 ? 1.0 / 128 : 1.0 / 32768;
+        for (int c = 0; c < sound.channels; ++c) {
+            EXPECT_LE(std::abs(samples[c]), quantum) << "fades in from silence";
+            EXPECT_LE(std::abs(samples[samples.size() - sound.channels + c]), quantum) << "fades out to silence";
+        }
+    }
+}
+
+TEST(Sound, OtherNumbersHaveNoSound)
+{
+    EXPECT_TRUE(llk::assets::SoundWave(100).isEmpty());
+    EXPECT_TRUE(llk::assets::SoundWave(105).isEmpty());
+    EXPECT_TRUE(llk::assets::SoundUrl(105).isEmpty());
+    EXPECT_TRUE(QFile::exists(QLatin1Char(':') + llk::assets::SoundUrl(104).path()));
+}
+
+// ---- Help text -----------------------------------------------------------------------------
+
+QByteArray HelpFile()
+{
+    QFile file(QDir(QStringLiteral(LLK_RUNTIME_DIR)).filePath(QStringLiteral("Help.txt")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(HelpText, IsGbkWithCrLfLineEnds)
+{
+    const QByteArray bytes = HelpFile();
+    ASSERT_FALSE(bytes.isEmpty());
+    EXPECT_GT(bytes.size(), 1200);
+    EXPECT_LT(bytes.size(), 1500);
+    QStringDecoder decoder("GBK");
+    ASSERT_TRUE(decoder.isValid());
+    const QString text = decoder.decode(bytes);
+    EXPECT_FALSE(decoder.hasError());
+    EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    for (int i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
+        }
+        if (bytes[i] == '\r') {
+            ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i;
+        }
+    }
+}
+
+TEST(HelpText, HasTheSectionsAndHeadingsInOrder)
+{
+    QStringDecoder decoder("GBK");
+    const QString text = decoder.decode(HelpFile());
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    const QStringList headings = {
+        QStringLiteral("一、"),         QStringLiteral("二．概述"),     QStringLiteral("三．基本规则"),
+        QStringLiteral("◆操作"),        QStringLiteral("◆过关条件:"),  QStringLiteral("◆胜利条件:"),
+        QStringLiteral("◆失败条件:"),   QStringLiteral("四．操作说明"), QStringLiteral("◆控制方法："),
+        QStringLiteral("◆快捷键："),    QStringLiteral("◆普通游戏流程："),
+    };
+    int next = 0;
+    for (int i = 0; i < lines.size() && next < headings.size(); ++i) {
+        if (!lines[i].startsWith(headings[next]))
+            continue;
+        if (headings[next].contains(QStringLiteral("．"))) {
+            EXPECT_TRUE(lines[i - 1].isEmpty()) << "an empty line before " << qPrintable(headings[next]);
+        }
+        ++next;
+    }
+    EXPECT_EQ(next, headings.size()) << "missing or out of order: " << qPrintable(headings.value(next));
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("一、")));
+    for (const QString& line : lines) {
+        const bool heading = line.startsWith(QStringLiteral("◆")) || line.contains(QStringLiteral("．"))
+            || line.startsWith(QStringLiteral("一、"));
+        if (!line.isEmpty() && !heading) {
+            EXPECT_TRUE(line.startsWith(QStringLiteral("    "))) << "body lines are indented: " << qPrintable(line);
+        }
+    }
+}
+
+TEST(HelpText, BuiltInTextIsTheSameAsTheFile)
+{
+    EXPECT_EQ(llk::assets::BuiltInHelpText(), HelpFile());
+}
+
+// ---- Background folder ---------------------------------------------------------------------
+
+TEST(BackgroundFolder, HoldsAtLeastSixJpegsOfTheWindowSizeWithChineseNames)
+{
+    const QDir folder(QDir(QStringLiteral(LLK_RUNTIME_DIR)).filePath(QStringLiteral("Background")));
+    const QStringList names = folder.entryList({QStringLiteral("*.jpg")}, QDir::Files);
+    EXPECT_GE(names.size(), 6);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(name.front().script() == QChar::Script_Han);
+        QImageReader reader(folder.filePath(name));
+        EXPECT_EQ(reader.format(), "jpeg");
+        const QImage picture = reader.read();
+        ASSERT_FALSE(picture.isNull()) << qPrintable(reader.errorString());
+        EXPECT_EQ(picture.size(), QSize(1024, 768));
+    }
+}
+
+// ---- Window artwork ------------------------------------------------------------------------
+
+TEST(Artwork, HasItsSizeAtBothScales)
+{
+    const struct {
+        Art art;
+        QSize size;
+    } cases[] = {
+        {Art::Background, {1024, 768}}, {Art::Pause, {128, 128}}, {Art::Template, {40, 40}}, {Art::Cursor, {32, 32}},
+    };
+    for (const auto& c : cases) {
+        for (int scale : {1, 2}) {
+            const QImage image = Artwork(c.art, scale);
+            EXPECT_EQ(image.size(), c.size * scale) << int(c.art) << " at " << scale;
+            EXPECT_EQ(image.devicePixelRatio(), scale);
+        }
+        EXPECT_TRUE(Artwork(c.art, 3).isNull());
+    }
+    EXPECT_EQ(Artwork(Art::Icon).size(), QSize(256, 256));
+}
+
+TEST(Artwork, IconComesInEverySizeFrom16To256)
+{
+    const QList<QImage> icons = llk::assets::IconImages();
+    ASSERT_FALSE(icons.isEmpty());
+    EXPECT_EQ(icons.front().size(), QSize(16, 16));
+    EXPECT_EQ(icons.back().size(), QSize(256, 256));
+    for (const QImage& icon : icons) {
+        EXPECT_EQ(icon.width(), icon.height());
+        EXPECT_GT(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2)), 0) << icon.width();
+    }
+}
+
+TEST(Artwork, CursorFingerTipIsTheHotSpot)
+{
+    for (int scale : {1, 2}) {
+        const QImage cursor = Artwork(Art::Cursor, scale).convertToFormat(QImage::Format_ARGB32);
+        const QPoint tip = llk::assets::CursorHotSpot * scale;
+        int topRow = cursor.height();
+        for (int y = 0; y < cursor.height() && topRow == cursor.height(); ++y)
+            for (int x = 0; x < cursor.width(); ++x)
+                if (qAlpha(cursor.pixel(x, y)) > 0)
+                    topRow = y;
+        EXPECT_EQ(topRow, 0) << "the tip touches the top edge at " << scale << "x";
+        EXPECT_GT(qAlpha(cursor.pixel(tip)), 128) << "the hot spot is on the finger at " << scale << "x";
+        for (int x = 0; x < cursor.width(); ++x) {
+            if (qAlpha(cursor.pixel(x, 0)) > 64) {
+                EXPECT_LE(std::abs(x - tip.x()), scale + 1) << "only the finger tip reaches the top row";
+            }
+        }
+    }
+}
+
+} // namespace
