@@ -335,14 +335,32 @@ void DigitSubject(QPainter& painter, const QRectF& area, int, int kind, int scal
 
 // --- 23 martial-arts heroes: an ink brush circle, the hero and a red seal naming the art -------
 
+// One sweep of a loaded brush: a ring that swells from a fine start, runs most of the way round and
+// thins out again, filled as a single outline so it has no seams.
 void InkCircle(QPainter& painter, const QRectF& box, int kind, int scale)
 {
-    const qreal start = 100 + kind * 37;
-    for (int i = 0; i < 14; ++i) {
-        const qreal width = (0.6 + 2.2 * std::sin(Pi * i / 14.0)) * scale;
-        painter.setPen(QPen(QColor(40, 36, 34, 200), width, Qt::SolidLine, Qt::RoundCap));
-        painter.drawArc(box, int((start + i * 22) * 16), int(24 * 16));
+    const qreal radius = box.width() / 2 - 1.5 * scale;
+    const qreal thickest = std::max(2.0 * scale, box.width() * 0.09);
+    const qreal start = Pi * (0.55 + 0.37 * kind);
+    const qreal sweep = Pi * 1.72;
+    constexpr int Steps = 48;
+    QPainterPath brush;
+    QList<QPointF> inner;
+    for (int i = 0; i <= Steps; ++i) {
+        const qreal t = qreal(i) / Steps;
+        const qreal width = thickest * (0.15 + 0.85 * std::pow(std::sin(Pi * std::min(1.0, t * 1.15)), 0.7));
+        const qreal angle = start + sweep * t;
+        const QPointF direction(std::cos(angle), -std::sin(angle));
+        const QPointF outer = box.center() + direction * (radius + width / 2);
+        i ? brush.lineTo(outer) : brush.moveTo(outer);
+        inner.prepend(box.center() + direction * (radius - width / 2));
     }
+    for (const QPointF& point : inner)
+        brush.lineTo(point);
+    brush.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(38, 34, 32, 215));
+    painter.drawPath(brush);
 }
 
 void Seal(QPainter& painter, const QRectF& box, const char* art, int scale)
@@ -848,8 +866,9 @@ void BiscuitSubject(QPainter& painter, const QRectF& area, int kind, int scale)
     }
     case 2: { // star biscuit glazed with sugar
         Bake(painter, StarPath(c + QPointF(0, r * 0.06), r, r * 0.52, 5), Dough.lighter(110), DoughDark, scale);
-        Bake(painter, StarPath(c + QPointF(0, r * 0.06), r * 0.6, r * 0.3, 5), QColor(255, 244, 170),
-             QColor(240, 196, 40), scale);
+        Bake(painter, StarPath(c + QPointF(0, r * 0.06), r * 0.66, r * 0.34, 5), QColor(255, 255, 255),
+             QColor(214, 226, 240), scale);
+        Sprinkles(painter, Square(box, 0.5, {0, 0.04}), 6, 3, scale);
         break;
     }
     case 3: { // flower biscuit with a jam centre
@@ -969,11 +988,15 @@ void BiscuitSubject(QPainter& painter, const QRectF& area, int kind, int scale)
         Bake(painter, crust.simplified(), QColor(240, 196, 120), QColor(190, 124, 50), scale);
         QPainterPath custard;
         custard.addEllipse(c, r * 0.66, r * 0.66);
-        Bake(painter, custard, QColor(255, 240, 130), QColor(244, 190, 30), scale);
+        Bake(painter, custard, QColor(255, 236, 140), QColor(246, 186, 44), scale);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(196, 110, 20, 170));
-        painter.drawEllipse(c + QPointF(r * 0.18, r * 0.1), r * 0.14, r * 0.1);
-        painter.drawEllipse(c + QPointF(-r * 0.22, r * 0.24), r * 0.1, r * 0.08);
+        for (const QPointF& spot : {QPointF(0.22, 0.12), QPointF(-0.26, 0.22), QPointF(-0.05, -0.3)}) {
+            QRadialGradient caramel(c + spot * r, r * 0.22);
+            caramel.setColorAt(0, QColor(170, 86, 16, 200));
+            caramel.setColorAt(1, QColor(200, 120, 30, 0));
+            painter.setBrush(caramel);
+            painter.drawEllipse(c + spot * r, r * 0.22, r * 0.22);
+        }
         break;
     }
     }
