@@ -63,7 +63,7 @@ constexpr std::array<const char*, 21> HeroArts{
 constexpr std::array<const char*, 36> Creatures{
     "🐛", "🦋", "🐌", "🐞", "🐜", "🪲", "🦗", "🕷️", "🦂", "🦟", "🪰", "🪱",
     "🦠", "🐝", "🦎", "🐍", "🐙", "🦑", "🦐", "🦀", "🐡", "🐠", "🐟", "🐚",
-    "🪼", "🦕", "🦖", "🐣", "🦇", "🐥", "🦞", "🐁", "🐳", "🐬", "👾", "🦪"};
+    "🪼", "🦕", "🦖", "🐣", "🦇", "👻", "🦞", "🐁", "🐳", "🐬", "👾", "🦪"};
 
 
 constexpr std::array<const char*, 27> Sweets{
@@ -113,6 +113,46 @@ void Emoji(QPainter& painter, const QRectF& box, const char* emoji)
 {
     painter.setPen(Qt::black);
     DrawEmoji(painter, box, QString::fromUtf8(emoji).remove(QChar(0xfe0f)));
+}
+
+// An emoji cut out like a sticker: a white border follows its outline, with a soft drop shadow.
+// The emoji is drawn once into a picture whose silhouette, stamped round it, makes the border.
+void StickerEmoji(QPainter& painter, const QRectF& box, const char* emoji, int scale)
+{
+    const int border = 2 * scale;
+    const QPoint origin(qFloor(box.left()) - 2 * border, qFloor(box.top()) - 2 * border);
+    const QSize size(qCeil(box.width()) + 4 * border, qCeil(box.height()) + 4 * border);
+    QImage glyph(size, QImage::Format_ARGB32_Premultiplied);
+    glyph.fill(Qt::transparent);
+    {
+        QPainter glyphPainter(&glyph);
+        glyphPainter.setRenderHints(painter.renderHints());
+        Emoji(glyphPainter, box.translated(-origin), emoji);
+    }
+    QImage silhouette = glyph;
+    {
+        QPainter silhouettePainter(&silhouette);
+        silhouettePainter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        silhouettePainter.fillRect(silhouette.rect(), Qt::white);
+    }
+    QImage shadow = silhouette;
+    {
+        QPainter shadowPainter(&shadow);
+        shadowPainter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        shadowPainter.fillRect(shadow.rect(), QColor(60, 30, 50, 70));
+    }
+    constexpr int Directions = 16;
+    for (int i = 0; i < Directions; ++i) {
+        const qreal angle = 2 * Pi * i / Directions;
+        painter.drawImage(QPointF(origin) + QPointF(std::cos(angle), std::sin(angle)) * border +
+                              QPointF(0.5 * scale, 1.0 * scale),
+                          shadow);
+    }
+    for (int i = 0; i < Directions; ++i) {
+        const qreal angle = 2 * Pi * i / Directions;
+        painter.drawImage(QPointF(origin) + QPointF(std::cos(angle), std::sin(angle)) * border, silhouette);
+    }
+    painter.drawImage(origin, glyph);
 }
 
 // A round medallion: a radial gradient lit from the upper left and a rim.
@@ -263,13 +303,13 @@ void BeastSubject(QPainter& painter, const QRectF& area, int, int kind, int scal
     Emoji(painter, Square(area, 0.84), Beasts[kind - 1]);
 }
 
-// --- 21 cute animals: on a pastel heart-pink cushion ---------------------------------------------
+// --- 21 cute animals: stickers on a pastel cushion ---------------------------------------------
 
-void AnimalSubject(QPainter& painter, const QRectF& area, int, int kind, int)
+void AnimalSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
     const QRectF cushion = Square(area, 1.08, {0, 0.04});
     Disc(painter, cushion, KindHue(kind, 0.08, 1.0), KindHue(kind, 0.3, 1.0), QColor(0, 0, 0, 0), 0);
-    Emoji(painter, Square(area, 0.96), CuteAnimals[kind - 1]);
+    StickerEmoji(painter, Square(area, 0.92), CuteAnimals[kind - 1], scale);
 }
 
 // --- 22 cheerful digits --------------------------------------------------------------------------
@@ -449,12 +489,27 @@ void BoardGameSubject(QPainter& painter, const QRectF& area, int, int kind, int 
     }
 }
 
-// --- 25 little creatures: a leafy green dot under each ------------------------------------------
+// --- 25 little creatures: each in a glass bubble of its own tint ------------------------------------------
 
-void CreatureSubject(QPainter& painter, const QRectF& area, int, int kind, int)
+void CreatureSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
-    Glow(painter, Square(area, 1.25), QColor(160, 210, 90, 120));
-    Emoji(painter, Square(area, 1.0), Creatures[kind - 1]);
+    const QRectF bubble = Square(area, 1.16);
+    const QColor tint = KindHue(kind, 0.3, 1.0);
+    QRadialGradient glass(bubble.center(), bubble.width() / 2, bubble.center() + QPointF(0, bubble.height() * 0.2));
+    glass.setColorAt(0, Alpha(tint, 40));
+    glass.setColorAt(0.8, Alpha(tint, 120));
+    glass.setColorAt(1, Alpha(tint.darker(115), 200));
+    painter.setBrush(glass);
+    painter.setPen(QPen(Alpha(tint.darker(150), 170), 0.8 * scale));
+    painter.drawEllipse(bubble.adjusted(0.4 * scale, 0.4 * scale, -0.4 * scale, -0.4 * scale));
+    Emoji(painter, Square(area, 0.9, {0, 0.02}), Creatures[kind - 1]);
+    // The shine of the glass passes over the creature inside.
+    painter.setPen(QPen(QColor(255, 255, 255, 200), std::max(1.0 * scale, bubble.width() * 0.06), Qt::SolidLine,
+                        Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(bubble.adjusted(bubble.width() * 0.13, bubble.height() * 0.13, -bubble.width() * 0.13,
+                                    -bubble.height() * 0.13),
+                    110 * 16, 50 * 16);
 }
 
 // --- 26 game mascots: a bright star burst behind each --------------------------------------------
