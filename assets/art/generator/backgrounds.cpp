@@ -113,23 +113,31 @@ QImage Bamboo()
                 painter.setPen(QPen(depth.stalk.lighter(130), std::max(1.0, w / 12.0)));
                 painter.drawLine(QPointF(cx - w / 2, y + w / 6.0), QPointF(cx + w / 2, y + w / 6.0));
             }
-            // Leaves: slender blades in fans from some of the nodes.
-            for (int leaf = 0; leaf < 6; ++leaf) {
-                const double ly = Hash(i, 10 + leaf, depth.seed) * Height * 0.8;
-                const double cx = x + lean * (1.0 - ly / Height);
-                const double angle = (Hash(i, 20 + leaf, depth.seed) - 0.5) * 140.0 + (leaf % 2 ? 25.0 : 155.0);
-                const double length = w * (2.6 + 1.4 * Hash(i, 30 + leaf, depth.seed));
-                painter.save();
-                painter.translate(cx, ly);
-                painter.rotate(angle);
-                QPainterPath blade;
-                blade.moveTo(0, 0);
-                blade.quadTo(length * 0.5, -length * 0.14, length, 0);
-                blade.quadTo(length * 0.5, length * 0.14, 0, 0);
+            // Leaves: a twig from some of the nodes, with a drooping fan of slender blades at its end.
+            for (int twig = 0; twig < 3; ++twig) {
+                const double ty = (0.08 + 0.7 * Hash(i, 10 + twig, depth.seed)) * Height;
+                const double side = Hash(i, 20 + twig, depth.seed) < 0.5 ? -1.0 : 1.0;
+                const QPointF from(x + lean * (1.0 - ty / Height), ty);
+                const QPointF to = from + QPointF(side * w * 1.8, -w * 1.1);
+                painter.setPen(QPen(depth.stalk.darker(110), std::max(1.0, w / 9.0)));
+                painter.drawLine(from, to);
                 painter.setPen(Qt::NoPen);
-                painter.setBrush(depth.stalk.darker(105));
-                painter.drawPath(blade);
-                painter.restore();
+                painter.setBrush(depth.stalk.darker(104));
+                const int blades = 3 + static_cast<int>(Hash(i, 30 + twig, depth.seed) * 3);
+                for (int b = 0; b < blades; ++b) {
+                    const double length = w * (2.4 + 1.2 * Hash(i, 40 + twig * 8 + b, depth.seed));
+                    // Angle from straight down, fanning out to the twig's side.
+                    const double angle = side * (15.0 + 70.0 * b / std::max(1, blades - 1));
+                    painter.save();
+                    painter.translate(to);
+                    painter.rotate(90.0 - angle);
+                    QPainterPath blade;
+                    blade.moveTo(0, 0);
+                    blade.cubicTo(length * 0.3, -length * 0.11, length * 0.7, -length * 0.08, length, 0);
+                    blade.cubicTo(length * 0.7, length * 0.06, length * 0.3, length * 0.1, 0, 0);
+                    painter.drawPath(blade);
+                    painter.restore();
+                }
             }
         }
         // Haze between the layers.
@@ -237,39 +245,66 @@ QImage Sea()
     return image;
 }
 
-// Snow-covered hills under a pale winter sky, a few dark pines and falling flakes.
+// Snow-covered hills under a pale winter sky, dark pines rooted on the middle ridge, falling flakes.
 QImage SnowField()
 {
     LandscapeStyle style;
     style.sky = {{0.0, QColor(0x8F, 0xA8, 0xC4)}, {0.55, QColor(0xD6, 0xE0, 0xEA)}};
-    style.mist = QColor(0xE4, 0xEA, 0xF0);
+    style.mist = QColor(0xE0, 0xE7, 0xEF);
     style.mistDepth = 0.10;
-    style.ridges = {
-        {0.42, 0.10, 280.0, 91, QColor(0xB6, 0xC4, 0xD4), QColor(0xD4, 0xDD, 0xE8), 0.7, 0.9},
-        {0.58, 0.07, 260.0, 93, QColor(0xE2, 0xE8, 0xF0), QColor(0xC8, 0xD4, 0xE2), 0.1, 0.3},
-        {0.76, 0.05, 320.0, 95, QColor(0xF4, 0xF7, 0xFA), QColor(0xD2, 0xDC, 0xE8), 0.0, 0.1},
-    };
+    const Ridge far{0.40, 0.10, 280.0, 91, QColor(0xB0, 0xBF, 0xD0), QColor(0xCF, 0xD9, 0xE5), 0.7, 0.8};
+    const Ridge middle{0.56, 0.06, 300.0, 93, QColor(0xEA, 0xEF, 0xF5), QColor(0xCC, 0xD7, 0xE4), 0.2, 0.15};
+    const Ridge near{0.78, 0.05, 380.0, 95, QColor(0xF6, 0xF8, 0xFB), QColor(0xD8, 0xE1, 0xEC), 0.1, 0.0};
+    style.ridges = {far, middle};
     style.texture = 0.02;
     QImage image = PaintLandscape(style, Size, 1);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 22; ++i) {
+
+    // Pines stand on the middle ridge, the farther (smaller) ones paler.
+    for (int i = 0; i < 26; ++i) {
         const double x = Hash(i, 1, 97) * Width;
-        const double baseY = Height * (0.56 + 0.06 * Hash(i, 2, 97));
-        const double h = 50.0 + 70.0 * Hash(i, 3, 97);
-        painter.setBrush(QColor(0x3C, 0x55, 0x52, 200));
+        const double size = Hash(i, 3, 97);
+        const double h = 36.0 + 60.0 * size;
+        const double baseY = CrestHeight(middle, x, Height) + 4.0 + 10.0 * size;
+        const QColor needles = Mix(QColor(0x7C, 0x90, 0x98), QColor(0x2E, 0x4A, 0x46), size);
+        painter.setBrush(needles.darker(130));
+        painter.drawRect(QRectF(x - h * 0.03, baseY - h * 0.2, h * 0.06, h * 0.2));
         for (int tier = 0; tier < 4; ++tier) {
-            const double top = baseY - h + tier * h * 0.2;
-            const double half = h * (0.14 + 0.07 * tier);
+            const double top = baseY - h + tier * h * 0.19;
+            const double half = h * (0.12 + 0.065 * tier);
             QPainterPath layer;
             layer.moveTo(x, top);
-            layer.lineTo(x + half, top + h * 0.34);
-            layer.lineTo(x - half, top + h * 0.34);
-            layer.closeSubpath();
+            layer.quadTo(x + half * 0.5, top + h * 0.2, x + half, top + h * 0.3);
+            layer.lineTo(x - half, top + h * 0.3);
+            layer.quadTo(x - half * 0.5, top + h * 0.2, x, top);
+            painter.setBrush(needles);
             painter.drawPath(layer);
+            // Snow resting on the upper side of each tier.
+            QPainterPath snow;
+            snow.moveTo(x, top + 1.0);
+            snow.quadTo(x + half * 0.45, top + h * 0.16, x + half * 0.8, top + h * 0.24);
+            snow.quadTo(x, top + h * 0.16, x - half * 0.7, top + h * 0.22);
+            snow.quadTo(x - half * 0.4, top + h * 0.12, x, top + 1.0);
+            painter.setBrush(QColor(0xF4, 0xF7, 0xFB, 220));
+            painter.drawPath(snow);
         }
     }
+
+    // The near slope in front of the trees, drawn as its own soft drift.
+    QPainterPath drift;
+    drift.moveTo(0, Height);
+    for (int x = 0; x <= Width; x += 4)
+        drift.lineTo(x, CrestHeight(near, x, Height));
+    drift.lineTo(Width, Height);
+    drift.closeSubpath();
+    QLinearGradient snowShade(0, Height * 0.72, 0, Height);
+    snowShade.setColorAt(0.0, QColor(0xF7, 0xF9, 0xFC));
+    snowShade.setColorAt(1.0, QColor(0xD5, 0xDF, 0xEA));
+    painter.setBrush(snowShade);
+    painter.drawPath(drift);
+
     for (int i = 0; i < 260; ++i) {
         const QPointF at(Hash(i, 1, 99) * Width, Hash(i, 2, 99) * Height);
         const double r = 0.8 + 2.0 * Hash(i, 3, 99);
@@ -279,73 +314,95 @@ QImage SnowField()
     return image;
 }
 
-// A lattice window of dark wood in front of warm paper lit from behind.
+// A lattice window of light wood in front of warm paper lit from behind: a quiet, even pattern.
 QImage LatticeWindow()
 {
     QImage image = NewImage(Width, Height);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient light(QPointF(Width * 0.45, Height * 0.4), Width * 0.75);
-    light.setColorAt(0.0, QColor(0xF4, 0xE6, 0xC6));
-    light.setColorAt(1.0, QColor(0xC9, 0xAC, 0x7E));
-    painter.fillRect(image.rect(), light);
-    const double cell = 96.0;
-    const QColor wood(0x6E, 0x48, 0x2C, 200);
-    painter.setPen(QPen(wood, 6.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    for (double y = -cell / 2; y < Height + cell; y += cell)
-        for (double x = -cell / 2; x < Width + cell; x += cell) {
-            // Each cell: a square frame with a smaller square turned inside it, joined at the corners.
-            painter.drawRect(QRectF(x, y, cell, cell));
-            const QPointF c(x + cell / 2, y + cell / 2);
-            QPainterPath diamond;
-            diamond.moveTo(c + QPointF(0, -cell * 0.3));
-            diamond.lineTo(c + QPointF(cell * 0.3, 0));
-            diamond.lineTo(c + QPointF(0, cell * 0.3));
-            diamond.lineTo(c + QPointF(-cell * 0.3, 0));
-            diamond.closeSubpath();
-            painter.setPen(QPen(wood, 4.0));
-            painter.drawPath(diamond);
-            painter.drawLine(QPointF(x, y), c + QPointF(-cell * 0.15, -cell * 0.15));
-            painter.drawLine(QPointF(x + cell, y), c + QPointF(cell * 0.15, -cell * 0.15));
-            painter.drawLine(QPointF(x, y + cell), c + QPointF(-cell * 0.15, cell * 0.15));
-            painter.drawLine(QPointF(x + cell, y + cell), c + QPointF(cell * 0.15, cell * 0.15));
-            painter.setPen(QPen(wood, 6.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        }
-    return image;
-}
-
-// Celadon glaze with its fine crackle: a cool, quiet green.
-QImage Celadon()
-{
-    QImage image = NewImage(Width, Height);
-    constexpr double Cell = 64.0;
     for (int y = 0; y < Height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < Width; ++x) {
-            // Distance to the nearest and second-nearest crackle seeds: the crack lies where they tie.
-            const double fx = x / Cell;
-            const double fy = y / Cell;
-            const int cx = static_cast<int>(std::floor(fx));
-            const int cy = static_cast<int>(std::floor(fy));
-            double nearest = 9.0;
-            double second = 9.0;
-            for (int j = -1; j <= 1; ++j)
-                for (int i = -1; i <= 1; ++i) {
-                    const double sx = cx + i + Hash(cx + i, cy + j, 111);
-                    const double sy = cy + j + Hash(cx + i, cy + j, 113);
-                    const double d = std::hypot(fx - sx, fy - sy);
-                    if (d < nearest) {
-                        second = nearest;
-                        nearest = d;
-                    } else if (d < second) {
-                        second = d;
-                    }
-                }
-            const double crack = 1.0 - SmoothStep(0.0, 0.035, second - nearest);
-            const double glaze = Fbm(x / 300.0, y / 300.0, 4, 115);
-            QColor colour = Mix(QColor(0x8F, 0xB8, 0x9F), QColor(0xB6, 0xD2, 0xBC), glaze);
-            colour = Mix(colour, QColor(0x5E, 0x84, 0x70), crack * 0.45);
+            // Paper lit from the upper left, with its fibres.
+            const double light = 1.0 - std::hypot(x - Width * 0.35, y - Height * 0.3) / (Width * 1.1);
+            const double fibre = Fbm(x / 6.0, y / 40.0, 2, 121) - 0.5;
+            QColor paper = Mix(QColor(0xD4, 0xBC, 0x92), QColor(0xF3, 0xE7, 0xCC), light);
+            line[x] = paper.lighter(100 + static_cast<int>(fibre * 8)).rgb();
+        }
+    }
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    constexpr double Cell = 128.0;
+    const QColor wood(0x8C, 0x63, 0x40, 150);
+    const QColor woodLight(0xFF, 0xF4, 0xDC, 90);
+    auto stroke = [&](const QPainterPath& path, double width) {
+        // Each bar: a darker body with a thin lit edge, like a carved wooden slat.
+        painter.strokePath(path, QPen(wood, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.strokePath(path.translated(-width * 0.25, -width * 0.25), QPen(woodLight, 1.0));
+    };
+    for (double y = -Cell / 2; y < Height + Cell; y += Cell) {
+        for (double x = -Cell / 2; x < Width + Cell; x += Cell) {
+            // A square frame with a turned square inside, joined to it at the corners.
+            QPainterPath frame;
+            frame.addRect(QRectF(x, y, Cell, Cell));
+            stroke(frame, 5.0);
+            const QPointF c(x + Cell / 2, y + Cell / 2);
+            const double r = Cell * 0.28;
+            QPainterPath inner;
+            inner.moveTo(c + QPointF(0, -r));
+            inner.lineTo(c + QPointF(r, 0));
+            inner.lineTo(c + QPointF(0, r));
+            inner.lineTo(c + QPointF(-r, 0));
+            inner.closeSubpath();
+            for (const QPointF corner : {QPointF(-1, -1), QPointF(1, -1), QPointF(1, 1), QPointF(-1, 1)}) {
+                inner.moveTo(c + corner * (Cell / 2));
+                inner.lineTo(c + corner * (r / 2));
+            }
+            stroke(inner, 3.5);
+        }
+    }
+    return image;
+}
+
+// Distance from (x, y) to the nearest crack of a crackle pattern of cells about `cell` wide.
+double CrackDistance(double x, double y, double cell, int seed)
+{
+    const double fx = x / cell;
+    const double fy = y / cell;
+    const int cx = static_cast<int>(std::floor(fx));
+    const int cy = static_cast<int>(std::floor(fy));
+    double nearest = 9.0;
+    double second = 9.0;
+    for (int j = -1; j <= 1; ++j) {
+        for (int i = -1; i <= 1; ++i) {
+            const double sx = cx + i + Hash(cx + i, cy + j, seed);
+            const double sy = cy + j + Hash(cx + i, cy + j, seed + 1);
+            const double d = std::hypot(fx - sx, fy - sy);
+            if (d < nearest) {
+                second = nearest;
+                nearest = d;
+            } else if (d < second) {
+                second = d;
+            }
+        }
+    }
+    return (second - nearest) * cell;
+}
+
+// Celadon glaze with its crackle: wandering cracks at two scales in a cool, quiet green.
+QImage Celadon()
+{
+    QImage image = NewImage(Width, Height);
+    for (int y = 0; y < Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < Width; ++x) {
+            // Warping the plane bends the straight cell borders into wandering cracks.
+            const double wx = x + 26.0 * (Fbm(x / 90.0, y / 90.0, 3, 131) - 0.5);
+            const double wy = y + 26.0 * (Fbm(x / 90.0 + 7.0, y / 90.0, 3, 133) - 0.5);
+            const double coarse = 1.0 - SmoothStep(0.4, 1.8, CrackDistance(wx, wy, 110.0, 111));
+            const double fine = 1.0 - SmoothStep(0.2, 1.1, CrackDistance(wx * 1.1, wy * 1.1, 42.0, 115));
+            const double glaze = Fbm(x / 300.0, y / 300.0, 4, 117);
+            QColor colour = Mix(QColor(0x93, 0xB9, 0xA2), QColor(0xB8, 0xD3, 0xBE), glaze);
+            colour = Mix(colour, QColor(0x6E, 0x8E, 0x7C), fine * 0.22);
+            colour = Mix(colour, QColor(0x52, 0x74, 0x62), coarse * 0.5);
             line[x] = colour.rgb();
         }
     }

@@ -4,7 +4,6 @@
 #include "paint_kit.h"
 
 namespace llk::art {
-namespace {
 
 double CrestHeight(const Ridge& ridge, double x, double height)
 {
@@ -13,8 +12,6 @@ double CrestHeight(const Ridge& ridge, double x, double height)
     const double shape = n + (ridged - n) * ridge.sharpness;
     return (ridge.baseline - ridge.amplitude * (shape - 0.5) * 2.0) * height;
 }
-
-} // namespace
 
 QColor SkyColour(const std::vector<SkyStop>& sky, double at)
 {
@@ -54,10 +51,14 @@ QImage PaintLandscape(const LandscapeStyle& style, QSize size, int scale)
                 continue;
             const double depth = Clamp01((y - crest) / std::max(1.0, logicalHeight - crest));
             QColor rock = Mix(ridge.crest, ridge.foot, depth);
-            const double grain = Fbm(x / 23.0, y / 9.0, 3, ridge.seed + 99) - 0.5;
+            const double grain = Fbm(x / 31.0, y / 17.0, 3, ridge.seed + 99) - 0.5;
             rock = rock.lighter(100 + static_cast<int>(grain * style.texture * 200));
-            const double mist = ridge.mist * SmoothStep(0.0, style.mistDepth * logicalHeight, y - crest);
-            rock = Mix(rock, style.mist, mist);
+            // Mist lies in level banks in the valleys: it thickens below the ridge's mean height,
+            // drifting a little from side to side, so high peaks stand clear above it.
+            const double mean = ridge.baseline * logicalHeight;
+            const double drift = 0.75 + 0.5 * Fbm(x / 280.0, y / 60.0, 3, ridge.seed + 5);
+            const double bank = SmoothStep(mean - 0.03 * logicalHeight, mean + style.mistDepth * logicalHeight, y);
+            rock = Mix(rock, style.mist, ridge.mist * Clamp01(bank * drift));
             colour = Mix(colour, rock, coverage);
         }
         return colour;
@@ -71,13 +72,15 @@ QImage PaintLandscape(const LandscapeStyle& style, QSize size, int scale)
             if (y < waterY) {
                 colour = land(px, y);
             } else {
-                // Still water: the land mirrored, broken by long horizontal ripples.
+                // Still water: the land mirrored and faded, broken by long horizontal ripples,
+                // with a pale band of mist along the shore.
                 const double below = y - waterY;
                 const double ripple = (Fbm(px / (90.0 * scale), y / 2.5, 3, 17) - 0.5) * (4.0 + below * 0.15);
                 const int mirroredPx = std::clamp(px + static_cast<int>(ripple * scale), 0, width - 1);
                 const double mirroredY = std::max(0.0, waterY - below * 1.02);
                 const double glint = Fbm(px / (60.0 * scale), y / 1.6, 2, 23);
-                colour = Mix(land(mirroredPx, mirroredY), style.water, 0.35 + 0.25 * Clamp01(below / 200.0));
+                colour = Mix(land(mirroredPx, mirroredY), style.water, 0.45 + 0.3 * Clamp01(below / 220.0));
+                colour = Mix(colour, style.mist, 0.6 * (1.0 - SmoothStep(0.0, 0.035 * logicalHeight, below)));
                 colour = colour.lighter(100 + static_cast<int>((glint - 0.5) * 10));
             }
             line[px] = colour.rgb();

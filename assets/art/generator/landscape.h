@@ -37,6 +37,9 @@ struct LandscapeStyle {
     double texture = 0.05;    // strength of the painterly grain on the ridges
 };
 
+// Height of the ridge's crest above column `x`, in the units of `height` (the picture's height).
+double CrestHeight(const Ridge& ridge, double x, double height);
+
 QColor SkyColour(const std::vector<SkyStop>& sky, double at);
 
 // The landscape at `size` (scale-1 pixels) drawn at `scale` times that many device pixels.

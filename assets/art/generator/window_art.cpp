@@ -92,16 +92,16 @@ QImage PaintWindowBackground(int scale)
     // A misty river valley in muted teal: mid-toned and low in contrast, so that light and dark
     // tiles alike stand out from it.
     LandscapeStyle style;
-    style.sky = {{0.0, QColor(0x27, 0x4A, 0x58)}, {0.30, QColor(0x4A, 0x70, 0x7A)}, {0.52, QColor(0x86, 0xA3, 0xA3)}};
-    style.mist = QColor(0x8E, 0xA9, 0xA7);
-    style.mistDepth = 0.11;
+    style.sky = {{0.0, QColor(0x27, 0x4A, 0x58)}, {0.30, QColor(0x48, 0x6E, 0x78)}, {0.50, QColor(0x84, 0xA1, 0xA1)}};
+    style.mist = QColor(0x8C, 0xA7, 0xA5);
+    style.mistDepth = 0.12;
     style.ridges = {
-        {0.40, 0.09, 300.0, 11, QColor(0x73, 0x93, 0x96), QColor(0x86, 0xA2, 0xA2), 0.6, 0.95},
-        {0.50, 0.08, 220.0, 23, QColor(0x58, 0x7B, 0x80), QColor(0x76, 0x96, 0x97), 0.5, 0.90},
-        {0.62, 0.07, 180.0, 37, QColor(0x3E, 0x63, 0x69), QColor(0x5A, 0x7E, 0x80), 0.4, 0.80},
+        {0.38, 0.13, 320.0, 11, QColor(0x70, 0x90, 0x94), QColor(0x80, 0x9D, 0x9E), 0.8, 0.85},
+        {0.50, 0.09, 230.0, 23, QColor(0x56, 0x79, 0x7E), QColor(0x6E, 0x8F, 0x91), 0.6, 0.85},
+        {0.62, 0.06, 170.0, 37, QColor(0x3D, 0x61, 0x67), QColor(0x55, 0x78, 0x7B), 0.4, 0.75},
     };
     style.waterLine = 0.72;
-    style.water = QColor(0x2E, 0x52, 0x5B);
+    style.water = QColor(0x2F, 0x52, 0x5B);
     style.texture = 0.04;
     return PaintLandscape(style, BackgroundSize, scale);
 }
@@ -168,6 +168,14 @@ QImage PaintIcon(int size)
     painter.setPen(tiny ? Qt::NoPen : QPen(QColor(0x0E, 0x3A, 0x42), 4.0));
     painter.setBrush(ground);
     painter.drawRoundedRect(tiny ? QRectF(0.0, 0.0, 256.0, 256.0) : square, 48.0, 48.0);
+    if (!tiny) {
+        QLinearGradient sheen(0.0, 12.0, 0.0, 120.0);
+        sheen.setColorAt(0.0, QColor(255, 255, 255, 70));
+        sheen.setColorAt(1.0, QColor(255, 255, 255, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(sheen);
+        painter.drawRoundedRect(QRectF(14.0, 14.0, 228.0, 110.0), 42.0, 42.0);
+    }
 
     const double linkWidth = std::max(14.0, 1.6 / unit);
     QPainterPath link;
@@ -177,8 +185,8 @@ QImage PaintIcon(int size)
     link.lineTo(180.0, 124.0);
     painter.setBrush(Qt::NoBrush);
     if (!tiny) {
-        painter.setPen(QPen(QColor(0xFF, 0xF1, 0xA8, 90), linkWidth * 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(link);
+        painter.setPen(QPen(QColor(0x0A, 0x30, 0x36, 110), linkWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(link.translated(4.0, 5.0));
     }
     painter.setPen(QPen(QColor(0xFF, 0xD2, 0x3F), linkWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(link);
@@ -218,9 +226,9 @@ QImage PaintCursor(int scale)
     hand = hand.united(RoundedRect(QRectF(4.0, 15.0, 16.0, 10.0), 4.0));
     hand = hand.united(RoundedRect(QRectF(6.0, 22.0, 13.0, 8.0), 1.5));
     QTransform thumbTurn;
-    thumbTurn.translate(5.5, 20.5);
-    thumbTurn.rotate(-38.0);
-    hand = hand.united(thumbTurn.map(RoundedRect(QRectF(-2.5, -9.0, 5.0, 11.0), 2.5)));
+    thumbTurn.translate(7.0, 21.0);
+    thumbTurn.rotate(-42.0);
+    hand = hand.united(thumbTurn.map(RoundedRect(QRectF(-2.25, -8.5, 4.5, 10.0), 2.25)));
     hand = hand.simplified();
 
     painter.setBrush(QColor(255, 255, 255));
@@ -228,9 +236,9 @@ QImage PaintCursor(int scale)
     painter.drawPath(hand);
     // The creases between the fingers and the edge of the cuff.
     painter.setPen(QPen(QColor(0, 0, 0), 1.0, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(8.0, 12.0), QPointF(8.0, 16.0));
-    painter.drawLine(QPointF(12.0, 12.0), QPointF(12.0, 16.0));
-    painter.drawLine(QPointF(16.0, 13.0), QPointF(16.0, 16.0));
+    painter.drawLine(QPointF(8.0, 12.0), QPointF(8.0, 15.0));
+    painter.drawLine(QPointF(12.0, 12.0), QPointF(12.0, 15.0));
+    painter.drawLine(QPointF(16.0, 13.0), QPointF(16.0, 15.0));
     painter.drawLine(QPointF(6.0, 26.0), QPointF(19.0, 26.0));
     return image;
 }
