@@ -15,6 +15,9 @@ namespace {
 constexpr double TwoPi = 2.0 * std::numbers::pi;
 // Every effect peaks well below full scale, so no sample ever clips.
 constexpr double PeakLevel = 0.70;
+// Partials above this would fold back below the Nyquist frequency of a 22050 Hz file as harsh,
+// unrelated tones, so every voice leaves them out.
+constexpr double HighestPartial = 10000.0;
 
 struct Effect {
     int id;
@@ -47,10 +50,11 @@ double Bell(double frequency, double t, double decay, const double (&partials)[4
 {
     if (t < 0.0)
         return 0.0;
-    const double attack = std::min(1.0, t / 0.002);
+    const double attack = std::min(1.0, t / 0.003);
     double value = 0.0;
     for (const auto& partial : partials)
-        value += partial[1] * Sine(frequency * partial[0], t) * std::exp(-t * partial[0] / decay);
+        if (frequency * partial[0] < HighestPartial)
+            value += partial[1] * Sine(frequency * partial[0], t) * std::exp(-t * partial[0] / decay);
     return attack * value;
 }
 
@@ -58,16 +62,21 @@ double Bell(double frequency, double t, double decay, const double (&partials)[4
 // with a gentle vibrato once the note has settled.
 double Brass(double frequency, double t, double length)
 {
-    if (t < 0.0 || t > length + 0.25)
+    if (t < 0.0 || t > length + 0.6) // by then the release has died away to nothing
         return 0.0;
     const double attack = std::min(1.0, t / 0.018);
     const double release = t > length ? std::exp(-(t - length) / 0.05) : 1.0;
     const double sustain = 0.75 + 0.25 * std::exp(-t / 0.08);
-    const double vibrato = 1.0 + 0.004 * std::sin(TwoPi * 5.5 * t) * std::min(1.0, std::max(0.0, t - 0.12) / 0.2);
+    // Vibrato bends the phase, not the frequency factor, so the pitch wavers around the note
+    // instead of drifting away from it as time goes on.
+    constexpr double VibratoRate = 5.5;
+    constexpr double VibratoDepth = 0.004;
+    const double vibratoIn = std::clamp((t - 0.12) / 0.2, 0.0, 1.0);
+    const double wobble = vibratoIn * VibratoDepth * frequency / VibratoRate * std::sin(TwoPi * VibratoRate * t);
     const double brightness = 0.45 + 0.55 * std::min(1.0, t / 0.05);
     double value = 0.0;
-    for (int n = 1; n <= 9; ++n)
-        value += std::pow(brightness, n - 1) / n * Sine(frequency * vibrato * n, t);
+    for (int n = 1; n <= 9 && n * frequency < HighestPartial; ++n)
+        value += std::pow(brightness, n - 1) / n * std::sin(n * (TwoPi * frequency * t + wobble));
     return attack * release * sustain * value;
 }
 
