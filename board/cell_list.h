@@ -1,6 +1,7 @@
 // A list of Cells kept by the pair search: entries in order, with a quick membership test.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -49,10 +50,17 @@ public:
         }
     }
 
+    // Becomes the first `length` entries of `other`. The pair search only ever sets a list to a
+    // prefix of a list it is already a prefix of, so the common part is kept, not rebuilt.
     void AssignPrefix(const CellList& other, std::size_t length)
     {
-        clear();
-        for (std::size_t i = 0; i < length && i < other.size(); ++i)
+        length = std::min(length, other.size());
+        std::size_t common = 0;
+        const std::size_t limit = std::min(length, m_entries.size());
+        while (common < limit && m_entries[common] == other.m_entries[common])
+            ++common;
+        Truncate(common);
+        for (std::size_t i = common; i < length; ++i)
             Append(other[i]);
     }
 

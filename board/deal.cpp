@@ -105,6 +105,8 @@ void ResetHintState(Game& g)
     g.CandidateList.clear();
     g.VisitedList.clear();
     g.ExcludedList.clear();
+    g.FoundFirst = 0;
+    g.FoundSecond = 0;
     g.LevelClearedFlag = false;
 }
 

@@ -118,6 +118,8 @@ struct Game {
     CellList CandidateList;
     CellList VisitedList;
     CellList ExcludedList;
+    int FoundFirst = 0;  // the pair the last test reported, kept until the state is cleared,
+    int FoundSecond = 0; // so a player robot need not search the same Board twice
 
     static inline NullHost nullHost;
 };

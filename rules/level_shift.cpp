@@ -146,21 +146,56 @@ int Step(const Game& g, ShiftDirection direction)
 }
 
 // Where a slide stops: the middle line for a part that moves towards the other part, the border
-// otherwise. Nothing else stops a tile, and a vertical slide never looks at columns.
-bool BeyondRegion(const Game& g, int p, const ShiftCode& code)
-{
-    switch (code.direction) {
-    case ShiftDirection::Up:
-        return code.rows == ShiftPart::Second ? p < MidIndex(g) : p < g.ColCount;
-    case ShiftDirection::Down:
-        return code.rows == ShiftPart::First ? p > MidIndex(g) : p > (g.RowCount - 1) * g.ColCount;
-    case ShiftDirection::Left:
-        return code.cols == ShiftPart::Second ? CellCol(g, p) <= HalfCol(g) : p % g.ColCount == 1;
-    case ShiftDirection::Right:
-        return code.cols == ShiftPart::First ? CellCol(g, p) > HalfCol(g) : p % g.ColCount == 0;
+// otherwise. Nothing else stops a tile, and a vertical slide never looks at columns. A vertical
+// stop compares the CellIndex with a limit, a horizontal one the column.
+struct SlideStop {
+    ShiftDirection direction;
+    int step;
+    int limit;
+
+    SlideStop(const Game& g, const ShiftCode& code) : direction(code.direction), step(Step(g, code.direction))
+    {
+        switch (direction) {
+        case ShiftDirection::Up: // p < MidIndex, or p in row 1
+            limit = code.rows == ShiftPart::Second ? MidIndex(g) : g.ColCount;
+            break;
+        case ShiftDirection::Down: // p > MidIndex, or p in row R
+            limit = code.rows == ShiftPart::First ? MidIndex(g) : (g.RowCount - 1) * g.ColCount;
+            break;
+        case ShiftDirection::Left: // col(p) <= HalfCol, or p in column 1
+            limit = code.cols == ShiftPart::Second ? HalfCol(g) : 1;
+            break;
+        case ShiftDirection::Right: // col(p) > HalfCol, or p in column C
+            limit = code.cols == ShiftPart::First ? HalfCol(g) : g.ColCount - 1;
+            break;
+        }
     }
-    return true;
-}
+
+    bool Beyond(int p, int col) const
+    {
+        switch (direction) {
+        case ShiftDirection::Up: return p < limit;
+        case ShiftDirection::Down: return p > limit;
+        case ShiftDirection::Left: return col <= limit;
+        case ShiftDirection::Right: return col > limit;
+        }
+        return true;
+    }
+
+    // SlideTarget for the empty Cell p in column col.
+    int Target(const Game& g, int p, int col) const
+    {
+        const int colStep = direction == ShiftDirection::Left ? -1 : direction == ShiftDirection::Right ? 1 : 0;
+        for (;;) {
+            if (Beyond(p, col))
+                return p - step;
+            if (g.Cells[p + step] != EmptyCell)
+                return p;
+            p += step;
+            col += colStep;
+        }
+    }
+};
 
 // One pass. Scanning from the line nearest the direction of travel, every tile slides as far as
 // it can, so each line of the range ends packed with its tiles in their old order. An empty Cell
@@ -168,19 +203,26 @@ bool BeyondRegion(const Game& g, int p, const ShiftCode& code)
 // the removal step hides those right after the shift.
 void RunPass(Game& g, const ShiftCode& code)
 {
-    const int step = Step(g, code.direction);
+    const SlideStop stop(g, code);
+    const int step = stop.step;
+    const int colShift = step == 1 ? 1 : step == -1 ? -1 : 0;
+    // Rows run bottom-up only for a downward pass, columns right to left for downward and
+    // rightward passes. On a small Board a range that runs the other way scans nothing and Cells
+    // outside the inner area are skipped; the game's own Boards never need either rule.
+    const int rowStep = code.direction == ShiftDirection::Down ? -1 : 1;
+    const int colStep = code.direction == ShiftDirection::Down || code.direction == ShiftDirection::Right ? -1 : 1;
     const int rowFrom = Resolve(g, code.rowFrom);
     const int rowTo = Resolve(g, code.rowTo);
     const int colFrom = Resolve(g, code.colFrom);
     const int colTo = Resolve(g, code.colTo);
-    const int rowStep = rowFrom <= rowTo ? 1 : -1;
-    const int colStep = colFrom <= colTo ? 1 : -1;
-    for (int row = rowFrom; row != rowTo + rowStep; row += rowStep) {
-        for (int col = colFrom; col != colTo + colStep; col += colStep) {
+    for (int row = rowFrom; (row - rowTo) * rowStep <= 0; row += rowStep) {
+        for (int col = colFrom; (col - colTo) * colStep <= 0; col += colStep) {
+            if (row < 2 || row > g.RowCount - 1 || col < 2 || col > g.ColCount - 1)
+                continue;
             const int t = CellIndex(g, row, col);
             const int n = t + step;
             if (g.Cells[n] == EmptyCell) {
-                const int v = SlideTarget(g, n, code);
+                const int v = stop.Target(g, n, col + colShift);
                 g.Cells[v] = g.Cells[t];
                 TileSprite& target = g.Sprites[v];
                 const TileSprite& source = g.Sprites[t];
@@ -233,14 +275,7 @@ const ShiftCode& ShiftCodeNamed(std::string_view text)
 
 int SlideTarget(const Game& g, int p, const ShiftCode& code)
 {
-    const int step = Step(g, code.direction);
-    for (;;) {
-        if (BeyondRegion(g, p, code))
-            return p - step;
-        if (g.Cells[p + step] != EmptyCell)
-            return p;
-        p += step;
-    }
+    return SlideStop(g, code).Target(g, p, CellCol(g, p));
 }
 
 void ShiftUp(Game& g, const ShiftCode& code)

@@ -1,5 +1,9 @@
 #include "rules/pair_search.h"
 
+#include <array>
+#include <cassert>
+#include <span>
+
 #include "board/board.h"
 #include "linking/board_view.h"
 #include "linking/link_search.h"
@@ -39,15 +43,60 @@ private:
     std::size_t m_skipped = 0;
 };
 
+// The Cells of each kind in increasing CellIndex. The Board does not change during one search
+// call, so gathering a kind walks its own Cells instead of the whole Board.
+class KindIndex {
+public:
+    explicit KindIndex(const Game& g)
+    {
+        const int last = CellCount(g);
+        assert(last <= MaxCells);
+        m_start.fill(0);
+        for (int i = 1; i <= last; ++i) {
+            assert(g.Cells[i] >= 0 && g.Cells[i] <= MaxTileKind);
+            ++m_start[static_cast<std::size_t>(g.Cells[i]) + 2];
+        }
+        for (std::size_t k = 2; k < m_start.size(); ++k)
+            m_start[k] += m_start[k - 1];
+        // m_start[k + 1] counts the Cells below kind k; placing them moves it to the end of kind k.
+        for (int i = 1; i <= last; ++i)
+            m_cells[static_cast<std::size_t>(m_start[static_cast<std::size_t>(g.Cells[i]) + 1]++)] = i;
+    }
+
+    std::span<const int> CellsOf(int kind) const
+    {
+        const auto k = static_cast<std::size_t>(kind);
+        return std::span<const int>(m_cells).subspan(static_cast<std::size_t>(m_start[k]),
+                                                     static_cast<std::size_t>(m_start[k + 1] - m_start[k]));
+    }
+
+private:
+    static constexpr int MaxCells = 30 * 30; // the largest Board a tool may load
+    std::array<int, MaxTileKind + 3> m_start;
+    std::array<int, MaxCells> m_cells;
+};
+
 // Appends every tile of the kind at SearchCursor, from there to the last Cell, that neither list
 // holds yet: one group per kind, in increasing CellIndex.
-void GatherKind(Game& g)
+void GatherKind(Game& g, std::optional<KindIndex>& index, bool firstOfCall)
 {
     g.SearchKind = g.Cells[g.SearchCursor];
-    const int last = CellCount(g);
-    for (int i = g.SearchCursor; i <= last; ++i)
-        if (g.Cells[i] == g.SearchKind && !g.VisitedList.Contains(i) && !g.CandidateList.Contains(i))
+    const auto gather = [&g](int i) {
+        if (!g.VisitedList.Contains(i) && !g.CandidateList.Contains(i))
             g.CandidateList.Append(i);
+    };
+    if (firstOfCall) { // most searches stop at their first kind: not worth an index
+        const int last = CellCount(g);
+        for (int i = g.SearchCursor; i <= last; ++i)
+            if (g.Cells[i] == g.SearchKind)
+                gather(i);
+        return;
+    }
+    if (!index)
+        index.emplace(g);
+    for (const int i : index->CellsOf(g.SearchKind))
+        if (i >= g.SearchCursor)
+            gather(i);
 }
 
 } // namespace
@@ -59,6 +108,8 @@ void ResetPairSearch(Game& g)
     g.CandidateList.clear();
     g.VisitedList.clear();
     g.ExcludedList.clear();
+    g.FoundFirst = 0;
+    g.FoundSecond = 0;
 }
 
 bool ListHasCell(const CellList& list, int cell) { return list.Contains(cell); }
@@ -95,6 +146,8 @@ std::optional<CellPair> TestCandidates(Game& g, bool showHint)
                 // The first j entries of the whole list, not of the reduced one: a quirk that
                 // can leave the found pair's first tile in the next test.
                 g.ExcludedList.AssignPrefix(g.CandidateList, j);
+                g.FoundFirst = pair.first;
+                g.FoundSecond = pair.second;
                 return pair;
             }
         }
@@ -107,14 +160,15 @@ PairSearchOutcome FindPair(Game& g, bool showHint)
 {
     if (g.SearchCursor == 0)
         g.SearchCursor = g.ColCount + 1;
-    for (;;) {
+    std::optional<KindIndex> index;
+    for (bool first = true;; first = false) {
         if (const auto pair = TestCandidates(g, showHint))
             return {SearchResult::PairFound, *pair};
         ++g.SearchCursor;
         g.SearchCursor = NextNewCell(g);
         if (g.SearchCursor == 0)
             break;
-        GatherKind(g);
+        GatherKind(g, index, first);
     }
     g.ExcludedList.clear();
     if (const auto pair = TestCandidates(g, showHint))
@@ -125,13 +179,14 @@ PairSearchOutcome FindPair(Game& g, bool showHint)
 bool FindPairLimited(Game& g)
 {
     const double limit = 0.3 * (g.RowCount - 2) * (g.ColCount - 2);
-    for (;;) {
+    std::optional<KindIndex> index;
+    for (bool first = true;; first = false) {
         const int from = g.SearchCursor != 0 ? g.SearchCursor : g.ColCount + 1;
         g.SearchCursor = from + 1;
         g.SearchCursor = NextNewCell(g);
         if (static_cast<double>(g.CandidateList.size()) > limit || g.SearchCursor == 0)
             return false;
-        GatherKind(g);
+        GatherKind(g, index, first);
         if (TestCandidates(g, false))
             return true;
     }
