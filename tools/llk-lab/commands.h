@@ -27,5 +27,9 @@ std::string Quote(std::string_view text);
 
 // Each command returns the process's exit status. main.cpp lists them by name.
 int RunLink(Args args);
+int RunShift(Args args);
+int RunPairs(Args args);
+int RunScript(Args args);
+int RunBot(Args args);
 
 } // namespace llk::lab
