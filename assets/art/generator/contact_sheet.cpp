@@ -34,11 +34,12 @@ public:
         m_y += 34;
     }
 
-    // `picture` at `size` (its own size when empty), on a checkerboard when it has transparency.
+    // `picture` at `size` (its own pixel size when empty, so a 2x picture shows twice as large),
+    // on a checkerboard when it has transparency.
     void Add(const QImage& picture, const QString& label, QSize size = {}, bool pixelated = false)
     {
         if (size.isEmpty())
-            size = picture.deviceIndependentSize().toSize();
+            size = picture.size();
         const int cellWidth = std::max(size.width(), 60);
         if (m_x + cellWidth > SheetWidth - Margin)
             NewRow();
