@@ -1,4 +1,5 @@
 // Build-time generator: draws every Theme's tile pictures and writes one PNG atlas per Theme and scale.
+#include "assets/tiles/theme_art.h"
 #include "assets/tiles/theme_table.h"
 #include "assets/tiles/tile_body.h"
 
@@ -40,6 +41,10 @@ int main(int argc, char* argv[])
                 return 1;
             }
         }
+    }
+    if (MissingEmojiCount() > 0) {
+        std::fprintf(stderr, "tile generator: %d emoji are missing from Noto Color Emoji\n", MissingEmojiCount());
+        return 1;
     }
     std::printf("tile generator: %d Themes drawn in %lld ms\n", ThemeCount, static_cast<long long>(clock.elapsed()));
     return 0;

@@ -59,16 +59,18 @@ void DrawGloss(QPainter& painter, const QRectF& disc)
     painter.drawEllipse(shine);
 }
 
-void DrawSymbol(QPainter& painter, const QRectF& box, const QString& symbol, int scale)
+void DrawSymbol(QPainter& painter, const QRectF& box, const QString& symbol, const QColor& button, int scale)
 {
+    // White reads on every button but the palest; those get a dark symbol instead.
+    const bool pale = qGray(button.rgb()) > 165;
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setWeight(QFont::Black);
     font.setPixelSize(qMax(1, qRound(box.height() * 0.62)));
     painter.setFont(font);
     // A dark copy one pixel down gives the white symbol an engraved depth.
-    painter.setPen(QColor(0, 0, 0, 90));
+    painter.setPen(pale ? QColor(255, 255, 255, 140) : QColor(0, 0, 0, 90));
     painter.drawText(box.translated(0, 1.0 * scale), Qt::AlignCenter, symbol);
-    painter.setPen(QColor(255, 255, 255));
+    painter.setPen(pale ? button.darker(260) : QColor(255, 255, 255));
     painter.drawText(box, Qt::AlignCenter, symbol);
 }
 
@@ -88,7 +90,7 @@ void ButtonSubject(QPainter& painter, const QRectF& area, int, int kind, int sca
     const QRectF disc(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
     const QColor colour(ButtonColours[(kind - 1) % ButtonColours.size()]);
     DrawGlossyDisc(painter, disc, colour, scale);
-    DrawSymbol(painter, disc, QString::fromUtf8(ButtonSymbols[kind - 1]), scale);
+    DrawSymbol(painter, disc, QString::fromUtf8(ButtonSymbols[kind - 1]), colour, scale);
     DrawGloss(painter, disc);
 }
 
@@ -104,7 +106,7 @@ void GamePieceSubject(QPainter& painter, const QRectF& area, int, int kind, int 
     painter.setBrush(fill);
     const qreal radius = side * 0.26;
     painter.drawRoundedRect(badge, radius, radius);
-    const QRectF icon = badge.adjusted(side * 0.12, side * 0.12, -side * 0.12, -side * 0.12);
+    const QRectF icon = badge.adjusted(side * 0.09, side * 0.09, -side * 0.09, -side * 0.09);
     DrawEmoji(painter, icon, QString::fromUtf8(GamePieces[kind - 1]));
     QLinearGradient gloss(badge.topLeft(), QPointF(badge.left(), badge.center().y()));
     gloss.setColorAt(0, QColor(255, 255, 255, 150));

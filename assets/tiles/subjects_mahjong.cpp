@@ -170,7 +170,7 @@ void DrawBonus(QPainter& painter, const QRectF& area, const QString& emblem, con
     font.setPixelSize(qMax(1, qRound(area.height() * 0.2)));
     painter.setFont(font);
     painter.setPen(Red);
-    painter.drawText(area.adjusted(-area.width() * 0.14, -area.height() * 0.06, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+    painter.drawText(area.adjusted(-area.width() * 0.02, -area.height() * 0.04, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                      QString::number(number));
 }
 

@@ -4,8 +4,11 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QRawFont>
 #include <QRectF>
 #include <QString>
+
+#include <cstdio>
 
 namespace llk::assets {
 
@@ -34,10 +37,26 @@ ThemeArt ThemeArtHigh(int theme); // 15-29
 
 inline ThemeArt ThemeArtFor(int theme) { return theme < 15 ? ThemeArtLow(theme) : ThemeArtHigh(theme); }
 
+// How many emoji asked of DrawEmoji the font could not draw; the generator refuses to finish
+// with any, so a grey box never reaches a tile.
+inline int& MissingEmojiCount()
+{
+    static int count = 0;
+    return count;
+}
+
 // One colour emoji from Noto Color Emoji, about `area`'s height, centred: sharp when drawn
 // straight at the target size.
 inline void DrawEmoji(QPainter& painter, const QRectF& area, const QString& emoji)
 {
+    static const QRawFont emojiFont = QRawFont::fromFont(QFont(QStringLiteral("Noto Color Emoji")));
+    for (char32_t codePoint : emoji.toUcs4()) {
+        const bool modifier = codePoint == 0x200D || codePoint == 0xFE0F || (codePoint >= 0x1F3FB && codePoint <= 0x1F3FF);
+        if (!modifier && !emojiFont.supportsCharacter(codePoint)) {
+            std::fprintf(stderr, "no colour emoji for U+%04X\n", unsigned(codePoint));
+            ++MissingEmojiCount();
+        }
+    }
     QFont font(QStringLiteral("Noto Color Emoji"));
     font.setPixelSize(qMax(1, qRound(qMin(area.width(), area.height()))));
     painter.save();

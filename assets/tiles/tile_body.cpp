@@ -15,7 +15,7 @@ namespace {
 int SideDepth(int theme)
 {
     const QSize tile = ThemeTileSize(theme);
-    return qMin(tile.width(), tile.height()) >= 44 ? 4 : 3;
+    return qMin(tile.width(), tile.height()) >= 38 ? 4 : 3;
 }
 
 QColor WithAlpha(QColor colour, int alpha)
