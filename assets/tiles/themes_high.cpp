@@ -250,15 +250,33 @@ void TownSubject(QPainter& painter, const QRectF& area, int, int kind, int scale
     Emoji(painter, Square(screen, 0.9, {0, 0.02}), TownCast[kind - 1]);
 }
 
-// --- 18 fighters: portrait on a team-coloured disc, the fighter's weapon or element in a badge --
+// --- 18 fighters: portrait on a team-coloured burst, the fighter's weapon or element in a badge --
 
 void FighterSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
     static const std::array<unsigned, 7> Teams{0xd8343f, 0x2f6fd6, 0xe0a21b, 0x2e9e5b, 0x8a45c8, 0xe06a1b, 0x1f9fb0};
     const QColor team = Rgb(Teams[(kind - 1) % Teams.size()]);
-    const QRectF disc = Square(area, 1.08);
-    Disc(painter, disc, team.lighter(150), team, team.darker(160), 1.2 * scale);
-    Emoji(painter, Square(area, 0.8, {-0.08, -0.06}), FighterFaces[kind - 1]);
+    // An impact burst with uneven spikes behind the portrait, as on a character-select screen.
+    const QRectF burst = Square(area, 1.16);
+    const QPointF centre = burst.center();
+    QPainterPath spikes;
+    constexpr int Spikes = 13;
+    for (int i = 0; i < Spikes * 2; ++i) {
+        const qreal jitter = std::fmod((i + kind * 7) * 0.618034, 1.0);
+        const qreal radius = burst.width() / 2 * (i % 2 ? 0.74 + 0.06 * jitter : 0.88 + 0.12 * jitter);
+        const qreal angle = kind * 0.4 + i * Pi / Spikes;
+        const QPointF point = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
+        i ? spikes.lineTo(point) : spikes.moveTo(point);
+    }
+    spikes.closeSubpath();
+    QRadialGradient fire(centre, burst.width() / 2);
+    fire.setColorAt(0, team.lighter(175));
+    fire.setColorAt(0.6, team);
+    fire.setColorAt(1, team.darker(135));
+    painter.setBrush(fire);
+    painter.setPen(QPen(team.darker(180), 0.9 * scale, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    painter.drawPath(spikes);
+    Emoji(painter, Square(area, 0.82, {-0.08, -0.06}), FighterFaces[kind - 1]);
     const QRectF badge = Square(area, 0.5, {0.3, 0.3});
     Disc(painter, badge, QColor(255, 255, 255), QColor(226, 226, 232), team.darker(130), 1.2 * scale);
     Emoji(painter, badge.adjusted(badge.width() * 0.14, badge.height() * 0.14, -badge.width() * 0.14,
