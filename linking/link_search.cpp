@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <utility>
 
 #include "board/board.h"
@@ -206,6 +207,7 @@ bool StraightClear(const Game& g, int r1, int c1, int r2, int c2)
 
 bool LinkTest(Game& g, int first, int second, bool draw)
 {
+    assert(first != second && g.Cells[first] != EmptyCell && g.Cells[second] != EmptyCell);
     const int apart = first - second;
     if (apart == 1 || apart == -1 || apart == g.ColCount || apart == -g.ColCount)
         return true;

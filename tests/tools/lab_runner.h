@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -30,10 +31,11 @@ inline std::string ReadWholeFile(const std::string& path)
     return text.str();
 }
 
-// A file in the test's temporary folder holding `text`; returns its path.
+// A file in the test's temporary folder holding `text`; returns its path. The process id in the
+// path keeps test processes that ctest runs side by side out of each other's files.
 inline std::string WriteTempFile(const std::string& name, std::string_view text)
 {
-    const std::string path = testing::TempDir() + name;
+    const std::string path = testing::TempDir() + "llk-" + std::to_string(getpid()) + "-" + name;
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -41,8 +43,8 @@ inline std::string WriteTempFile(const std::string& name, std::string_view text)
 inline LabResult RunLab(const std::vector<std::string>& args, std::string_view input = {})
 {
     static int runs = 0;
-    const std::string stem = testing::TempDir() + "llk-lab-run-" + std::to_string(++runs);
-    const std::string inPath = WriteTempFile("llk-lab-run-" + std::to_string(runs) + ".in", input);
+    const std::string inPath = WriteTempFile("run-" + std::to_string(++runs) + ".in", input);
+    const std::string stem = inPath.substr(0, inPath.size() - 3);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
