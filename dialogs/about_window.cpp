@@ -25,6 +25,7 @@ constexpr QRect OkRect(232, 144, 73, 25);
 constexpr int RotationMs = 1000;
 constexpr int FontPoints = 9;
 const QColor CreditsBackground(0x17, 0x76, 0xDF);
+const QColor CreditsHighlight(0x00, 0x00, 0x80);
 
 bool IsInputEvent(QEvent::Type type)
 {
@@ -89,11 +90,16 @@ void frmAboutScreen::buildControls()
     QPalette palette = m_list1->palette();
     palette.setColor(QPalette::Base, CreditsBackground);
     palette.setColor(QPalette::Text, Qt::white);
+    // The moving top row stays marked in navy, visible against the blue in any window state.
+    palette.setColor(QPalette::Highlight, CreditsHighlight);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
     m_list1->setPalette(palette);
     // Focus, input and scrolling are all refused, so nothing but the rotation moves the list.
     m_list1->setFocusPolicy(Qt::NoFocus);
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The separator lines run past the right edge and are cut there, without an ellipsis.
+    m_list1->setTextElideMode(Qt::ElideNone);
     m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->viewport()->setAttribute(Qt::WA_Hover, false);

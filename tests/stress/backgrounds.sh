@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# The real game with a crafted Background folder: backgrounds.sh CASE GAME RUNTIME-DIR.
+# A folder without pictures ends the game after a clear message; every picture that cannot be
+# shown (damaged, huge, deleted since the start) leaves the previous background in place; odd
+# file names load like any other. Never a crash, a hang or a frozen window.
+set -euo pipefail
+case_name=$1
+source "$(dirname "$0")/x11_harness.sh"
+harness_init "$2" "$3"
+bg="$game_dir/Background"
+# A spot of the client area below the header band that no dialog or menu covers.
+probe_x=900
+probe_y=600
+
+expect_refusal() {
+  start_game
+  local box
+  box=$(wait_window "图片错误" 20) || fail "no picture message for: $1"
+  xdotool windowfocus "$box"
+  xdotool key Return
+  wait_game_end 10 || fail "the game did not end after the picture message ($1)"
+  echo "refused with the picture message: $1"
+}
+
+expect_background() {
+  local got
+  got=$(client_pixel $probe_x $probe_y)
+  colour_near "$got" "$1" || fail "background at the probe is ($got), expected ($1): $2"
+}
+
+case $case_name in
+missing)
+  expect_refusal "no Background folder" ;;
+empty)
+  mkdir "$bg"
+  expect_refusal "an empty Background folder" ;;
+other-types)
+  mkdir -p "$bg/文件夹.jpg"
+  convert -size 64x64 xc:red "$bg/red.png"
+  convert -size 64x64 xc:red "jpg:$bg/red.jpeg"
+  convert -size 64x64 xc:red "$bg/red.bmp"
+  echo "not a picture" >"$bg/readme.txt"
+  ln -s /nonexistent/gone.jpg "$bg/dangling.jpg"
+  expect_refusal "only other file types, a folder and a dangling link named .jpg" ;;
+damaged)
+  mkdir "$bg"
+  mono_jpeg "$bg/a-good.jpg" "rgb(200,40,40)"
+  head -c 30000 /dev/urandom >"$bg/b-noise.jpg"
+  : >"$bg/c-empty.jpg"
+  convert -size 64x64 xc:blue "png:$bg/d-png-inside.jpg"
+  mono_jpeg "$work/whole.jpg" "rgb(40,200,40)"
+  head -c 2000 "$work/whole.jpg" >"$bg/e-cut.jpg"
+  start_and_find_main_window
+  choose_background 0
+  expect_background "200 40 40" "the good picture"
+  for entry in 1 2; do
+    choose_background $entry
+    expect_responsive 10
+    expect_background "200 40 40" "after choosing damaged entry $entry"
+  done
+  # Pictures are recognised by their content, so a PNG named .jpg is simply shown.
+  choose_background 3
+  expect_responsive 10
+  # A cut-off JPEG decodes as far as its data go (the rest grey); either that or the previous
+  # background is a sound answer, as long as the game goes on.
+  choose_background 4
+  expect_responsive 10
+  echo "damaged pictures keep the previous background" ;;
+huge)
+  mkdir "$bg"
+  mono_jpeg "$bg/a-good.jpg" "rgb(40,40,200)"
+  # A 16 x 16 JPEG whose frame header claims 20000 x 20000 pixels.
+  mono_jpeg "$work/small.jpg" "rgb(200,200,40)" 16x16
+  sof=$(LC_ALL=C grep -obUaP '\xFF\xC0' "$work/small.jpg" | head -n1 | cut -d: -f1)
+  [ -n "$sof" ] || fail "no frame header in the small JPEG"
+  cp "$work/small.jpg" "$bg/b-huge.jpg"
+  # Height and width follow the marker, its length and the sample precision; 20000 = 0x4E20.
+  printf '\x4E\x20\x4E\x20' | dd of="$bg/b-huge.jpg" bs=1 seek=$((sof + 5)) conv=notrunc status=none
+  claimed=$(file -b "$bg/b-huge.jpg")
+  [[ $claimed == *", 20000x20000,"* ]] || fail "the forged JPEG is not 20000x20000: $claimed"
+  start_and_find_main_window
+  choose_background 0
+  expect_background "40 40 200" "the good picture"
+  choose_background 1
+  expect_responsive 20
+  rss_kb=$(awk '/VmRSS/ {print $2}' "/proc/$game_pid/status")
+  [ "$rss_kb" -lt 400000 ] || fail "the game holds ${rss_kb} kB after the huge picture"
+  expect_background "40 40 200" "after choosing the huge picture"
+  echo "a 20000x20000 picture is refused; ${rss_kb} kB resident" ;;
+odd-names)
+  mkdir "$bg"
+  # Sorted by name these are the entries 0 to 5; each is a picture of its own colour.
+  names=("A&B.jpg" "B(半.jpg" "C(1)(2).jpg" $'D\ttab.jpg' "E😀表情.jpg" "Füße.jpg")
+  colours=("200 40 40" "40 200 40" "40 40 200" "200 200 40" "200 40 200" "40 200 200")
+  for i in "${!names[@]}"; do
+    mono_jpeg "$bg/${names[$i]}" "rgb(${colours[$i]// /,})"
+  done
+  start_and_find_main_window
+  for i in "${!names[@]}"; do
+    choose_background "$i"
+    expect_background "${colours[$i]}" "entry $i (${names[$i]})"
+  done
+  expect_responsive 10
+  echo "all ${#names[@]} odd names load" ;;
+deleted)
+  mkdir "$bg"
+  mono_jpeg "$bg/a-stays.jpg" "rgb(200,40,40)"
+  mono_jpeg "$bg/b-goes.jpg" "rgb(40,200,40)"
+  start_and_find_main_window
+  choose_background 0
+  expect_background "200 40 40" "the first picture"
+  rm "$bg/b-goes.jpg"
+  choose_background 1
+  expect_responsive 10
+  expect_background "200 40 40" "after choosing the deleted picture"
+  rm -r "$bg"
+  choose_background 0
+  expect_responsive 10
+  expect_background "200 40 40" "after the whole folder went"
+  echo "deleted pictures keep the previous background" ;;
+*)
+  fail "unknown case $case_name" ;;
+esac
+game_alive || [ "$case_name" = missing ] || [ "$case_name" = empty ] || [ "$case_name" = other-types ] \
+  || fail "the game is no longer running"
