@@ -2,9 +2,11 @@
 // Theme's own, numerals, chess pieces, zodiac glyphs, biscuits and fruit drawn by code.
 #include "assets/tiles/theme_art.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QtMath>
 
 #include <array>
 #include <cmath>
@@ -27,8 +29,8 @@ constexpr std::array<const char*, 36> Devices{
     "🔦", "🎧", "🔊", "📼", "⏰", "⌚", "🧮", "🔭", "🔬", "🛰️", "🤖", "💽"};
 
 constexpr std::array<const char*, 21> TownCast{
-    "👮‍♂️", "👷‍♀️", "💂", "👨🏻‍🍳", "👩🏽‍🚒", "👨‍🔬", "👩🏼‍🎨", "👨🏾‍🚀", "👩‍🌾", "👨🏼‍🏫", "👩🏾‍⚕️",
-    "👨‍✈️", "👩🏻‍🎤", "👨🏽‍🔧", "👩‍💻", "🕵️‍♂️", "🤠", "👰🏻‍♀️", "🤵🏾‍♂️", "👩🏽‍🎓", "👨🏻‍⚖️"};
+    "👮‍♂️", "👷‍♀️", "💂", "👨🏻‍🍳", "👩🏽‍🚒", "👨‍🔬", "👩🏼‍🎨", "👩🏾‍🏭", "👩‍🌾", "👨🏼‍🏫", "👩🏾‍⚕️",
+    "👨‍✈️", "👩🏻‍🎤", "👨🏽‍🔧", "👩‍💻", "🕵️‍♂️", "👨🏻‍💼", "👰🏻‍♀️", "🤵🏾‍♂️", "👩🏽‍🎓", "👨🏻‍⚖️"};
 
 constexpr std::array<const char*, 21> FighterFaces{
     "🧔🏻", "👨🏼‍🦰", "👩🏻‍🦰", "👱🏽‍♂️", "👱🏻‍♀️", "👨🏿‍🦱", "👩🏾‍🦱", "👨🏻‍🦳", "👩🏼‍🦳", "👨🏽‍🦲", "👴🏻",
