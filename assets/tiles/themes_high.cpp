@@ -1108,13 +1108,21 @@ void DrawnFruit(QPainter& painter, const QRectF& area, int kind, int scale)
     const qreal r = box.width() / 2;
     switch (kind) {
     case 1: { // persimmon
+        // Squarish and flat, with four broad sepals lying on its shoulders.
         QPainterPath fruit;
-        fruit.addEllipse(QRectF(c.x() - r, c.y() - r * 0.62, r * 2, r * 1.6));
-        Bake(painter, fruit, QColor(255, 178, 70), QColor(226, 92, 10), scale);
+        fruit.addRoundedRect(QRectF(c.x() - r, c.y() - r * 0.58, r * 2, r * 1.52), r * 0.8, r * 0.7);
+        Bake(painter, fruit, QColor(255, 160, 60), QColor(212, 68, 12), scale);
+        painter.setPen(QPen(QColor(190, 60, 10, 120), 0.8 * scale, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(c + QPointF(0, -r * 0.3), c + QPointF(0, r * 0.7));
+        const QPointF top = c + QPointF(0, -r * 0.5);
+        painter.save();
+        painter.translate(top);
+        painter.scale(1.0, 0.5);
         for (int i = 0; i < 4; ++i)
-            Leaf(painter, c + QPointF(0, -r * 0.55), r * 0.55, -180 + 45 + i * 30, scale);
-        painter.setPen(QPen(QColor(90, 60, 30), 1.2 * scale, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(c + QPointF(0, -r * 0.6), c + QPointF(r * 0.06, -r * 0.86));
+            Leaf(painter, {0, 0}, r * 0.62, 45 + i * 90, scale);
+        painter.restore();
+        painter.setPen(QPen(QColor(96, 64, 30), 1.4 * scale, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(top, top + QPointF(r * 0.05, -r * 0.24));
         break;
     }
     case 2: { // pomegranate
