@@ -61,6 +61,7 @@ inline void DrawEmoji(QPainter& painter, const QRectF& area, const QString& emoj
     font.setPixelSize(qMax(1, qRound(qMin(area.width(), area.height()))));
     painter.save();
     painter.setFont(font);
+    painter.setPen(Qt::black); // a colour glyph is not drawn at all with no pen
     painter.drawText(area, Qt::AlignCenter, emoji);
     painter.restore();
 }

@@ -2,6 +2,8 @@
 #include "assets/tiles/drawn_subjects.h"
 #include "assets/tiles/theme_art.h"
 
+#include <QRadialGradient>
+
 #include <array>
 #include <span>
 
@@ -74,6 +76,38 @@ void EmojiSubject(QPainter& painter, const QRectF& area, int theme, int kind, in
         DrawEmoji(painter, area, QString::fromUtf8(list[kind - 1]));
 }
 
+// Kitchen things stand on a pale china plate, which also lifts the white and steel ones off the face.
+void KitchenSubject(QPainter& painter, const QRectF& area, int theme, int kind, int scale)
+{
+    const qreal side = qMin(area.width(), area.height()) * 1.16;
+    const QRectF plate(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+    QRadialGradient china(plate.center(), side / 2);
+    china.setColorAt(0, QColor(214, 231, 240));
+    china.setColorAt(0.78, QColor(186, 210, 226));
+    china.setColorAt(1, QColor(120, 158, 186));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(china);
+    painter.drawEllipse(plate);
+    painter.setPen(QPen(QColor(255, 255, 255, 150), 0.8 * scale));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(plate.adjusted(side * 0.12, side * 0.12, -side * 0.12, -side * 0.12));
+    EmojiSubject(painter, plate.adjusted(side * 0.09, side * 0.09, -side * 0.09, -side * 0.09), theme, kind, scale);
+}
+
+// Magic things glow.
+void MagicSubject(QPainter& painter, const QRectF& area, int theme, int kind, int scale)
+{
+    const qreal side = qMin(area.width(), area.height()) * 1.15;
+    QRadialGradient glow(area.center(), side / 2);
+    glow.setColorAt(0, QColor(190, 150, 255, 150));
+    glow.setColorAt(0.6, QColor(160, 120, 240, 70));
+    glow.setColorAt(1, QColor(160, 120, 240, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glow);
+    painter.drawEllipse(area.center(), side / 2, side / 2);
+    EmojiSubject(painter, area, theme, kind, scale);
+}
+
 // Face top, face bottom, side, outline: ivory-like faces, each Theme with its own edge colour.
 constexpr std::array<std::array<QRgb, 4>, 15> FaceColours{{
     {0xfffcf3, 0xf1e8d6, 0xc9a77a, 0x7a5a36}, // 0 pets: warm ivory, caramel edge
@@ -97,6 +131,8 @@ SubjectPainter SubjectFor(int theme)
 {
     switch (theme) {
     case 1: return GamePieceSubject;
+    case 2: return KitchenSubject;
+    case 10: return MagicSubject;
     case 5: return CrystalSubject;
     case 6: return FolderSubject;
     case 7: return ButtonSubject;

@@ -83,8 +83,8 @@ QRectF FaceRect(int theme, int scale)
 QRectF SubjectArea(int theme, int scale)
 {
     const QRectF face = FaceRect(theme, scale);
-    const qreal marginX = qRound(face.width() * 0.125 / scale) * scale;
-    const qreal marginY = qRound(face.height() * 0.125 / scale) * scale;
+    const qreal marginX = qRound(face.width() * 0.1 / scale) * scale;
+    const qreal marginY = qRound(face.height() * 0.1 / scale) * scale;
     return face.adjusted(marginX, marginY, -marginX, -marginY);
 }
 
