@@ -1,7 +1,6 @@
 #include "rules/pair_search.h"
 
 #include <array>
-#include <cassert>
 #include <span>
 
 #include "board/board.h"
@@ -50,18 +49,25 @@ public:
     explicit KindIndex(const Game& g)
     {
         const int last = CellCount(g);
-        assert(last <= MaxCells);
         m_start.fill(0);
-        for (int i = 1; i <= last; ++i) {
-            assert(g.Cells[i] >= 0 && g.Cells[i] <= MaxTileKind);
-            ++m_start[static_cast<std::size_t>(g.Cells[i]) + 2];
+        m_valid = last <= MaxCells;
+        for (int i = 1; i <= last && m_valid; ++i) {
+            m_valid = g.Cells[i] >= 0 && g.Cells[i] <= MaxTileKind;
+            if (m_valid)
+                ++m_start[static_cast<std::size_t>(g.Cells[i]) + 2];
         }
+        if (!m_valid)
+            return;
         for (std::size_t k = 2; k < m_start.size(); ++k)
             m_start[k] += m_start[k - 1];
         // m_start[k + 1] counts the Cells below kind k; placing them moves it to the end of kind k.
         for (int i = 1; i <= last; ++i)
             m_cells[static_cast<std::size_t>(m_start[static_cast<std::size_t>(g.Cells[i]) + 1]++)] = i;
     }
+
+    // False for a Board no game or board file can make (kinds beyond 70, more than 900 Cells):
+    // the search then scans the Board instead.
+    bool Valid() const { return m_valid; }
 
     std::span<const int> CellsOf(int kind) const
     {
@@ -72,6 +78,7 @@ public:
 
 private:
     static constexpr int MaxCells = 30 * 30; // the largest Board a tool may load
+    bool m_valid = false;
     std::array<int, MaxTileKind + 3> m_start;
     std::array<int, MaxCells> m_cells;
 };
@@ -85,15 +92,15 @@ void GatherKind(Game& g, std::optional<KindIndex>& index, bool firstOfCall)
         if (!g.VisitedList.Contains(i) && !g.CandidateList.Contains(i))
             g.CandidateList.Append(i);
     };
-    if (firstOfCall) { // most searches stop at their first kind: not worth an index
+    if (!firstOfCall && !index) // most searches stop at their first kind: not worth an index
+        index.emplace(g);
+    if (!index || !index->Valid()) {
         const int last = CellCount(g);
         for (int i = g.SearchCursor; i <= last; ++i)
             if (g.Cells[i] == g.SearchKind)
                 gather(i);
         return;
     }
-    if (!index)
-        index.emplace(g);
     for (const int i : index->CellsOf(g.SearchKind))
         if (i >= g.SearchCursor)
             gather(i);
