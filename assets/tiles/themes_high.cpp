@@ -56,8 +56,8 @@ constexpr std::array<const char*, 28> CuteAnimals{
     "🦨", "🐑", "🐐", "🐖", "🐄", "🐎", "🦒", "🐘", "🦘", "🦙", "🐪", "🐓", "🦫", "🦭"};
 
 constexpr std::array<const char*, 21> HeroFaces{
-    "🥷", "🧔🏻", "👴🏼", "👵🏻", "👩🏻", "👨🏽‍🦲", "👲🏼", "👳🏻‍♂️", "🧙🏻‍♂️", "👸🏻", "🧑🏻‍🦰",
-    "👱🏼‍♀️", "🧑🏽‍🦳", "👨🏾‍🦱", "🧒🏻", "👩🏽‍🦱", "🧓🏽", "🧝🏻‍♂️", "🤴🏻", "🧑🏿", "💂🏻‍♀️"};
+    "🥷", "🧔🏻", "👴🏼", "🧘🏻‍♂️", "👩🏻", "👨🏽‍🦲", "👲🏼", "👳🏻‍♂️", "🧙🏻‍♂️", "👸🏻", "🧑🏻‍🦰",
+    "👩🏻‍🦳", "🧚🏻‍♀️", "👨🏾‍🦱", "🧒🏻", "👩🏽‍🦱", "🦹🏻‍♂️", "🧝🏻‍♂️", "🤴🏻", "🧑🏿", "💂🏻‍♀️"};
 constexpr std::array<const char*, 21> HeroArts{
     "影", "剑", "拳", "针", "琴", "棍", "扇", "刀", "符", "鞭", "枪",
     "笛", "掌", "斧", "弓", "钩", "杖", "镖", "戟", "锤", "轮"};
@@ -397,7 +397,7 @@ void DigitSubject(QPainter& painter, const QRectF& area, int, int kind, int scal
 
 // One sweep of a loaded brush: a ring that swells from a fine start, runs most of the way round and
 // thins out again, filled as a single outline so it has no seams.
-void InkCircle(QPainter& painter, const QRectF& box, int kind, int scale)
+void InkCircle(QPainter& painter, const QRectF& box, QColor ink, int kind, int scale)
 {
     const qreal radius = box.width() / 2 - 1.5 * scale;
     const qreal thickest = std::max(2.0 * scale, box.width() * 0.09);
@@ -419,7 +419,7 @@ void InkCircle(QPainter& painter, const QRectF& box, int kind, int scale)
         brush.lineTo(point);
     brush.closeSubpath();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(38, 34, 32, 215));
+    painter.setBrush(ink);
     painter.drawPath(brush);
 }
 
@@ -438,7 +438,9 @@ void Seal(QPainter& painter, const QRectF& box, const char* art, int scale)
 
 void HeroSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
-    InkCircle(painter, Square(area, 1.1), kind, scale);
+    // Each school paints with its own ink: soot, cinnabar, indigo, jade, ochre, purple and teal.
+    static const std::array<unsigned, 7> Inks{0x2a2624, 0xb8322a, 0x2c3f86, 0x2f7d4f, 0xa8741e, 0x6a3282, 0x1f7480};
+    InkCircle(painter, Square(area, 1.1), Alpha(Rgb(Inks[(kind - 1) % Inks.size()]), 220), kind, scale);
     Emoji(painter, Square(area, 0.86, {-0.05, 0.02}), HeroFaces[kind - 1]);
     Seal(painter, Square(area, 0.34, {0.36, -0.34}), HeroArts[kind - 1], scale);
 }
