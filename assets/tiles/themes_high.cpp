@@ -286,7 +286,7 @@ void FighterSubject(QPainter& painter, const QRectF& area, int, int kind, int sc
           FighterProps[kind - 1]);
 }
 
-// --- 19 sports: athletes over a pale court line ------------------------------------------------
+// --- 19 sports: athletes on a ring of their own colour, with a badge of their sport ---------------
 
 void AthleteSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
