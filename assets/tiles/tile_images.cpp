@@ -5,9 +5,13 @@
 
 #include <QMutex>
 #include <QMutexLocker>
+#include <QResource>
 
 #include <array>
 #include <vector>
+
+// The packed atlases, linked in by tile_atlas_data.cpp.
+extern "C" const unsigned char llk_tile_atlases[];
 
 namespace llk::assets {
 
@@ -46,6 +50,9 @@ QImage TileImage(int theme, int bitmapId, int scale)
     static QMutex mutex;
     static DecodedTheme decoded;
     QMutexLocker lock(&mutex);
+    static const bool registered = QResource::registerResource(llk_tile_atlases);
+    if (!registered)
+        return {};
     if (decoded.theme != theme)
         decoded = DecodedTheme{theme, {}};
     std::vector<QImage>& pictures = decoded.pictures[scale - 1];
