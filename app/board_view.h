@@ -1,0 +1,94 @@
+// The client area: the background picture, the header's shapes and the layer of tile sprites.
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include <vector>
+
+#include "board/game.h"
+
+namespace llk::app {
+
+// Twips to logical pixels; positions of the border row are negative, so round towards minus infinity.
+constexpr int ToPixels(int twips)
+{
+    return twips >= 0 ? twips / TwipsPerPixel : -((-twips + TwipsPerPixel - 1) / TwipsPerPixel);
+}
+
+// The client area itself, drawing the background picture from its top-left corner, clipped.
+class BoardView final : public QWidget {
+public:
+    explicit BoardView(QWidget* parent);
+    void SetBackground(const QImage& picture);
+    const QImage& Background() const { return m_background; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_background;
+    QPixmap m_pixmap;
+};
+
+// A rectangle or rounded rectangle of the header, or a marker's outline. Mouse presses pass through.
+class ShapeControl final : public QWidget {
+public:
+    struct Look {
+        QColor fill;      // invalid: transparent
+        QColor outline;   // invalid: none
+        int outlinePixels = 1;
+        bool rounded = false;
+    };
+    ShapeControl(const QString& name, const Look& look, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Look m_look;
+};
+
+// The Image1 picture array: every visible TileSprite drawn unscaled at its Cell's top-left, later
+// Cells above earlier ones. Covers the whole client area above the header and below the markers.
+class SpriteLayer final : public QWidget {
+    Q_OBJECT
+
+public:
+    SpriteLayer(const Game& game, QWidget* parent);
+
+    // Repaints when the sprites differ from the ones drawn last.
+    void Refresh();
+    // The topmost visible sprite under `point`, 0 for none.
+    int SpriteAt(QPoint point) const;
+
+signals:
+    void spritePressed(int cell);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    const QPixmap& Picture(const TileSprite& sprite) const;
+    QRect SpriteRect(const TileSprite& sprite) const;
+    int PictureScale() const;
+    void UpdateCursor(QPoint point);
+
+    const Game& m_game;
+    std::vector<TileSprite> m_drawn;
+    int m_drawnTheme = -1;
+    mutable QHash<quint32, QPixmap> m_pictures; // by kind, number and scale; tiles of one Theme only
+    mutable int m_picturesTheme = -1;
+    int m_lastPressed = 0;
+    bool m_handCursor = false;
+    QCursor m_hand;
+};
+
+} // namespace llk::app

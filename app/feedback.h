@@ -1,0 +1,35 @@
+// How the window tells the player things: message boxes and sound effects. Tests record them.
+#pragma once
+
+#include <QString>
+
+#include "app/sound_player.h"
+#include "board/host.h"
+
+class QWidget;
+
+namespace llk::app {
+
+inline const QString WindowCaption = QStringLiteral("岚川连连看");
+
+class Feedback {
+public:
+    virtual ~Feedback() = default;
+    // A modal box with one OK button; returns when the player has closed it.
+    virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) = 0;
+    virtual void LoadSounds() = 0;
+    virtual void PlaySound(Sound sound) = 0;
+};
+
+// Qt's standard message boxes and Qt Multimedia.
+class StandardFeedback final : public Feedback {
+public:
+    void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
+    void LoadSounds() override { m_sounds.LoadSounds(); }
+    void PlaySound(Sound sound) override { m_sounds.Play(sound); }
+
+private:
+    SoundPlayer m_sounds;
+};
+
+} // namespace llk::app

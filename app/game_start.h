@@ -1,0 +1,35 @@
+// The Game menu's Themes and Difficulties, and the caption rewriting of the menu bar.
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace llk::app {
+
+constexpr int ThemeCount = 30;
+constexpr int DifficultyCount = 5;
+constexpr int ThemesPerPack = 10;
+
+// One Theme's entry in the Game menu. Themes 0-3 name their five difficulty items one by one;
+// the others have one array of items whose members 1-4 LoadMenu creates at window load.
+struct ThemeEntry {
+    const char* entryName;                          // the submenu, e.g. "mnuPicture1"
+    std::array<const char*, DifficultyCount> items; // Themes 0-3: five names; others: the array name first
+    const char* caption;                            // the design caption, two "(" groups
+};
+
+const ThemeEntry& ThemeMenuEntry(int theme);
+
+// "初级篇(&E)" … "特殊篇(&S)" in DifficultyIndex order.
+QString DifficultyCaption(int difficulty);
+
+// "第 0 组连连看游戏(&0)(10 款)" for pack 0-2.
+QString PackCaption(int pack);
+const char* PackName(int pack);
+
+// A caption with two "(" at different places becomes: the two characters after the first "(",
+// ".", the text before it, a tab, and the text from the last "(" on. Others stay unchanged.
+QString RewriteCaption(const QString& caption);
+
+} // namespace llk::app

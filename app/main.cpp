@@ -1,0 +1,35 @@
+// The program's entry: the application, the window load and the message loop.
+#include <QApplication>
+#include <QLoggingCategory>
+
+#include "app/backgrounds.h"
+#include "app/main_window.h"
+#include "app/menu_style.h"
+
+namespace {
+
+// The game logs nothing: without an audio device it stays silent, and Qt's own notes about that
+// (or about a missing runtime folder) are no business of the player's. Fatal errors still abort.
+QtMessageHandler qtHandler = nullptr;
+
+void DropMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg && qtHandler)
+        qtHandler(type, context, message);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qtHandler = qInstallMessageHandler(DropMessage);
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+    QApplication app(argc, argv);
+    QApplication::setStyle(new llk::app::MenuStyle);
+
+    llk::app::Form1 form;
+    if (!form.Load(llk::app::AppFolder()))
+        return 1;
+    form.ShowCentred();
+    return QApplication::exec();
+}

@@ -1,0 +1,357 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImageReader>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "app/backgrounds.h"
+#include "app/board_view.h"
+#include "assets/artwork.h"
+#include "rules/commands.h"
+
+#ifdef LLK_HAVE_DIALOGS
+#include "dialogs/about_window.h"
+#include "dialogs/help_window.h"
+#endif
+
+namespace llk::app {
+namespace {
+
+constexpr int MinimumScreenWidth = 1024;
+constexpr int MinimumScreenHeight = 768;
+constexpr int MarkerOutlinePixels = 4;
+
+const QColor StatusYellow(0xFF, 0xFF, 0x00);
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return QRect(ToPixels(left), ToPixels(top), qRound(width / double(TwipsPerPixel)),
+                 qRound(height / double(TwipsPerPixel)));
+}
+
+QFont StatusFont()
+{
+    // SimSun where it is installed, else the CJK fonts Debian ships.
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Micro Hei")});
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+QLabel* MakeLabel(const char* name, const QColor& colour, const QFont& font, QPoint at, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->move(at);
+    return label;
+}
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const QImage& image : assets::IconImages())
+        icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
+}
+
+void PlaceMarker(ShapeControl* shape, const Marker& marker)
+{
+    shape->setGeometry(TwipsRect(marker.left, marker.top, marker.width, marker.height));
+    shape->setVisible(marker.visible);
+}
+
+} // namespace
+
+Form1::Form1(Feedback* feedback)
+    : m_ownFeedback(feedback ? nullptr : std::make_unique<StandardFeedback>()),
+      m_feedback(feedback ? feedback : m_ownFeedback.get())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(WindowCaption);
+    const QIcon icon = ProgramIcon();
+    setWindowIcon(icon);
+    QGuiApplication::setWindowIcon(icon); // the message boxes carry it too
+    m_game.host = this;
+
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setInterval(RemovalTickMs);
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
+    m_timer2.setInterval(CountdownTickMs);
+    m_timer1.setParent(this);
+    m_timer2.setParent(this);
+    connect(&m_timer1, &QTimer::timeout, this, [this] {
+        RunHandler([this] {
+            if (m_game.Timer1On)
+                RemovalStep(m_game);
+        });
+    });
+    connect(&m_timer2, &QTimer::timeout, this, [this] {
+        RunHandler([this] {
+            if (m_game.Timer2On)
+                Countdown(m_game);
+        });
+    });
+
+    BuildControls();
+    m_menus = BuildMenuBar(menuBar());
+    m_backgroundEntries.append(m_menus.backgroundTemplate);
+    ConnectMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    SyncControls();
+}
+
+Form1::~Form1()
+{
+    m_game.host = &Game::nullHost;
+}
+
+void Form1::BuildControls()
+{
+    m_board = new BoardView(this);
+    m_board->setObjectName(QStringLiteral("BoardView"));
+    m_board->setFixedSize(ClientWidthPixels, ClientHeightPixels);
+    m_board->SetBackground(assets::Artwork(assets::Art::Background));
+    setCentralWidget(m_board);
+
+    // Created back to front: the header, then the sprites, the markers and the pause picture.
+    auto* header = new ShapeControl(QStringLiteral("Shape5"), {Qt::black, {}, 0, false}, m_board);
+    header->setGeometry(TwipsRect(0, 0, 14895, 615));
+    const QFont font = StatusFont();
+    m_label4 = MakeLabel("Label4", StatusYellow, font, TwipsRect(1815, 240, 0, 0).topLeft(), m_board);
+    m_label3 = MakeLabel("Label3", StatusYellow, font, TwipsRect(3855, 240, 0, 0).topLeft(), m_board);
+    m_label2 = MakeLabel("Label2", StatusYellow, font, TwipsRect(4935, 240, 0, 0).topLeft(), m_board);
+    auto* barOutline = new ShapeControl(QStringLiteral("Shape4"), {{}, QColor(0xC0, 0xC0, 0xC0), 1, true}, m_board);
+    barOutline->setGeometry(TwipsRect(6008, 240, DesignTimeBar, 255));
+    m_shape3 = new ShapeControl(QStringLiteral("Shape3"), {QColor(0xFF, 0, 0), QColor(0xC0, 0, 0), 1, true}, m_board);
+    m_shape3->setGeometry(TwipsRect(6008, 240, DesignTimeBar, 255));
+    m_label5 = MakeLabel("Label5", Qt::black, font, {}, m_board);
+    m_label5->setGeometry(TwipsRect(6000, 240, 255, 255));
+    m_label1 = MakeLabel("Label1", StatusYellow, font, TwipsRect(12495, 240, 0, 0).topLeft(), m_board);
+
+    m_text1 = new QLineEdit(m_board);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->hide();
+
+    m_sprites = new SpriteLayer(m_game, m_board);
+    m_sprites->setGeometry(0, 0, ClientWidthPixels, ClientHeightPixels);
+    connect(m_sprites, &SpriteLayer::spritePressed, this,
+            [this](int cell) { RunHandler([this, cell] { ClickTile(m_game, cell); }); });
+
+    const ShapeControl::Look markerLook{{}, QColor(0, 0, 0xFF), MarkerOutlinePixels, false};
+    m_shape1 = new ShapeControl(QStringLiteral("Shape1"), markerLook, m_board);
+    m_shape2 = new ShapeControl(QStringLiteral("Shape2"), markerLook, m_board);
+
+    m_label6 = new QLabel(m_board);
+    m_label6->setObjectName(QStringLiteral("Label6"));
+    m_label6->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
+    QPixmap pause = QPixmap::fromImage(assets::Artwork(assets::Art::Pause, scale));
+    pause.setDevicePixelRatio(scale);
+    m_label6->setPixmap(pause);
+}
+
+void Form1::ConnectMenus()
+{
+    for (QMenu* entry : m_menus.themes)
+        for (QAction* item : entry->actions())
+            ConnectDifficultyItem(item);
+    connect(m_menus.hint, &QAction::triggered, this, [this] { RunHandler([this] { HintCommand(m_game); }); });
+    connect(m_menus.shuffle, &QAction::triggered, this, [this] { RunHandler([this] { ShuffleCommand(m_game); }); });
+    connect(m_menus.pause, &QAction::triggered, this, [this] { RunHandler([this] { TogglePause(m_game); }); });
+    connect(m_menus.music, &QAction::triggered, this, [this] { RunHandler([this] { m_game.Music = !m_game.Music; }); });
+    connect(m_menus.soundEffects, &QAction::triggered, this,
+            [this] { RunHandler([this] { SetSoundEffects(m_game, !m_game.SoundEffects); }); });
+#ifdef LLK_HAVE_DIALOGS
+    // Reading the help or the credits stops the countdown: both windows run inside the handler.
+    connect(m_menus.help, &QAction::triggered, this, [this] {
+        RunHandler([this] {
+            frmHelp help(this, m_appFolder);
+            help.exec();
+        });
+    });
+    connect(m_menus.about, &QAction::triggered, this, [this] {
+        RunHandler([this] {
+            frmAboutScreen about(this);
+            about.exec();
+        });
+    });
+#endif
+}
+
+void Form1::ConnectDifficultyItem(QAction* item)
+{
+    const int theme = item->property(ThemeProperty).toInt();
+    const int difficulty = item->property(IndexProperty).toInt();
+    connect(item, &QAction::triggered, this,
+            [this, theme, difficulty] { RunHandler([this, theme, difficulty] { StartGame(m_game, theme, difficulty); }); });
+}
+
+bool Form1::Load(const QString& appFolder)
+{
+    m_appFolder = appFolder;
+    const QSize screenSize = QGuiApplication::primaryScreen()->size();
+    if (screenSize.width() < MinimumScreenWidth || screenSize.height() < MinimumScreenHeight) {
+        m_feedback->ShowMessage(nullptr, ResolutionRefusalTitle, ResolutionRefusal, Icon::Error);
+        return false;
+    }
+    m_feedback->LoadSounds();
+    showtoolTipText();
+    const QStringList backgrounds = ListBackgrounds(appFolder + QStringLiteral("Background"));
+    if (backgrounds.isEmpty()) {
+        m_feedback->ShowMessage(nullptr, BackgroundRefusalTitle, BackgroundRefusal, Icon::Error);
+        return false;
+    }
+    AddBackgroundEntries(backgrounds);
+    for (int theme = 4; theme < ThemeCount; ++theme)
+        LoadMenu(m_menus.themes[static_cast<std::size_t>(theme)]);
+    RewriteMenuCaptions();
+    return true;
+}
+
+void Form1::ShowCentred()
+{
+    adjustSize();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+    show();
+}
+
+void Form1::LoadMenu(QMenu* entry)
+{
+    const QList<QAction*> members = entry->actions();
+    if (members.isEmpty())
+        return;
+    QAction* first = members.front();
+    first->setText(DifficultyCaption(0));
+    const int theme = first->property(ThemeProperty).toInt();
+    for (int i = static_cast<int>(members.size()); i < DifficultyCount; ++i)
+        ConnectDifficultyItem(AddDifficultyItem(entry, first->objectName(), theme, i));
+}
+
+void Form1::AddBackgroundEntries(const QStringList& files)
+{
+    for (const QString& file : files) {
+        QAction* entry = m_menus.settings->addAction(BackgroundCaption(file));
+        entry->setObjectName(QStringLiteral("mnuBackgrounds"));
+        entry->setProperty(IndexProperty, static_cast<int>(m_backgroundEntries.size()));
+        entry->setData(file); // the entry's tag
+        entry->setCheckable(true);
+        m_backgroundEntries.append(entry);
+        connect(entry, &QAction::triggered, this, [this, entry] { RunHandler([this, entry] { ChooseBackground(entry); }); });
+    }
+}
+
+void Form1::RewriteMenuCaptions()
+{
+    const std::function<void(const QList<QAction*>&)> rewrite = [&rewrite](const QList<QAction*>& actions) {
+        for (QAction* action : actions) {
+            if (action->isSeparator())
+                continue;
+            action->setText(RewriteCaption(action->text()));
+            if (QMenu* submenu = action->menu())
+                rewrite(submenu->actions());
+        }
+    };
+    rewrite(menuBar()->actions());
+}
+
+void Form1::ChooseBackground(QAction* entry)
+{
+    const QString file = entry->data().toString();
+    if (!file.isEmpty()) {
+        QImageReader reader(m_appFolder + QStringLiteral("Background/") + file);
+        // Only the top-left corner is ever seen: a large picture need not be kept whole.
+        const QSize full = reader.size();
+        if (full.isValid())
+            reader.setClipRect(QRect(QPoint(0, 0), full.boundedTo(QSize(ClientWidthPixels, ClientHeightPixels))));
+        const QImage picture = reader.read();
+        if (picture.isNull()) {
+            // The picture went missing or was damaged since start: keep what the player sees.
+            m_feedback->ShowMessage(this, WindowCaption,
+                                    QStringLiteral("背景图片“%1”无法打开，仍使用原来的背景。").arg(file), Icon::Error);
+            return;
+        }
+        m_board->SetBackground(picture);
+    }
+    m_currentBackground = entry->property(IndexProperty).toInt();
+}
+
+void Form1::showtoolTipText()
+{
+    m_label2->setText(QStringLiteral("洗牌 %1").arg(m_game.ShufflesLeft));
+    m_label3->setText(QStringLiteral("提示 %1").arg(m_game.HintsLeft));
+    m_label4->setText(QString::fromStdString(Levelstr(m_game.Level)));
+    for (QLabel* label : {m_label2, m_label3, m_label4})
+        label->adjustSize();
+}
+
+void Form1::SyncControls()
+{
+    showtoolTipText();
+    m_label1->setText(QString::number(m_game.Score));
+    m_label1->adjustSize();
+    m_label5->setText(QString::number(m_game.AutoShuffles));
+    m_text1->setText(QString::number(m_game.KindCount));
+    const QRect bar = m_shape3->geometry();
+    m_shape3->resize(qMax(0, qRound(m_game.TimeBar / TwipsPerPixel)), bar.height());
+    PlaceMarker(m_shape1, m_game.Shape1);
+    PlaceMarker(m_shape2, m_game.Shape2);
+    m_label6->setGeometry(ToPixels(m_game.PausePictureLeft), ToPixels(m_game.PausePictureTop),
+                          ToPixels(PausePictureTwips), ToPixels(PausePictureTwips));
+    m_label6->setVisible(m_game.PausePictureVisible);
+    m_menus.pause->setChecked(m_game.Paused);
+    m_menus.music->setChecked(m_game.Music);
+    m_menus.soundEffects->setChecked(m_game.SoundEffects);
+    for (int i = 0; i < m_backgroundEntries.size(); ++i)
+        m_backgroundEntries[i]->setChecked(i == m_currentBackground);
+    m_sprites->Refresh();
+}
+
+void Form1::RunHandler(const std::function<void()>& handler)
+{
+    // A message box opened by a handler runs a nested event loop that goes on delivering ticks,
+    // clicks and commands; none may run into the handler waiting on the box, so they are dropped.
+    if (!m_handlerRunning) {
+        m_handlerRunning = true;
+        handler();
+        m_handlerRunning = false;
+    }
+    SyncControls();
+}
+
+void Form1::ShowMessage(std::string_view text, Icon icon)
+{
+    SyncControls();
+    QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_feedback->ShowMessage(this, WindowCaption, message, icon);
+}
+
+void Form1::PlaySound(Sound sound)
+{
+    m_feedback->PlaySound(sound);
+}
+
+void Form1::TimerSwitched(TimerId timer, bool on)
+{
+    QTimer& qtimer = timer == TimerId::Removal ? m_timer1 : m_timer2;
+    if (on && !qtimer.isActive())
+        qtimer.start();
+    else if (!on)
+        qtimer.stop();
+}
+
+} // namespace llk::app

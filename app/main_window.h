@@ -1,0 +1,100 @@
+// Form1, the main window: its controls, menus, timers and the engine's host.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "app/feedback.h"
+#include "app/menu_bar.h"
+#include "board/game.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace llk::app {
+
+class BoardView;
+class ShapeControl;
+class SpriteLayer;
+
+inline const QString ResolutionRefusal = QStringLiteral("请使用 1024 * 768 以上分辨率！");
+inline const QString ResolutionRefusalTitle = QStringLiteral("分辨率错误");
+inline const QString BackgroundRefusal = QStringLiteral("程序背景图片文件损坏，请重新下载！");
+inline const QString BackgroundRefusalTitle = QStringLiteral("图片错误");
+
+constexpr int ClientWidthPixels = 994;
+constexpr int ClientHeightPixels = 656;
+constexpr int RemovalTickMs = 100;
+constexpr int CountdownTickMs = 1000;
+
+class Form1 final : public QMainWindow, private Host {
+    Q_OBJECT
+
+public:
+    // Messages and sounds go to `feedback` (the standard boxes and speakers when null).
+    explicit Form1(Feedback* feedback = nullptr);
+    ~Form1() override;
+
+    // The window load: refuses a small screen or a Background folder without a picture (message,
+    // then false: the caller ends the program), else loads the sounds, the background entries and
+    // the themed submenus and rewrites the long captions. `appFolder` ends with a slash.
+    bool Load(const QString& appFolder);
+    // Shows the window centred on its screen.
+    void ShowCentred();
+
+    Game& game() { return m_game; }
+    const QString& appFolder() const { return m_appFolder; }
+    int CurrentBackground() const { return m_currentBackground; }
+
+    // Fills a themed submenu: member 0 becomes Easy, members 1-4 are created after it.
+    void LoadMenu(QMenu* entry);
+    // Rewrites the three status texts of the header from the counters.
+    void showtoolTipText();
+
+private:
+    void ShowMessage(std::string_view text, Icon icon) override;
+    void PlaySound(Sound sound) override;
+    void TimerSwitched(TimerId timer, bool on) override;
+
+    void BuildControls();
+    void ConnectMenus();
+    void ConnectDifficultyItem(QAction* item);
+    void AddBackgroundEntries(const QStringList& files);
+    void RewriteMenuCaptions();
+    void ChooseBackground(QAction* entry);
+    // Runs one tick, click or command unless another is still running, then shows the new state.
+    void RunHandler(const std::function<void()>& handler);
+    void SyncControls();
+
+    Game m_game;
+    std::unique_ptr<Feedback> m_ownFeedback;
+    Feedback* m_feedback;
+    QString m_appFolder;
+    bool m_handlerRunning = false;
+
+    MenuBarItems m_menus;
+    QList<QAction*> m_backgroundEntries; // member i at position i; member 0 the template
+    int m_currentBackground = 0;
+
+    QTimer m_timer1;
+    QTimer m_timer2;
+
+    BoardView* m_board = nullptr;
+    SpriteLayer* m_sprites = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLabel* m_label2 = nullptr;
+    QLabel* m_label3 = nullptr;
+    QLabel* m_label4 = nullptr;
+    QLabel* m_label5 = nullptr;
+    QLabel* m_label6 = nullptr;
+    ShapeControl* m_shape1 = nullptr;
+    ShapeControl* m_shape2 = nullptr;
+    ShapeControl* m_shape3 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+};
+
+} // namespace llk::app

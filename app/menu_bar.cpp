@@ -1,0 +1,88 @@
+#include "app/menu_bar.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace llk::app {
+namespace {
+
+QMenu* AddMenu(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    if (auto* bar = qobject_cast<QMenuBar*>(parent))
+        bar->addMenu(menu);
+    else
+        static_cast<QMenu*>(parent)->addMenu(menu);
+    return menu;
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool checked = false)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (checked) {
+        action->setCheckable(true);
+        action->setChecked(true);
+    }
+    return action;
+}
+
+} // namespace
+
+QAction* AddDifficultyItem(QMenu* entry, const QString& name, int theme, int index)
+{
+    QAction* action = entry->addAction(DifficultyCaption(index));
+    action->setObjectName(name);
+    action->setProperty(ThemeProperty, theme);
+    action->setProperty(IndexProperty, index);
+    return action;
+}
+
+MenuBarItems BuildMenuBar(QMenuBar* bar)
+{
+    MenuBarItems items;
+    items.game = AddMenu(bar, "mngame", QStringLiteral("游戏(&G)"));
+    for (int pack = 0; pack < 3; ++pack) {
+        QMenu* packMenu = AddMenu(items.game, PackName(pack), PackCaption(pack));
+        for (int theme = pack * ThemesPerPack; theme < (pack + 1) * ThemesPerPack; ++theme) {
+            const ThemeEntry& entry = ThemeMenuEntry(theme);
+            QMenu* themeMenu = AddMenu(packMenu, entry.entryName, QString::fromUtf8(entry.caption));
+            items.themes[static_cast<std::size_t>(theme)] = themeMenu;
+            const int designItems = entry.items[1] ? DifficultyCount : 1;
+            for (int i = 0; i < designItems; ++i)
+                AddDifficultyItem(themeMenu, QString::fromLatin1(entry.items[static_cast<std::size_t>(i)]), theme, i);
+        }
+    }
+
+    QMenu* itemMenu = AddMenu(bar, "mnuItem", QStringLiteral("道具(&I)"));
+    items.hint = AddItem(itemMenu, "mnts", QStringLiteral("提示(&H)"));
+    items.hint->setShortcut(Qt::Key_F5);
+    items.shuffle = AddItem(itemMenu, "mnxp", QStringLiteral("重新洗牌(&R)"));
+    items.shuffle->setShortcut(Qt::Key_F6);
+    items.pause = AddItem(itemMenu, "mnpause", QStringLiteral("暂停(&P)"));
+    items.pause->setCheckable(true);
+    // Space pauses too, as the help text promises; the menu shows F11 only.
+    items.pause->setShortcuts({QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Space)});
+
+    items.settings = AddMenu(bar, "mnset", QStringLiteral("设定(&S)"));
+    items.music = AddItem(items.settings, "mnmusic", QStringLiteral("音乐开关(&M)"), true);
+    items.soundEffects = AddItem(items.settings, "mnyx", QStringLiteral("音效开关(&S)"), true);
+    items.settings->addSeparator()->setObjectName(QStringLiteral("mnuDummy1"));
+    items.backgroundTemplate = AddItem(items.settings, "mnuBackgrounds", QString());
+    items.backgroundTemplate->setProperty(IndexProperty, 0);
+    items.backgroundTemplate->setCheckable(true);
+    items.backgroundTemplate->setVisible(false);
+
+    QMenu* records = AddMenu(bar, "mncj", QStringLiteral("纪录(&C)"));
+    items.records = AddItem(records, "mnph", QStringLiteral("查看排行榜(&T)"));
+
+    QMenu* help = AddMenu(bar, "mnbz", QStringLiteral("帮助(&H)"));
+    items.help = AddItem(help, "mnhelp", QStringLiteral("游戏帮助(&H)"));
+    items.about = AddItem(help, "mnabout", QStringLiteral("关于作者(&A)"));
+    return items;
+}
+
+} // namespace llk::app

@@ -1,0 +1,19 @@
+// Runs the window tests inside one QApplication on a 1024 x 768 offscreen screen.
+#include <QApplication>
+#include <QLoggingCategory>
+
+#include <gtest/gtest.h>
+
+#include "app/menu_style.h"
+
+int main(int argc, char* argv[])
+{
+    // Test discovery starts the binary without the ctest environment.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + LLK_SCREEN_CONFIG);
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setStyle(new llk::app::MenuStyle);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,136 @@
+// The real Form1 on a temporary program folder, with messages and sounds routed to a recorder.
+#pragma once
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/board_view.h"
+#include "app/main_window.h"
+#include "board/board.h"
+#include "rules/pair_search.h"
+
+namespace llk::test {
+
+struct RecordedMessage {
+    QString title;
+    QString text;
+    Icon icon;
+};
+
+class RecordingFeedback final : public app::Feedback {
+public:
+    void ShowMessage(QWidget*, const QString& title, const QString& text, Icon icon) override
+    {
+        messages.push_back({title, text, icon});
+        // A copy runs, so the hook may replace itself.
+        if (const std::function<void()> hook = onMessage)
+            hook();
+    }
+    void LoadSounds() override { soundsLoaded = true; }
+    void PlaySound(Sound sound) override { sounds.push_back(sound); }
+
+    std::vector<RecordedMessage> messages;
+    std::vector<Sound> sounds;
+    bool soundsLoaded = false;
+    std::function<void()> onMessage; // runs while the "box" is open
+};
+
+inline void WritePicture(const QString& path, QSize size, QColor colour)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    ASSERT_TRUE(picture.save(path, "JPG"));
+}
+
+class FormTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("Background")));
+        PrepareBackgrounds(background());
+        form = std::make_unique<app::Form1>(&feedback);
+        ASSERT_TRUE(form->Load(folder()));
+        form->ShowCentred();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    virtual void PrepareBackgrounds(const QDir& dir)
+    {
+        WritePicture(dir.filePath(QStringLiteral("sky.jpg")), {1024, 768}, Qt::darkCyan);
+    }
+
+    QString folder() const { return m_folder.path() + QLatin1Char('/'); }
+    QDir background() const { return QDir(m_folder.filePath(QStringLiteral("Background"))); }
+    Game& game() { return form->game(); }
+
+    template <typename T = QWidget>
+    T* Control(const char* name) const
+    {
+        T* control = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    QAction* Item(const char* name, int index = 0) const
+    {
+        for (QAction* action : form->findChildren<QAction*>(QString::fromLatin1(name)))
+            if (action->property(app::IndexProperty).toInt() == index)
+                return action;
+        ADD_FAILURE() << "no menu item " << name << "(" << index << ")";
+        return nullptr;
+    }
+
+    app::SpriteLayer* Sprites() const { return Control<app::SpriteLayer>("Image1"); }
+
+    // The centre of a Cell's rectangle on the sprite layer.
+    QPoint CellCentre(int row, int col)
+    {
+        const int left = (col - 1) * game().CellWidth + game().SpriteOriginX;
+        const int top = (row - 1) * game().CellHeight + game().SpriteOriginY;
+        return {app::ToPixels(left + game().CellWidth / 2), app::ToPixels(top + game().CellHeight / 2)};
+    }
+
+    void ClickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(Sprites(), button, {}, CellCentre(row, col));
+    }
+
+    // Replaces the running game's tiles, rows written as in board_builder ('.' empty, digits kinds).
+    void PlaceBoard(std::initializer_list<std::string_view> rows)
+    {
+        std::vector<int> cells{0};
+        for (const std::string_view row : rows)
+            for (const char c : row)
+                cells.push_back(c == '.' ? EmptyCell : c - '0');
+        ASSERT_EQ(static_cast<int>(cells.size()) - 1, game().RowCount * game().ColCount);
+        PlaceTiles(game(), cells);
+        ResetPairSearch(game());
+    }
+
+    // Lets the real timers run until `done` holds or `ms` have passed.
+    static bool WaitFor(const std::function<bool()>& done, int ms = 3000)
+    {
+        QDeadlineTimer deadline(ms);
+        while (!done() && !deadline.hasExpired())
+            QTest::qWait(10);
+        return done();
+    }
+
+    RecordingFeedback feedback;
+    std::unique_ptr<app::Form1> form;
+
+private:
+    QTemporaryDir m_folder;
+};
+
+} // namespace llk::test
