@@ -93,6 +93,26 @@ QImage PaintWindowBackground(int scale)
     // tiles alike stand out from it.
     LandscapeStyle style;
     style.sky = {{0.0, QColor(0x27, 0x4A, 0x58)}, {0.30, QColor(0x48, 0x6E, 0x78)}, {0.50, QColor(0x84, 0xA1, 0xA1)}};
+    // A pale sun veiled by haze above the far ridge: a point of rest for the eye, not a highlight.
+    QImage sky = NewImage(BackgroundSize.width() * scale, BackgroundSize.height() * scale);
+    for (int y = 0; y < sky.height(); ++y) {
+        const QRgb colour = SkyColour(style.sky, (y + 0.5) / sky.height()).rgb();
+        auto* line = reinterpret_cast<QRgb*>(sky.scanLine(y));
+        std::fill(line, line + sky.width(), colour);
+    }
+    {
+        ScaledPainter painter(sky, scale);
+        const QPointF sun(760.0, 215.0);
+        QRadialGradient haze(sun, 170.0);
+        haze.setColorAt(0.0, QColor(0xE6, 0xEE, 0xE4, 90));
+        haze.setColorAt(1.0, QColor(0xE6, 0xEE, 0xE4, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(haze);
+        painter.drawEllipse(sun, 170.0, 170.0);
+        painter.setBrush(QColor(0xEC, 0xF1, 0xE6, 120));
+        painter.drawEllipse(sun, 30.0, 30.0);
+    }
+    style.skyPicture = sky;
     style.mist = QColor(0x8C, 0xA7, 0xA5);
     style.mistDepth = 0.12;
     style.ridges = {
