@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
     using namespace llk::assets;
     QElapsedTimer clock;
     clock.start();
+    qint64 bytes = 0;
     for (int theme = 0; theme < ThemeCount; ++theme) {
         for (int scale : {1, 2}) {
             QImage atlas(AtlasSize(theme, scale), QImage::Format_ARGB32_Premultiplied);
@@ -40,12 +42,14 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "tile generator: cannot write %s\n", qPrintable(path));
                 return 1;
             }
+            bytes += QFileInfo(path).size();
         }
     }
     if (MissingEmojiCount() > 0) {
         std::fprintf(stderr, "tile generator: %d emoji are missing from Noto Color Emoji\n", MissingEmojiCount());
         return 1;
     }
-    std::printf("tile generator: %d Themes drawn in %lld ms\n", ThemeCount, static_cast<long long>(clock.elapsed()));
+    std::printf("tile generator: %d Themes drawn in %lld ms, %.1f MB of atlases\n", ThemeCount,
+                static_cast<long long>(clock.elapsed()), bytes / 1048576.0);
     return 0;
 }

@@ -114,19 +114,21 @@ void DrawDots(QPainter& painter, const QRectF& area, int count, int scale)
                    SuitColour(spot.colour), scale);
 }
 
-void DrawStick(QPainter& painter, const QRectF& stick, const QColor& colour, qreal pen)
+// A bamboo stick: a slim stem swelling into a node at each end and in the middle.
+void DrawStick(QPainter& painter, const QRectF& slot, const QColor& colour, qreal pen)
 {
-    QLinearGradient fill(stick.topLeft(), stick.topRight());
-    fill.setColorAt(0, colour.lighter(150));
+    const qreal stem = slot.width() * 0.62;
+    QLinearGradient fill(slot.topLeft(), slot.topRight());
+    fill.setColorAt(0, colour.lighter(155));
     fill.setColorAt(0.45, colour);
-    fill.setColorAt(1, colour.darker(140));
-    painter.setPen(QPen(colour.darker(160), pen * 0.6));
+    fill.setColorAt(1, colour.darker(150));
+    painter.setPen(QPen(colour.darker(170), pen * 0.6));
     painter.setBrush(fill);
-    painter.drawRoundedRect(stick, stick.width() / 2, stick.width() / 2);
-    // The middle node of the stick.
-    painter.setPen(QPen(colour.darker(170), pen));
-    const qreal y = stick.center().y();
-    painter.drawLine(QPointF(stick.left() + pen, y), QPointF(stick.right() - pen, y));
+    const QRectF body(slot.center().x() - stem / 2, slot.top(), stem, slot.height());
+    painter.drawRoundedRect(body, stem / 2, stem / 3);
+    const qreal node = qMax(pen * 1.4, slot.height() * 0.11);
+    for (qreal y : {slot.top(), slot.center().y() - node / 2, slot.bottom() - node})
+        painter.drawRoundedRect(QRectF(slot.left(), y, slot.width(), node), node / 2, node / 2);
 }
 
 void DrawBamboo(QPainter& painter, const QRectF& area, int count, int scale)
@@ -137,7 +139,7 @@ void DrawBamboo(QPainter& painter, const QRectF& area, int count, int scale)
         return;
     }
     const std::vector<Spot> spots = BambooLayout(count);
-    const qreal width = count == 8 ? area.width() * 0.17 : area.width() * 0.2;
+    const qreal width = count == 8 ? area.width() * 0.16 : area.width() * 0.19;
     const qreal height = area.height() * (count >= 7 ? 0.3 : 0.44);
     for (const Spot& spot : spots) {
         const QPointF centre(area.left() + spot.x * area.width(), area.top() + spot.y * area.height());
