@@ -220,10 +220,10 @@ QPainterPath GlyphPath(const QString& text, const QString& family, int weight, q
 void FilmSubject(QPainter& painter, const QRectF& area, int, int kind, int)
 {
     Glow(painter, Square(area, 1.2), Alpha(KindHue(kind, 0.45, 1.0), 170));
-    Emoji(painter, Square(area, 0.84, {0, 0.1}), FilmCast[kind - 1]);
+    Emoji(painter, Square(area, 0.82, {0, 0.12}), FilmCast[kind - 1]);
     const bool bow = (kind - 1) % FilmHats.size() == FilmHats.size() - 1;
     painter.save();
-    const QRectF hat = Square(area, bow ? 0.4 : 0.54, bow ? QPointF(0.26, -0.26) : QPointF(0, -0.34));
+    const QRectF hat = Square(area, bow ? 0.4 : 0.54, bow ? QPointF(0.26, -0.24) : QPointF(0, -0.37));
     painter.translate(hat.center());
     painter.rotate(kind % 2 ? -10 : 10);
     Emoji(painter, hat.translated(-hat.center()), FilmHats[(kind - 1) % FilmHats.size()]);
