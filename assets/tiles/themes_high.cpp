@@ -81,6 +81,14 @@ constexpr std::array<const char*, 12> ChineseZodiac{
 
 constexpr qreal Pi = std::numbers::pi;
 
+// The entry of a subject list for TileKind `kind`, the list starting at kind `first`.
+template <typename List>
+const auto& KindEntry(const List& list, int kind, int first = 1)
+{
+    Q_ASSERT(kind >= first && kind - first < int(list.size()));
+    return list[kind - first];
+}
+
 QColor Rgb(unsigned rgb) { return QColor::fromRgb(rgb); }
 
 QColor Alpha(QColor colour, int alpha)
@@ -220,7 +228,7 @@ QPainterPath GlyphPath(const QString& text, const QString& family, int weight, q
 void FilmSubject(QPainter& painter, const QRectF& area, int, int kind, int)
 {
     Glow(painter, Square(area, 1.2), Alpha(KindHue(kind, 0.45, 1.0), 170));
-    Emoji(painter, Square(area, 0.82, {0, 0.12}), FilmCast[kind - 1]);
+    Emoji(painter, Square(area, 0.82, {0, 0.12}), KindEntry(FilmCast, kind));
     const bool bow = (kind - 1) % FilmHats.size() == FilmHats.size() - 1;
     painter.save();
     const QRectF hat = Square(area, bow ? 0.4 : 0.54, bow ? QPointF(0.26, -0.24) : QPointF(0, -0.37));
@@ -234,7 +242,7 @@ void FilmSubject(QPainter& painter, const QRectF& area, int, int kind, int)
 
 void DeviceSubject(QPainter& painter, const QRectF& area, int, int kind, int)
 {
-    Emoji(painter, Square(area, 1.02), Devices[kind - 1]);
+    Emoji(painter, Square(area, 1.02), KindEntry(Devices, kind));
 }
 
 // --- 17 cartoon-series characters: each on a rounded television screen of its own colour --------
@@ -249,7 +257,7 @@ void TownSubject(QPainter& painter, const QRectF& area, int, int kind, int scale
     painter.setPen(QPen(KindHue(kind, 0.6, 0.7), scale));
     const qreal radius = screen.width() * 0.22;
     painter.drawRoundedRect(screen, radius, radius);
-    Emoji(painter, Square(screen, 0.9, {0, 0.02}), TownCast[kind - 1]);
+    Emoji(painter, Square(screen, 0.9, {0, 0.02}), KindEntry(TownCast, kind));
 }
 
 // --- 18 fighters: portrait on a team-coloured burst, the fighter's weapon or element in a badge --
@@ -278,12 +286,12 @@ void FighterSubject(QPainter& painter, const QRectF& area, int, int kind, int sc
     painter.setBrush(fire);
     painter.setPen(QPen(team.darker(180), 0.9 * scale, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     painter.drawPath(spikes);
-    Emoji(painter, Square(area, 0.82, {-0.08, -0.06}), FighterFaces[kind - 1]);
+    Emoji(painter, Square(area, 0.82, {-0.08, -0.06}), KindEntry(FighterFaces, kind));
     const QRectF badge = Square(area, 0.5, {0.3, 0.3});
     Disc(painter, badge, QColor(255, 255, 255), QColor(226, 226, 232), team.darker(130), 1.2 * scale);
     Emoji(painter, badge.adjusted(badge.width() * 0.14, badge.height() * 0.14, -badge.width() * 0.14,
                                   -badge.height() * 0.14),
-          FighterProps[kind - 1]);
+          KindEntry(FighterProps, kind));
 }
 
 // --- 19 sports: athletes on a ring of their own colour, with a badge of their sport ---------------
@@ -294,10 +302,10 @@ void AthleteSubject(QPainter& painter, const QRectF& area, int, int kind, int sc
     painter.setPen(QPen(Alpha(KindHue(kind, 0.5, 0.8), 150), 1.5 * scale));
     painter.setBrush(Alpha(KindHue(kind, 0.2, 1.0), 200));
     painter.drawEllipse(ring);
-    Emoji(painter, Square(area, 1.0, {-0.04, -0.04}), Athletes[kind - 1]);
+    Emoji(painter, Square(area, 1.0, {-0.04, -0.04}), KindEntry(Athletes, kind));
     const QRectF badge = Square(area, 0.46, {0.34, 0.36});
     Disc(painter, badge, QColor(255, 255, 255), QColor(222, 236, 222), QColor(63, 143, 66), 1.2 * scale);
-    Emoji(painter, Square(badge, 0.7), SportBadges[kind - 1]);
+    Emoji(painter, Square(badge, 0.7), KindEntry(SportBadges, kind));
 }
 
 // --- 20 fighters of a second game: beasts and masks on a burning hexagon -------------------------
@@ -320,7 +328,7 @@ void BeastSubject(QPainter& painter, const QRectF& area, int, int kind, int scal
     painter.setBrush(gradient);
     painter.setPen(QPen(QColor(40, 30, 60), 1.2 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(hexagon);
-    Emoji(painter, Square(area, 0.84), Beasts[kind - 1]);
+    Emoji(painter, Square(area, 0.84), KindEntry(Beasts, kind));
 }
 
 // --- 21 cute animals: stickers on a pastel cushion ---------------------------------------------
@@ -329,7 +337,7 @@ void AnimalSubject(QPainter& painter, const QRectF& area, int, int kind, int sca
 {
     const QRectF cushion = Square(area, 1.08, {0, 0.04});
     Disc(painter, cushion, KindHue(kind, 0.08, 1.0), KindHue(kind, 0.3, 1.0), QColor(0, 0, 0, 0), 0);
-    StickerEmoji(painter, Square(area, 0.92), CuteAnimals[kind - 1], scale);
+    StickerEmoji(painter, Square(area, 0.92), KindEntry(CuteAnimals, kind), scale);
 }
 
 // --- 22 cheerful digits --------------------------------------------------------------------------
@@ -379,7 +387,7 @@ void DigitGlyph(QPainter& painter, QChar digit, QPointF centre, QSizeF size, qre
 
 void DigitSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
-    const int number = Numbers[kind - 1];
+    const int number = KindEntry(Numbers, kind);
     const QString text = QString::number(number);
     const QPointF centre = area.center();
     if (text.size() == 1) {
@@ -441,8 +449,8 @@ void HeroSubject(QPainter& painter, const QRectF& area, int, int kind, int scale
     // Each school paints with its own ink: soot, cinnabar, indigo, jade, ochre, purple and teal.
     static const std::array<unsigned, 7> Inks{0x2a2624, 0xb8322a, 0x2c3f86, 0x2f7d4f, 0xa8741e, 0x6a3282, 0x1f7480};
     InkCircle(painter, Square(area, 1.1), Alpha(Rgb(Inks[(kind - 1) % Inks.size()]), 220), kind, scale);
-    Emoji(painter, Square(area, 0.86, {-0.05, 0.02}), HeroFaces[kind - 1]);
-    Seal(painter, Square(area, 0.34, {0.36, -0.34}), HeroArts[kind - 1], scale);
+    Emoji(painter, Square(area, 0.86, {-0.05, 0.02}), KindEntry(HeroFaces, kind));
+    Seal(painter, Square(area, 0.34, {0.36, -0.34}), KindEntry(HeroArts, kind), scale);
 }
 
 // --- 24 board-game players and pieces ------------------------------------------------------------
@@ -501,13 +509,13 @@ void BoardGameSubject(QPainter& painter, const QRectF& area, int, int kind, int 
     static const std::array<const char*, 7> Xiangqi{"帥", "將", "車", "馬", "炮", "象", "兵"};
     static const std::array<const char*, 7> Others{"🎲", "🃏", "🀄", "🎴", "🏆", "🤔", "🤓"};
     if (kind <= 6) {
-        ChessPiece(painter, area, QString::fromUtf8(Chess[kind - 1]), scale);
+        ChessPiece(painter, area, QString::fromUtf8(KindEntry(Chess, kind)), scale);
     } else if (kind <= 13) {
-        XiangqiPiece(painter, area, QString::fromUtf8(Xiangqi[kind - 7]), kind % 2 == 1, scale);
+        XiangqiPiece(painter, area, QString::fromUtf8(KindEntry(Xiangqi, kind, 7)), kind % 2 == 1, scale);
     } else if (kind == 14) {
         GoStones(painter, area, scale);
     } else {
-        Emoji(painter, Square(area, 0.98), Others[kind - 15]);
+        Emoji(painter, Square(area, 0.98), KindEntry(Others, kind, 15));
     }
 }
 
@@ -524,7 +532,7 @@ void CreatureSubject(QPainter& painter, const QRectF& area, int, int kind, int s
     painter.setBrush(glass);
     painter.setPen(QPen(Alpha(tint.darker(150), 170), 0.8 * scale));
     painter.drawEllipse(bubble.adjusted(0.4 * scale, 0.4 * scale, -0.4 * scale, -0.4 * scale));
-    Emoji(painter, Square(area, 0.9, {0, 0.02}), Creatures[kind - 1]);
+    Emoji(painter, Square(area, 0.9, {0, 0.02}), KindEntry(Creatures, kind));
     // The shine of the glass passes over the creature inside.
     painter.setPen(QPen(QColor(255, 255, 255, 200), std::max(1.0 * scale, bubble.width() * 0.06), Qt::SolidLine,
                         Qt::RoundCap));
@@ -857,7 +865,7 @@ QColor PixelColour(char cell)
 
 void MascotSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
-    const PixelSprite& sprite = Mascots[kind - 1];
+    const PixelSprite& sprite = KindEntry(Mascots, kind);
     const int cell = qMax(1, qRound(std::min(area.width(), area.height()) / 12 / scale)) * scale;
     const QPoint origin(qRound(area.center().x() - 6 * cell), qRound(area.center().y() - 6 * cell));
     Glow(painter, Square(area, 1.25), Alpha(KindHue(kind, 0.35, 1.0), 200));
@@ -1082,7 +1090,7 @@ void BiscuitSubject(QPainter& painter, const QRectF& area, int kind, int scale)
 void SweetSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
     if (kind <= int(Sweets.size()))
-        Emoji(painter, Square(area, 1.04), Sweets[kind - 1]);
+        Emoji(painter, Square(area, 1.04), KindEntry(Sweets, kind));
     else
         BiscuitSubject(painter, area, kind - int(Sweets.size()), scale);
 }
@@ -1162,7 +1170,7 @@ void DrawnFruit(QPainter& painter, const QRectF& area, int kind, int scale)
 void FruitSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
     if (kind <= int(Fruit.size()))
-        Emoji(painter, Square(area, 1.04), Fruit[kind - 1]);
+        Emoji(painter, Square(area, 1.04), KindEntry(Fruit, kind));
     else
         DrawnFruit(painter, area, kind - int(Fruit.size()), scale);
 }
@@ -1174,7 +1182,7 @@ void ZodiacSubject(QPainter& painter, const QRectF& area, int, int kind, int sca
     const QRectF medallion = Square(area, 1.12);
     if (kind > 12) {
         Disc(painter, medallion, QColor(236, 70, 56), QColor(160, 16, 20), QColor(236, 186, 60), 1.6 * scale);
-        Emoji(painter, Square(area, 0.8), ChineseZodiac[kind - 13]);
+        Emoji(painter, Square(area, 0.8), KindEntry(ChineseZodiac, kind, 13));
         return;
     }
     // Fire, earth, air and water in the order the signs run.
