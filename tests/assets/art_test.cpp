@@ -251,7 +251,63 @@ TEST(BackgroundFolder, HoldsAtLeastSixJpegsOfTheWindowSizeWithChineseNames)
     }
 }
 
+// Mean absolute difference of two pictures of one size, per channel, 0-255.
+double MeanDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    double sum = 0.0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q))
+                + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return sum / (4.0 * x.width() * x.height());
+}
+
+TEST(BackgroundFolder, PicturesAreNotBlankAndClearlyDifferentFromEachOther)
+{
+    const QDir folder(QDir(QStringLiteral(LLK_RUNTIME_DIR)).filePath(QStringLiteral("Background")));
+    std::vector<QImage> pictures;
+    for (const QString& name : folder.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        pictures.push_back(QImage(folder.filePath(name)).scaled(128, 96, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    ASSERT_GE(pictures.size(), 6u);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        QImage single = pictures[i].copy();
+        single.fill(pictures[i].pixel(64, 48));
+        EXPECT_GT(MeanDifference(pictures[i], single), 1.5) << "picture " << i << " is one flat colour";
+        for (size_t j = i + 1; j < pictures.size(); ++j)
+            EXPECT_GT(MeanDifference(pictures[i], pictures[j]), 12.0) << "pictures " << i << " and " << j;
+    }
+}
+
 // ---- Window artwork ------------------------------------------------------------------------
+
+TEST(Artwork, TwoXPicturesShowTheSameAsTheirOneXVersions)
+{
+    auto halved = [](const QImage& image) {
+        return image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    for (Art art : {Art::Background, Art::Pause, Art::Template, Art::Cursor}) {
+        EXPECT_LT(MeanDifference(halved(Artwork(art, 2)), Artwork(art, 1)), 12.0) << int(art);
+    }
+    for (int member = 1; member <= 6; ++member) {
+        EXPECT_LT(MeanDifference(halved(llk::assets::LinkPiece(member, 2)), llk::assets::LinkPiece(member, 1)), 12.0)
+            << member;
+    }
+}
+
+TEST(Artwork, PausePictureIsARoundBadgeOnATransparentSquare)
+{
+    const QImage pause = Artwork(Art::Pause).convertToFormat(QImage::Format_ARGB32);
+    for (QPoint corner : {QPoint(0, 0), QPoint(127, 0), QPoint(0, 127), QPoint(127, 127)})
+        EXPECT_EQ(qAlpha(pause.pixel(corner)), 0);
+    EXPECT_EQ(qAlpha(pause.pixel(64, 64)), 255);
+    EXPECT_EQ(qAlpha(Artwork(Art::Template).pixel(20, 20)), 255) << "the template is a solid tile";
+}
 
 TEST(Artwork, HasItsSizeAtBothScales)
 {
