@@ -107,6 +107,7 @@ TEST(DealRegularBoard, RepeatsWithAFixedClockAndDiffersWithAnother)
     DealRegularBoard(c, 40);
     EXPECT_EQ(a.Cells, b.Cells);
     EXPECT_NE(a.Cells, c.Cells);
+    EXPECT_GT(KindCounts(a).size(), 30u) << "all 90 pairs draw within one clock value, yet vary";
     DealRegularBoard(a, 40); // the next level within the same clock value
     EXPECT_NE(a.Cells, b.Cells);
 }
