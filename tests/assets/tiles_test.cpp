@@ -3,7 +3,6 @@
 #include "assets/tiles/tile_images.h"
 
 #include <QCryptographicHash>
-#include <QGuiApplication>
 #include <QSet>
 #include <QtGlobal>
 
@@ -121,10 +120,3 @@ TEST(TileImagesOutsideThemes, SwitchingThemesBackAndForthGivesTheSamePictures)
 }
 
 } // namespace
-
-int main(int argc, char* argv[])
-{
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
