@@ -49,8 +49,9 @@ TEST(ShuffleBoard, KeepsTheOccupiedCellsAndTheKindsAndRepaintsInTheTheme)
     for (int cell = 1; cell <= CellCount(g); ++cell) {
         EXPECT_EQ(g.Cells[cell] != EmptyCell, occupied[cell]) << cell;
         EXPECT_EQ(g.Sprites[cell].visible, visible[cell]) << cell;
-        if (occupied[cell])
+        if (occupied[cell]) {
             EXPECT_EQ(g.Sprites[cell].pictureNumber, TileBitmapId(2, g.Cells[cell])) << cell;
+        }
     }
     EXPECT_EQ(g.ShufflesLeft, 3) << "the callers spend the shuffle";
 }
@@ -73,8 +74,9 @@ TEST(ShuffleBoard, RepaintsOnlyTheAcceptedArrangement)
     }));
     EXPECT_EQ(attempts, 4);
     for (int cell = 1; cell <= CellCount(g); ++cell)
-        if (g.Cells[cell] != EmptyCell)
+        if (g.Cells[cell] != EmptyCell) {
             EXPECT_EQ(g.Sprites[cell].pictureNumber, TileBitmapId(2, g.Cells[cell]));
+        }
 }
 
 TEST(ShuffleBoard, TwoTilesNeedOneAttempt)
