@@ -29,9 +29,7 @@ for opening in 1 2; do
   sleep 0.15
   xdotool key h
   window=$(wait_window "游戏帮助" 15) || fail "the help window did not open (opening $opening)"
-  xdotool windowfocus "$window" 2>/dev/null || true
-  xdotool key Escape
-  wait_window_gone "$window" 10 || fail "the help window did not close (opening $opening)"
+  close_window "$window" Escape 10 || fail "the help window did not close (opening $opening)"
 done
 expect_responsive 10
 echo "help window opened and closed twice with Help.txt $case_name"

@@ -41,6 +41,11 @@ harness_cleanup() {
 
 fail() {
   echo "FAIL: $*" >&2
+  if [ -n "${DISPLAY:-}" ] && [ -n "${xvfb_pid:-}" ]; then
+    local shot="${TMPDIR:-/tmp}/llk-stress-failure-$$.png"
+    import -window root "$shot" 2>/dev/null && echo "screen at the failure: $shot" >&2
+    if [ -n "${LLK_STRESS_HOLD:-}" ]; then echo "holding DISPLAY=$DISPLAY pid $game_pid" >&2; sleep 300; fi
+  fi
   if [ -n "${work:-}" ] && [ -f "$work/game.log" ]; then
     echo "--- game output:" >&2
     tail -n 20 "$work/game.log" >&2
@@ -58,22 +63,25 @@ start_game() {
   game_pid=$(cd "$work" && bash -c '"$1" >"$2" 2>&1 </dev/null & echo $!' _ "$game_dir/lianliankan" "$work/game.log")
 }
 
+# Builtins only: the monkey test asks this thousands of times on a busy machine.
 game_alive() {
-  kill -0 "$game_pid" 2>/dev/null && [ "$(awk '{print $3}' "/proc/$game_pid/stat" 2>/dev/null)" != Z ]
+  local pid comm state
+  kill -0 "$game_pid" 2>/dev/null || return 1
+  read -r pid comm state _ <"/proc/$game_pid/stat" 2>/dev/null || return 1
+  [ "$state" != Z ]
 }
 
 # Visible, named top-level windows of the game, one id per line.
 game_windows() {
-  xdotool search --onlyvisible --pid "$game_pid" --name '.' 2>/dev/null || true
+  xdotool search --all --onlyvisible --pid "$game_pid" --name '.' 2>/dev/null || true
 }
 
 # Waits up to `seconds` for a visible window of the game titled `title`; prints its id.
 wait_window() {
-  local title=$1 seconds=${2:-10} w i
-  for i in $(seq $((seconds * 20))); do
-    for w in $(game_windows); do
-      if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$title" ]; then echo "$w"; return 0; fi
-    done
+  local title=$1 ids deadline=$((SECONDS + ${2:-10}))
+  while [ $SECONDS -le $deadline ]; do
+    ids=$(xdotool search --all --onlyvisible --pid "$game_pid" --name "^${title}\$" 2>/dev/null || true)
+    if [ -n "$ids" ]; then echo "${ids%%$'\n'*}"; return 0; fi
     game_alive || return 1
     sleep 0.05
   done
@@ -81,17 +89,29 @@ wait_window() {
 }
 
 wait_window_gone() {
-  local id=$1 seconds=${2:-5} i
-  for i in $(seq $((seconds * 20))); do
-    game_windows | grep -qx "$id" || return 0
+  local id=$1 deadline=$((SECONDS + ${2:-5}))
+  while [ $SECONDS -le $deadline ]; do
+    [[ $'\n'"$(game_windows)"$'\n' == *$'\n'"$id"$'\n'* ]] || return 0
     sleep 0.05
   done
   return 1
 }
 
+# Closes window `id` with `key`, pressing it again each second until the window has gone: a key
+# sent while the window is still being mapped can miss it.
+close_window() {
+  local id=$1 key=$2 deadline=$((SECONDS + ${3:-10}))
+  while [ $SECONDS -le $deadline ]; do
+    xdotool windowfocus "$id" 2>/dev/null || true
+    xdotool key --clearmodifiers "$key" 2>/dev/null || true
+    wait_window_gone "$id" 1 && return 0
+  done
+  return 1
+}
+
 wait_game_end() {
-  local seconds=${1:-10} i
-  for i in $(seq $((seconds * 20))); do
+  local deadline=$((SECONDS + ${1:-10}))
+  while [ $SECONDS -le $deadline ]; do
     game_alive || return 0
     sleep 0.05
   done
@@ -112,22 +132,23 @@ start_and_find_main_window() {
 
 # Windows of the game other than the main window (message boxes and dialogs).
 dialog_windows() {
-  game_windows | grep -vx "$main_window" || true
+  local w
+  for w in $(game_windows); do
+    [ "$w" = "$main_window" ] || echo "$w"
+  done
 }
 
 # Answers every open box or dialog as a player would: Return, then Escape for those still open.
 answer_dialogs() {
-  local w answered=1
-  for w in $(dialog_windows); do
-    answered=0
-    xdotool windowfocus "$w" 2>/dev/null || true
-    xdotool key --clearmodifiers Return 2>/dev/null || true
+  local w open
+  open=$(dialog_windows)
+  [ -n "$open" ] || return 0
+  for w in $open; do
+    xdotool windowfocus "$w" key --clearmodifiers Return 2>/dev/null || true
   done
-  [ $answered -eq 1 ] && return 0
   sleep 0.1
   for w in $(dialog_windows); do
-    xdotool windowfocus "$w" 2>/dev/null || true
-    xdotool key --clearmodifiers Escape 2>/dev/null || true
+    xdotool windowfocus "$w" key --clearmodifiers Escape 2>/dev/null || true
   done
 }
 
@@ -140,9 +161,7 @@ expect_responsive() {
   sleep 0.15
   xdotool key a
   about=$(wait_window "关于" "$seconds") || fail "the game did not open its about window within ${seconds}s ($1)"
-  xdotool windowfocus "$about" 2>/dev/null || true
-  xdotool key Return
-  wait_window_gone "$about" "$seconds" || fail "the about window did not close"
+  close_window "$about" Return "$seconds" || fail "the about window did not close"
 }
 
 # Chooses background entry `index` (0 = the first picture) from the Settings menu.
