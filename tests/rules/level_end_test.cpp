@@ -281,5 +281,55 @@ TEST_F(LevelEndTest, TheManualShuffleKeepsEveryKindOnTheSameCells)
     EXPECT_FALSE(g.Shape1.visible);
 }
 
+TEST_F(LevelEndTest, TheNextLevelsDealDropsASelectionMadeWhileTheRemovalWasDue)
+{
+    LoadLastPair(g);
+    ClickTile(g, 16);
+    ClickTile(g, 17);
+    ClickTile(g, 16); // selected again before the tick
+    ASSERT_EQ(g.SelectionState, 1);
+    RemovalStep(g);
+    ASSERT_EQ(g.Level, 2);
+    EXPECT_EQ(g.SelectionState, 0) << "Cell 16 now holds a tile of the new deal";
+    EXPECT_FALSE(g.Shape1.visible);
+}
+
+TEST_F(LevelEndTest, TheAutomaticShuffleDropsASelection)
+{
+    LoadRows(g, {"..............", "..............", "..............", "....23........", "....32........",
+                 "..............", "..............", "..............", ".............."});
+    ClickTile(g, CellIndex(g, 4, 5));
+    HintCommand(g); // finds no pair: the game shuffles by itself
+    ASSERT_EQ(g.AutoShuffles, 1);
+    EXPECT_EQ(g.SelectionState, 0) << "the selected Cell may hold another kind now";
+    EXPECT_FALSE(g.Shape1.visible);
+}
+
+TEST_F(LevelEndTest, TheEndOfAGameDropsTheSelection)
+{
+    ClickTile(g, 16);
+    g.TimeBar = 10;
+    Countdown(g);
+    EXPECT_EQ(g.SelectionState, 0);
+    EXPECT_FALSE(g.Shape1.visible);
+}
+
+TEST_F(LevelEndTest, AnAutomaticShuffleDuringAPauseKeepsTilesHiddenAndTheClockStopped)
+{
+    LoadPairAndCross(g);
+    ClickTile(g, 16);
+    ClickTile(g, 17);
+    TogglePause(g);
+    RemovalStep(g);
+    ASSERT_EQ(g.AutoShuffles, 1);
+    EXPECT_FALSE(g.Timer2On);
+    for (int cell = 1; cell <= CellCount(g); ++cell)
+        EXPECT_FALSE(g.Sprites[cell].visible) << cell;
+    TogglePause(g);
+    EXPECT_TRUE(g.Timer2On);
+    EXPECT_EQ(test::TileCount(g), 4);
+    EXPECT_TRUE(g.Sprites[CellIndex(g, 4, 5)].visible);
+}
+
 } // namespace
 } // namespace llk
