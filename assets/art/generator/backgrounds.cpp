@@ -22,13 +22,7 @@ constexpr QSize Size{Width, Height};
 
 QImage GradientSky(const std::vector<SkyStop>& stops)
 {
-    QImage image = NewImage(Width, Height);
-    for (int y = 0; y < Height; ++y) {
-        const QRgb colour = SkyColour(stops, (y + 0.5) / Height).rgb();
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(line, line + Width, colour);
-    }
-    return image;
+    return PaintSky(stops, Size, 1);
 }
 
 void Glow(QPainter& painter, QPointF centre, double radius, const QColor& colour)
@@ -241,6 +235,28 @@ QImage Sea()
                 line[x] = QColor(line[x]).lighter(100 + static_cast<int>(light * 90)).rgb();
             }
         }
+    }
+    // Two hazy islands far out on the horizon.
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const double horizon = Height * 0.40 + 0.5;
+    const struct {
+        double from, to, height;
+        int seed;
+    } islands[] = {{90.0, 420.0, 34.0, 141}, {700.0, 860.0, 18.0, 143}};
+    for (const auto& island : islands) {
+        QPainterPath shape;
+        shape.moveTo(island.from, horizon);
+        for (double x = island.from; x <= island.to; x += 2.0) {
+            const double along = (x - island.from) / (island.to - island.from);
+            const double hump = std::sin(along * std::numbers::pi);
+            shape.lineTo(x, horizon - island.height * hump * (0.6 + 0.4 * Fbm(x / 40.0, 0.5, 4, island.seed)));
+        }
+        shape.lineTo(island.to, horizon);
+        shape.closeSubpath();
+        painter.setBrush(QColor(0x86, 0xA9, 0xC0, 200));
+        painter.drawPath(shape);
     }
     return image;
 }

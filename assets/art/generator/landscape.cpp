@@ -23,6 +23,17 @@ QColor SkyColour(const std::vector<SkyStop>& sky, double at)
     return sky.back().colour;
 }
 
+QImage PaintSky(const std::vector<SkyStop>& sky, QSize size, int scale)
+{
+    QImage image = NewImage(size.width() * scale, size.height() * scale);
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb colour = SkyColour(sky, (y + 0.5) / image.height()).rgb();
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line, line + image.width(), colour);
+    }
+    return image;
+}
+
 QImage PaintLandscape(const LandscapeStyle& style, QSize size, int scale)
 {
     const int width = size.width() * scale;

@@ -42,6 +42,9 @@ double CrestHeight(const Ridge& ridge, double x, double height);
 
 QColor SkyColour(const std::vector<SkyStop>& sky, double at);
 
+// The gradient of `sky` alone at `size` (scale-1 pixels), drawn at `scale`.
+QImage PaintSky(const std::vector<SkyStop>& sky, QSize size, int scale);
+
 // The landscape at `size` (scale-1 pixels) drawn at `scale` times that many device pixels.
 QImage PaintLandscape(const LandscapeStyle& style, QSize size, int scale);
 

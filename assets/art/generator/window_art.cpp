@@ -94,12 +94,7 @@ QImage PaintWindowBackground(int scale)
     LandscapeStyle style;
     style.sky = {{0.0, QColor(0x27, 0x4A, 0x58)}, {0.30, QColor(0x48, 0x6E, 0x78)}, {0.50, QColor(0x84, 0xA1, 0xA1)}};
     // A pale sun veiled by haze above the far ridge: a point of rest for the eye, not a highlight.
-    QImage sky = NewImage(BackgroundSize.width() * scale, BackgroundSize.height() * scale);
-    for (int y = 0; y < sky.height(); ++y) {
-        const QRgb colour = SkyColour(style.sky, (y + 0.5) / sky.height()).rgb();
-        auto* line = reinterpret_cast<QRgb*>(sky.scanLine(y));
-        std::fill(line, line + sky.width(), colour);
-    }
+    QImage sky = PaintSky(style.sky, BackgroundSize, scale);
     {
         ScaledPainter painter(sky, scale);
         const QPointF sun(760.0, 215.0);
