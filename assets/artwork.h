@@ -13,7 +13,7 @@ enum class Art {
     Pause,      // 128 x 128
     Template,   // 40 x 40, the picture of a sprite before its first tile
     Cursor,     // 32 x 32 pointing hand, hot spot (6, 0)
-    Icon,       // the program's icon, largest size; IconSizes() lists all
+    Icon,       // the program's icon, largest size; IconImages() gives every size
 };
 
 // The cursor's hot spot, the tip of the finger, in scale-1 pixels.
