@@ -16,12 +16,13 @@ namespace {
 constexpr std::array<QRgb, 12> ButtonColours{0xe53935, 0xfb8c00, 0xfdd835, 0x7cb342, 0x2e9d4f, 0x00a6a6,
                                              0x1e88e5, 0x3949ab, 0x8e24aa, 0xd81b60, 0x6d4c41, 0x546e7a};
 
-// The symbols of the 97 buttons: letters, digits, marks and a few characters, all in Noto Sans CJK.
+// The symbols of the 97 buttons: letters, digits, marks and a few characters, all in Noto Sans CJK;
+// no two alike in shape (no 0 beside O, no × beside X).
 const char* const ButtonSymbols[] = {
     "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T",
-    "U", "V", "W", "X", "Y", "Z", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "★", "♥", "♠", "♣",
-    "♦", "♪", "✓", "✗", "+", "−", "×", "÷", "=", "?", "!", "@", "#", "$", "%", "&", "∞", "¥", "£", "€",
-    "§", "♀", "♂", "℃", "→", "←", "↑", "↓", "▲", "▼", "◆", "■", "●", "◎", "※", "√", "π", "Ω", "Σ", "Δ",
+    "U", "V", "W", "X", "Y", "Z", "☀", "1", "2", "3", "4", "5", "6", "7", "8", "9", "★", "♥", "♠", "♣",
+    "♦", "♪", "✓", "☂", "+", "−", "♨", "÷", "=", "?", "!", "@", "#", "$", "%", "&", "∞", "¥", "£", "€",
+    "§", "♀", "♂", "℃", "→", "←", "↑", "↓", "▲", "▼", "◆", "■", "●", "◎", "※", "☎", "π", "Ω", "Σ", "Δ",
     "λ", "α", "β", "☆", "上", "下", "左", "右", "开", "关", "大", "小", "中", "山", "日", "月", "水",
 };
 static_assert(std::size(ButtonSymbols) == 97);
@@ -63,6 +64,7 @@ void DrawSymbol(QPainter& painter, const QRectF& box, const QString& symbol, con
 {
     // White reads on every button but the palest; those get a dark symbol instead.
     const bool pale = qGray(button.rgb()) > 165;
+    RequireGlyphs(QStringLiteral("Noto Sans CJK SC"), symbol);
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setWeight(QFont::Black);
     font.setPixelSize(qMax(1, qRound(box.height() * 0.62)));

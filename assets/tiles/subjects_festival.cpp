@@ -37,6 +37,7 @@ void DrawDiamondPaper(QPainter& painter, const QRectF& area, const QString& char
     painter.setPen(QPen(QColor(246, 196, 72), 1.0 * scale));
     painter.setBrush(fill);
     painter.drawPolygon(diamond);
+    RequireGlyphs(QStringLiteral("Noto Serif CJK SC"), character);
 
     QFont font(QStringLiteral("Noto Serif CJK SC"));
     font.setWeight(QFont::Black);
@@ -122,6 +123,7 @@ constexpr std::array<QRgb, 10> DigitColours{0xe53935, 0xfb8c00, 0xf9a825, 0x43a0
 void DrawOutlinedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
                       const QColor& fill, const QColor& edge, qreal edgeWidth)
 {
+    RequireGlyphs(font.family(), text);
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF bounds = path.boundingRect();

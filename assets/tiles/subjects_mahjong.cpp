@@ -20,6 +20,7 @@ const QColor Blue(28, 52, 140);
 
 void DrawGlyph(QPainter& painter, const QRectF& box, const QString& text, const QColor& colour, qreal size)
 {
+    RequireGlyphs(QStringLiteral("Noto Serif CJK SC"), text);
     QFont font(QStringLiteral("Noto Serif CJK SC"));
     font.setWeight(QFont::Black);
     font.setPixelSize(qMax(1, qRound(size)));
