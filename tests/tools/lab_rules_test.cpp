@@ -88,6 +88,7 @@ TEST(LabRun, RefusesEveryBadLineWithItsNumberAfterTheOutputBefore)
     refused("hint now\n", "line 1: hint: takes no arguments");
     refused("sound loud\n", "line 1: sound: expected on or off");
     refused("board\n", "line 1: board: no game has been started");
+    refused("start 0 0\ntick countdown 312\nboard\n", "line 3: board: the game is over; start a new one first");
     refused("start 0 0\nboard\n0 0 0\n0 0 0\n0 0 0\nend\n",
             "line 6: board: the rows make a 3 x 3 board; the running game's Board is 9 x 14");
     refused("start 0 0\nboard\n0 0 0\n", "line 3: board: no \"end\" after the board begun on line 2");

@@ -145,8 +145,10 @@ std::optional<std::string> ScriptRunner::Line(std::string_view line, int number)
     if (tokens[0] == "board") {
         if (auto error = NoArguments(tokens))
             return error;
-        if (!HasBoard())
-            return std::string("board: no game has been started");
+        // A finished game has no Board to play on: tiles there would be cleared as a level.
+        if (!m_game.GameRunning)
+            return std::string(HasBoard() ? "board: the game is over; start a new one first"
+                                          : "board: no game has been started");
         m_board.emplace();
         m_boardLine = number;
         return std::nullopt;
