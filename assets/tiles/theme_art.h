@@ -63,7 +63,6 @@ inline void DrawEmoji(QPainter& painter, const QRectF& area, const QString& emoj
     painter.setFont(font);
     // Qt draws no text, colour glyphs included, with an empty pen.
     painter.setPen(Qt::black);
-    painter.setPen(Qt::black); // a colour glyph is not drawn at all with no pen
     painter.drawText(area, Qt::AlignCenter, emoji);
     painter.restore();
 }
