@@ -61,20 +61,15 @@ QPainterPath RoundedRect(const QRectF& rect, double radius)
     return path;
 }
 
-QPainterPath Star(QPointF centre, double outer, double inner, double diagonal, double innerDiagonal)
+// An eight-pointed star: long points on the axes, short ones on the diagonals, and the valleys
+// between them all at one radius.
+QPainterPath Star(QPointF centre, double axisRadius, double diagonalRadius, double valleyRadius)
 {
-    // Eight points: four long ones on the axes, four short ones on the diagonals.
     QPainterPath path;
     constexpr int Vertices = 16;
     for (int i = 0; i < Vertices; ++i) {
         const double angle = i * std::numbers::pi / 8.0 - std::numbers::pi / 2.0;
-        double radius = 0.0;
-        if (i % 4 == 0)
-            radius = outer;
-        else if (i % 4 == 2)
-            radius = diagonal;
-        else
-            radius = (i % 4 == 1) ? inner : innerDiagonal;
+        const double radius = i % 2 ? valleyRadius : (i % 4 == 0 ? axisRadius : diagonalRadius);
         const QPointF point = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
         if (i == 0)
             path.moveTo(point);
@@ -322,7 +317,7 @@ QImage PaintLinkPiece(int member, int scale)
         fill.setColorAt(1.0, QColor(0x7C, 0xC4, 0xF4));
         painter.setBrush(fill);
         painter.setPen(QPen(QColor(0x4A, 0x9C, 0xE0, 200), 0.6));
-        painter.drawPath(Star(centre, 7.4, 2.1, 4.2, 1.9));
+        painter.drawPath(Star(centre, 7.4, 4.2, 2.0));
         painter.restore();
     }
     return image;
