@@ -1,25 +1,14 @@
 #include "rules/game_start.h"
 
-#include <array>
-#include <string_view>
-
 #include "board/board.h"
 #include "board/deal.h"
 #include "linking/board_view.h"
 #include "linking/selection.h"
 #include "rules/commands.h"
 #include "rules/game_state.h"
+#include "rules/messages.h"
 
 namespace llk {
-namespace {
-
-constexpr std::array<std::string_view, 12> LevelCaptions{
-    "第0关 不变化", "第1关 向下",     "第2关 向左",     "第3关 上下分离",
-    "第4关 左右分离", "第5关 上下集中", "第6关 左右集中", "第7关 上左下右",
-    "第8关 左下右上", "第9关 向外扩散", "第10关 向内集中", "特级篇一统天下",
-};
-
-} // namespace
 
 void gameLoadData(Game& g)
 {

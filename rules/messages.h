@@ -1,6 +1,7 @@
-// The texts of the game's message boxes, exactly as the player reads them.
+// The texts the engine shows: message boxes and level captions, exactly as the player reads them.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,13 @@ constexpr std::string_view AllClearedText = "恭喜你已经全部通关了！";
 constexpr std::string_view AutoShuffleText = "无牌可消！自动将使用洗牌！";
 constexpr std::string_view NoPairGameOverText = "无牌可消！游戏结束！";
 constexpr std::string_view TimeUpText = "时间用尽，游戏结束！";
+
+// The status line's caption of levels 1 to 12; the numbers count from 0.
+constexpr std::array<std::string_view, 12> LevelCaptions{
+    "第0关 不变化",   "第1关 向下",     "第2关 向左",     "第3关 上下分离",
+    "第4关 左右分离", "第5关 上下集中", "第6关 左右集中", "第7关 上左下右",
+    "第8关 左下右上", "第9关 向外扩散", "第10关 向内集中", "特级篇一统天下",
+};
 
 // The level-cleared box: what the hints (10 each), shuffles (50 each) and whole seconds left
 // (10 each) are worth. Lines end in CR LF.
