@@ -124,7 +124,7 @@ constexpr std::array<std::array<QRgb, 4>, 15> FaceColours{{
     {0xfffaf0, 0xf6e6c8, 0xc4463a, 0x7a2218}, // 11 dragon and festival: lacquer red edge
     {0xfdfeff, 0xe4eef6, 0x4fa3c9, 0x235b75}, // 12 numbers: sky edge
     {0xfbfcf8, 0xe7ecdf, 0x8aa35a, 0x4b5e28}, // 13 folders, second style: olive edge
-    {0xfffbf2, 0xf7ead4, 0xe0b84a, 0x8a6a1c}, // 14 cartoon characters: sunflower edge
+    {0xfffbf6, 0xf8e8ee, 0xd65d9e, 0x7e2a58}, // 14 cartoon characters: magenta edge
 }};
 
 SubjectPainter SubjectFor(int theme)
