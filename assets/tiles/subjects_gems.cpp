@@ -26,7 +26,7 @@ QPolygonF Outline(int cut)
         }
     };
     switch (cut) {
-    case 0: ring(8, M_PI / 8, 0.5, 0.5); break;   // round brilliant
+    case 0: ring(16, M_PI / 16, 0.5, 0.5); break; // round brilliant
     case 1:                                       // emerald cut
         polygon << QPointF(-0.26, -0.48) << QPointF(0.26, -0.48) << QPointF(0.4, -0.34) << QPointF(0.4, 0.34)
                 << QPointF(0.26, 0.48) << QPointF(-0.26, 0.48) << QPointF(-0.4, 0.34) << QPointF(-0.4, -0.34);
@@ -46,7 +46,12 @@ QPolygonF Outline(int cut)
             polygon << QPointF(r * qCos(t) * 0.95, 0.1 + 0.42 * qSin(t) * (qSin(t) < 0 ? 1.3 : 0.9));
         }
         break;
-    case 4: ring(12, 0, 0.28, 0.5); break;         // marquise-like oval
+    case 4:                                       // marquise: pointed at both ends
+        for (int i = 0; i < 16; ++i) {
+            const qreal t = 2 * M_PI * i / 16;
+            polygon << QPointF(0.32 * qSin(t) * qSqrt(qAbs(qSin(t))), -0.5 * qCos(t));
+        }
+        break;
     case 5:                                       // trillion
         polygon << QPointF(0, -0.48) << QPointF(0.28, -0.04) << QPointF(0.5, 0.4) << QPointF(0, 0.46)
                 << QPointF(-0.5, 0.4) << QPointF(-0.28, -0.04);
@@ -55,7 +60,9 @@ QPolygonF Outline(int cut)
         polygon << QPointF(-0.26, -0.36) << QPointF(0.26, -0.36) << QPointF(0.5, -0.1) << QPointF(0, 0.5)
                 << QPointF(-0.5, -0.1);
         break;
-    case 7: ring(6, 0, 0.5, 0.46); break;          // hexagon
+    case 7:                                       // lozenge
+        polygon << QPointF(0, -0.5) << QPointF(0.38, 0) << QPointF(0, 0.5) << QPointF(-0.38, 0);
+        break;
     default:                                      // crystal point
         polygon << QPointF(0, -0.5) << QPointF(0.22, -0.26) << QPointF(0.22, 0.4) << QPointF(0, 0.5)
                 << QPointF(-0.22, 0.4) << QPointF(-0.22, -0.26);
