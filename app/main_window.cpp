@@ -6,7 +6,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -27,6 +26,7 @@ namespace {
 constexpr int MinimumScreenWidth = 1024;
 constexpr int MinimumScreenHeight = 768;
 constexpr int MarkerOutlinePixels = 4;
+constexpr int TimeBarEndPixels = 6; // the rounded right end of the time bar
 
 const QColor StatusYellow(0xFF, 0xFF, 0x00);
 
@@ -69,8 +69,27 @@ QIcon ProgramIcon()
 
 void PlaceMarker(ShapeControl* shape, const Marker& marker)
 {
-    shape->setGeometry(TwipsRect(marker.left, marker.top, marker.width, marker.height));
-    shape->setVisible(marker.visible);
+    const QRect area = TwipsRect(marker.left, marker.top, marker.width, marker.height);
+    if (shape->geometry() != area)
+        shape->setGeometry(area);
+    if (shape->isHidden() == marker.visible)
+        shape->setVisible(marker.visible);
+}
+
+// Labels size themselves to their text, as the header's status texts do.
+void SetLabelText(QLabel* label, const QString& text, bool sizeToText = true)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    if (sizeToText)
+        label->adjustSize();
+}
+
+void SetChecked(QAction* item, bool checked)
+{
+    if (item->isChecked() != checked)
+        item->setChecked(checked);
 }
 
 } // namespace
@@ -137,11 +156,13 @@ void Form1::BuildControls()
     barOutline->setGeometry(TwipsRect(6008, 240, DesignTimeBar, 255));
     m_shape3 = new ShapeControl(QStringLiteral("Shape3"), {QColor(0xFF, 0, 0), QColor(0xC0, 0, 0), 1, true}, m_board);
     m_shape3->setGeometry(TwipsRect(6008, 240, DesignTimeBar, 255));
+    m_shape3->setAttribute(Qt::WA_StaticContents);
     m_label5 = MakeLabel("Label5", Qt::black, font, {}, m_board);
     m_label5->setGeometry(TwipsRect(6000, 240, 255, 255));
     m_label1 = MakeLabel("Label1", StatusYellow, font, TwipsRect(12495, 240, 0, 0).topLeft(), m_board);
 
-    m_text1 = new QLineEdit(m_board);
+    // A hidden label holds KindCount as text: a real line edit would cost start-up time for nothing.
+    m_text1 = new QLabel(m_board);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->hide();
 
@@ -157,10 +178,7 @@ void Form1::BuildControls()
     m_label6 = new QLabel(m_board);
     m_label6->setObjectName(QStringLiteral("Label6"));
     m_label6->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
-    QPixmap pause = QPixmap::fromImage(assets::Artwork(assets::Art::Pause, scale));
-    pause.setDevicePixelRatio(scale);
-    m_label6->setPixmap(pause);
+    m_label6->hide();
 }
 
 void Form1::ConnectMenus()
@@ -291,32 +309,43 @@ void Form1::ChooseBackground(QAction* entry)
 
 void Form1::showtoolTipText()
 {
-    m_label2->setText(QStringLiteral("洗牌 %1").arg(m_game.ShufflesLeft));
-    m_label3->setText(QStringLiteral("提示 %1").arg(m_game.HintsLeft));
-    m_label4->setText(QString::fromStdString(Levelstr(m_game.Level)));
-    for (QLabel* label : {m_label2, m_label3, m_label4})
-        label->adjustSize();
+    SetLabelText(m_label2, QStringLiteral("洗牌 %1").arg(m_game.ShufflesLeft));
+    SetLabelText(m_label3, QStringLiteral("提示 %1").arg(m_game.HintsLeft));
+    SetLabelText(m_label4, QString::fromStdString(Levelstr(m_game.Level)));
 }
 
+// Touches only what changed: a countdown tick then costs the repaint of a few pixels of the bar.
 void Form1::SyncControls()
 {
     showtoolTipText();
-    m_label1->setText(QString::number(m_game.Score));
-    m_label1->adjustSize();
-    m_label5->setText(QString::number(m_game.AutoShuffles));
-    m_text1->setText(QString::number(m_game.KindCount));
-    const QRect bar = m_shape3->geometry();
-    m_shape3->resize(qMax(0, qRound(m_game.TimeBar / TwipsPerPixel)), bar.height());
+    SetLabelText(m_label1, QString::number(m_game.Score));
+    SetLabelText(m_label5, QString::number(m_game.AutoShuffles), false);
+    SetLabelText(m_text1, QString::number(m_game.KindCount), false);
+    const int barWidth = qMax(0, qRound(m_game.TimeBar / TwipsPerPixel));
+    if (m_shape3->width() != barWidth) {
+        m_shape3->resize(barWidth, m_shape3->height());
+        // The bar keeps its drawn pixels (static contents); only its rounded end is redrawn.
+        m_shape3->update(QRect(barWidth - TimeBarEndPixels, 0, TimeBarEndPixels, m_shape3->height()));
+    }
     PlaceMarker(m_shape1, m_game.Shape1);
     PlaceMarker(m_shape2, m_game.Shape2);
-    m_label6->setGeometry(ToPixels(m_game.PausePictureLeft), ToPixels(m_game.PausePictureTop),
-                          ToPixels(PausePictureTwips), ToPixels(PausePictureTwips));
-    m_label6->setVisible(m_game.PausePictureVisible);
-    m_menus.pause->setChecked(m_game.Paused);
-    m_menus.music->setChecked(m_game.Music);
-    m_menus.soundEffects->setChecked(m_game.SoundEffects);
+    if (m_game.PausePictureVisible == m_label6->isHidden()) {
+        if (m_game.PausePictureVisible && m_label6->pixmap().isNull()) {
+            // Decoded on the first pause, not at start-up.
+            const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
+            QPixmap pause = QPixmap::fromImage(assets::Artwork(assets::Art::Pause, scale));
+            pause.setDevicePixelRatio(scale);
+            m_label6->setPixmap(pause);
+        }
+        m_label6->setGeometry(ToPixels(m_game.PausePictureLeft), ToPixels(m_game.PausePictureTop),
+                              ToPixels(PausePictureTwips), ToPixels(PausePictureTwips));
+        m_label6->setVisible(m_game.PausePictureVisible);
+    }
+    SetChecked(m_menus.pause, m_game.Paused);
+    SetChecked(m_menus.music, m_game.Music);
+    SetChecked(m_menus.soundEffects, m_game.SoundEffects);
     for (int i = 0; i < m_backgroundEntries.size(); ++i)
-        m_backgroundEntries[i]->setChecked(i == m_currentBackground);
+        SetChecked(m_backgroundEntries[i], i == m_currentBackground);
     m_sprites->Refresh();
 }
 

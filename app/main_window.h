@@ -13,7 +13,6 @@
 #include "board/game.h"
 
 class QLabel;
-class QLineEdit;
 
 namespace llk::app {
 
@@ -94,7 +93,7 @@ private:
     ShapeControl* m_shape1 = nullptr;
     ShapeControl* m_shape2 = nullptr;
     ShapeControl* m_shape3 = nullptr;
-    QLineEdit* m_text1 = nullptr;
+    QLabel* m_text1 = nullptr;
 };
 
 } // namespace llk::app
