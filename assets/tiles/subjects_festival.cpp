@@ -13,9 +13,9 @@ namespace {
 
 // "ingot" and "coin" are drawn by code: no font has a gold ingot or a square-holed coin.
 const char* const FestivalMotifs[] = {
-    "🐉", "🐲", "🏮", "🧧", "🎆", "🎇", "🧨", "🎋", "🍲", "🫖", "🎏", "🎐", "🐇", "🥮", "🥟",
+    "🐉", "🐲", "🏮", "🧧", "🎆", "🐎", "🧨", "🎋", "🍲", "🫖", "🎏", "🎐", "🐇", "🥮", "🥟",
     "🍡", "🍵", "🀄", "🐅", "🪁", "🌕", "🍊", "🪭", "🪷", "🌸", "🎊", "🥢", "🐼", "🍑", "🦚",
-    "🥠", "ingot", "🥁", "🍚", "🍜", "🌾", "🥡", "🐟", "🐢", "coin", "🌙", "🎉", "🐓", "🌺", "🍁",
+    "🥠", "ingot", "🥁", "🍚", "🍜", "🌾", "🥡", "🐟", "🐢", "coin", "🌙", "🐐", "🐓", "🌺", "🍁",
 };
 
 // Lucky characters, shown on red paper squares hung by a corner as at New Year.
