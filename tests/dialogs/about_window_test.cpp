@@ -82,6 +82,15 @@ TEST_F(AboutWindow, WritesWhiteOnBlueInANinePointSansFont)
     EXPECT_FALSE(font.family().isEmpty());
     EXPECT_FALSE(font.fixedPitch());
     EXPECT_EQ(m_combo->font().pointSize(), 9);
+
+    // Drawn, not just configured: the top row in navy, the rows below it on the blue.
+    const QImage drawn = m_list->viewport()->grab().toImage();
+    const auto rowColour = [&](int row) {
+        const QRect rect = m_list->visualItemRect(m_list->item(row));
+        return QColor(drawn.pixel(rect.right() - 3, rect.center().y()));
+    };
+    EXPECT_EQ(rowColour(0), QColor(0x00, 0x00, 0x80));
+    EXPECT_EQ(rowColour(2), QColor(0x17, 0x76, 0xDF));
 }
 
 TEST_F(AboutWindow, ListsTheThirtyCreditLinesInOrderWithTheFirstSelected)
