@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace llk::dialogs {
 
 void CentreWindow(QWidget& window, const QRect& area)
