@@ -142,7 +142,7 @@ void Form1::BuildControls()
     m_board = new BoardView(this);
     m_board->setObjectName(QStringLiteral("BoardView"));
     m_board->setFixedSize(ClientWidthPixels, ClientHeightPixels);
-    m_board->SetBackground(assets::Artwork(assets::Art::Background));
+    m_board->SetBackground(assets::Artwork(assets::Art::Background, devicePixelRatioF() > 1.4 ? 2 : 1));
     setCentralWidget(m_board);
 
     // Created back to front: the header, then the sprites, the markers and the pause picture.
