@@ -104,7 +104,7 @@ TEST_F(Play, ALinkedPairShowsItsPathAndGoesOnTheRemovalTick)
         EXPECT_EQ(Sprites()->SpriteAt(CellCentre(2, col)), CellIndex(game(), 2, col));
     }
 
-    ASSERT_TRUE(WaitFor([&] { return !Control<QTimer>("Timer1")->isActive(); }, 1000));
+    ASSERT_TRUE(WaitFor([&] { return !Control<QTimer>("Timer1")->isActive(); }));
     EXPECT_EQ(game().Cells[static_cast<std::size_t>(CellIndex(game(), 2, 2))], EmptyCell);
     EXPECT_EQ(game().Cells[static_cast<std::size_t>(CellIndex(game(), 2, 5))], EmptyCell);
     EXPECT_EQ(VisibleTiles(game()), 2);
