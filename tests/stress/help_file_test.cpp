@@ -87,6 +87,13 @@ TEST_F(BadHelpFile, UnreadableShowsTheBuiltInText)
     EXPECT_EQ(Shown(), BuiltIn());
 }
 
+TEST_F(BadHelpFile, AFileWhoseReadingFailsShowsTheBuiltInText)
+{
+    // A regular file that opens but fails on the first read, for every user, root included.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), HelpPath()));
+    EXPECT_EQ(Shown(), BuiltIn());
+}
+
 TEST_F(BadHelpFile, EmptyShowsAnEmptyTextBox)
 {
     WriteHelp(QByteArray());
