@@ -1,6 +1,7 @@
 # Shared helpers for the scripts that run the real game under Xvfb: a private X server, a game
 # folder of our own making, windows found and keys sent with xdotool. Sourced, not run.
-# Every script calls harness_init GAME-EXECUTABLE RUNTIME-DIR first.
+# Every script calls harness_init GAME-EXECUTABLE RUNTIME-DIR first. A failure saves a screenshot;
+# with LLK_STRESS_HOLD=1 it also keeps the X server and the game up for five minutes to look at.
 
 harness_init() {
   local tool
