@@ -74,7 +74,7 @@ void FolderSubject(QPainter& painter, const QRectF& area, int, int kind, int sca
     painter.setPen(QPen(QColor(255, 255, 255, 150), 1.0 * scale));
     painter.drawLine(front.topLeft() + QPointF(radius, 1.0 * scale), front.topRight() + QPointF(-radius, 1.0 * scale));
 
-    const qreal emblem = front.height() * 0.82;
+    const qreal emblem = front.height() * 0.92;
     DrawEmoji(painter, QRectF(front.center().x() - emblem / 2, front.center().y() - emblem / 2, emblem, emblem),
               QString::fromUtf8(ClassicEmblems[kind - 1]));
 }
@@ -109,7 +109,7 @@ void ModernFolderSubject(QPainter& painter, const QRectF& area, int, int kind, i
     painter.setBrush(fill);
     painter.drawPolygon(flap);
 
-    const qreal emblem = (back.bottom() - top) * 0.8;
+    const qreal emblem = (back.bottom() - top) * 0.9;
     const QPointF centre((back.left() + back.right()) / 2 + width * 0.04, (top + back.bottom()) / 2);
     DrawEmoji(painter, QRectF(centre.x() - emblem / 2, centre.y() - emblem / 2, emblem, emblem),
               QString::fromUtf8(ModernEmblems[kind - 1]));
