@@ -1,5 +1,5 @@
 // Review sheets: every picture of each Theme, read back through TileImage, at 1x and 2x with its TileKind.
-#include "assets/tiles/theme_table.h"
+#include "assets/tiles/tile_atlas.h"
 #include "assets/tiles/tile_images.h"
 
 #include <QDir>
@@ -11,6 +11,7 @@
 
 namespace {
 
+using namespace llk;
 using namespace llk::assets;
 
 constexpr int Margin = 16;

@@ -1,6 +1,6 @@
 // Build-time generator: draws every Theme's tile pictures and writes one PNG atlas per Theme and scale.
 #include "assets/tiles/theme_art.h"
-#include "assets/tiles/theme_table.h"
+#include "assets/tiles/tile_atlas.h"
 #include "assets/tiles/tile_body.h"
 
 #include <QDir>
@@ -24,6 +24,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    using namespace llk;
     using namespace llk::assets;
     QElapsedTimer clock;
     clock.start();

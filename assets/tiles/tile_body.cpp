@@ -2,7 +2,7 @@
 #include "assets/tiles/tile_body.h"
 
 #include "assets/tiles/theme_art.h"
-#include "assets/tiles/theme_table.h"
+#include "assets/tiles/tile_atlas.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 // Tile pictures from the embedded atlases; only the Theme being played is kept decoded.
 #include "assets/tiles/tile_images.h"
 
-#include "assets/tiles/theme_table.h"
+#include "assets/tiles/tile_atlas.h"
 
 #include <QMutex>
 #include <QMutexLocker>

@@ -1,5 +1,5 @@
 // The embedded tile pictures: every Theme complete, at both scales, keyed by its bitmap numbers.
-#include "assets/tiles/theme_table.h"
+#include "assets/tiles/tile_atlas.h"
 #include "assets/tiles/tile_images.h"
 
 #include <QCryptographicHash>
@@ -10,6 +10,7 @@
 
 namespace {
 
+using namespace llk;
 using namespace llk::assets;
 
 QByteArray PixelDigest(const QImage& image)
