@@ -121,6 +121,10 @@ void SpriteLayer::Refresh()
         return;
     m_drawn = m_game.Sprites;
     m_drawnTheme = m_game.ThemeIndex;
+    m_drawnBounds = {};
+    for (std::size_t n = 1; n < m_drawn.size(); ++n)
+        if (m_drawn[n].visible)
+            m_drawnBounds |= SpriteRect(m_drawn[n]);
     update();
     UpdateCursor(mapFromGlobal(QCursor::pos()));
 }
@@ -137,8 +141,10 @@ int SpriteLayer::SpriteAt(QPoint point) const
 
 void SpriteLayer::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
     const QRect dirty = event->rect();
+    if (!dirty.intersects(m_drawnBounds))
+        return;
+    QPainter painter(this);
     for (std::size_t n = 1; n < m_game.Sprites.size(); ++n) {
         const TileSprite& sprite = m_game.Sprites[n];
         if (!sprite.visible)

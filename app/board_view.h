@@ -83,6 +83,7 @@ private:
 
     const Game& m_game;
     std::vector<TileSprite> m_drawn;
+    QRect m_drawnBounds; // of the visible sprites, so a repaint of the header can skip them
     int m_drawnTheme = -1;
     mutable QHash<quint32, QPixmap> m_pictures; // by kind, number and scale; tiles of one Theme only
     mutable int m_picturesTheme = -1;
