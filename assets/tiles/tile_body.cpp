@@ -11,11 +11,11 @@ namespace llk::assets {
 
 namespace {
 
-// The side is what makes a tile read as a block; small tiles get a thinner one.
+// The side is what makes a tile read as a block; small tiles get a thinner one, large a thicker.
 int SideDepth(int theme)
 {
-    const QSize tile = ThemeTileSize(theme);
-    return qMin(tile.width(), tile.height()) >= 38 ? 4 : 3;
+    const int side = qMin(ThemeTileSize(theme).width(), ThemeTileSize(theme).height());
+    return side >= 52 ? 5 : side >= 38 ? 4 : 3;
 }
 
 QColor WithAlpha(QColor colour, int alpha)
