@@ -46,8 +46,8 @@ int main(int argc, char* argv[])
             bytes += QFileInfo(path).size();
         }
     }
-    if (MissingEmojiCount() > 0) {
-        std::fprintf(stderr, "tile generator: %d emoji are missing from Noto Color Emoji\n", MissingEmojiCount());
+    if (MissingGlyphCount() > 0) {
+        std::fprintf(stderr, "tile generator: %d characters are missing from their fonts\n", MissingGlyphCount());
         return 1;
     }
     std::printf("tile generator: %d Themes drawn in %lld ms, %.1f MB of atlases\n", ThemeCount,

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QPainter>
 #include <QRawFont>
 #include <QRectF>
@@ -37,26 +38,37 @@ ThemeArt ThemeArtHigh(int theme); // 15-29
 
 inline ThemeArt ThemeArtFor(int theme) { return theme < 15 ? ThemeArtLow(theme) : ThemeArtHigh(theme); }
 
-// How many emoji asked of DrawEmoji the font could not draw; the generator refuses to finish
-// with any, so a grey box never reaches a tile.
-inline int& MissingEmojiCount()
+// How many characters asked of DrawEmoji or RequireGlyphs their font lacked; the generator refuses
+// to finish with any, so no grey box or glyph borrowed from another font reaches a tile.
+inline int& MissingGlyphCount()
 {
     static int count = 0;
     return count;
+}
+
+// Counts each character of `text` that the font `family` lacks; joiners, variation selectors and
+// skin tones are not drawn on their own and are let through.
+inline void RequireGlyphs(const QString& family, const QString& text)
+{
+    static QHash<QString, QRawFont> fonts;
+    auto font = fonts.find(family);
+    if (font == fonts.end())
+        font = fonts.insert(family, QRawFont::fromFont(QFont(family)));
+    for (char32_t codePoint : text.toUcs4()) {
+        const bool modifier = codePoint == ' ' || codePoint == 0x200D || codePoint == 0xFE0F ||
+                              (codePoint >= 0x1F3FB && codePoint <= 0x1F3FF);
+        if (!modifier && !font->supportsCharacter(codePoint)) {
+            std::fprintf(stderr, "%s has no glyph for U+%04X\n", qPrintable(family), unsigned(codePoint));
+            ++MissingGlyphCount();
+        }
+    }
 }
 
 // One colour emoji from Noto Color Emoji, about `area`'s height, centred: sharp when drawn
 // straight at the target size.
 inline void DrawEmoji(QPainter& painter, const QRectF& area, const QString& emoji)
 {
-    static const QRawFont emojiFont = QRawFont::fromFont(QFont(QStringLiteral("Noto Color Emoji")));
-    for (char32_t codePoint : emoji.toUcs4()) {
-        const bool modifier = codePoint == 0x200D || codePoint == 0xFE0F || (codePoint >= 0x1F3FB && codePoint <= 0x1F3FF);
-        if (!modifier && !emojiFont.supportsCharacter(codePoint)) {
-            std::fprintf(stderr, "no colour emoji for U+%04X\n", unsigned(codePoint));
-            ++MissingEmojiCount();
-        }
-    }
+    RequireGlyphs(QStringLiteral("Noto Color Emoji"), emoji);
     QFont font(QStringLiteral("Noto Color Emoji"));
     font.setPixelSize(qMax(1, qRound(qMin(area.width(), area.height()))));
     painter.save();
