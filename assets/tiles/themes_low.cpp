@@ -47,7 +47,7 @@ const char* const Clothes[] = {
 
 const char* const Magic[] = {
     "🔮", "🪄", "🎩", "✨", "🧙", "🧪", "📜", "🕯️", "🗝️", "🦄",
-    "🧚", "🧞", "🃏", "🌙", "☄️", "🌀", "🧿", "🧹", "🪞", "🐈‍⬛",
+    "🧚", "🧞", "🃏", "🌙", "🦉", "🌀", "🧿", "🧹", "🪞", "🐈‍⬛",
 };
 
 const char* const CartoonCharacters[] = {
