@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <future>
+
 #include "app/backgrounds.h"
 #include "app/board_view.h"
 #include "assets/artwork.h"
@@ -59,10 +61,10 @@ QLabel* MakeLabel(const char* name, const QColor& colour, const QFont& font, QPo
     return label;
 }
 
-QIcon ProgramIcon()
+QIcon ProgramIcon(const QList<QImage>& images)
 {
     QIcon icon;
-    for (const QImage& image : assets::IconImages())
+    for (const QImage& image : images)
         icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
@@ -100,9 +102,10 @@ Form1::Form1(Feedback* feedback)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
-    const QIcon icon = ProgramIcon();
-    setWindowIcon(icon);
-    QGuiApplication::setWindowIcon(icon); // the message boxes carry it too
+    // The pictures decode on other threads while the controls and menus are built here.
+    const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
+    auto background = std::async(std::launch::async, [scale] { return assets::Artwork(assets::Art::Background, scale); });
+    auto icons = std::async(std::launch::async, [] { return assets::IconImages(); });
     m_game.host = this;
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
@@ -129,6 +132,10 @@ Form1::Form1(Feedback* feedback)
     m_backgroundEntries.append(m_menus.backgroundTemplate);
     ConnectMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_board->SetBackground(background.get());
+    const QIcon icon = ProgramIcon(icons.get());
+    setWindowIcon(icon);
+    QGuiApplication::setWindowIcon(icon); // the message boxes carry it too
     SyncControls();
 }
 
@@ -142,7 +149,6 @@ void Form1::BuildControls()
     m_board = new BoardView(this);
     m_board->setObjectName(QStringLiteral("BoardView"));
     m_board->setFixedSize(ClientWidthPixels, ClientHeightPixels);
-    m_board->SetBackground(assets::Artwork(assets::Art::Background, devicePixelRatioF() > 1.4 ? 2 : 1));
     setCentralWidget(m_board);
 
     // Created back to front: the header, then the sprites, the markers and the pause picture.

@@ -42,6 +42,7 @@ time_to_window() {
   pid=$!
   until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
     kill -0 "$pid" 2>/dev/null || { echo "$1 ended early" >&2; exit 1; }
+    sleep 0.01 # leave the cores to the program being measured
   done
   shown=$(now_ms)
   kill "$pid"
