@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -262,6 +263,42 @@ TEST_F(Play, HelpAndAboutOpenModallyAndHoldTheCountdown)
     }
     EXPECT_EQ(game().TimeBar, bar);
     EXPECT_TRUE(Control<QTimer>("Timer2")->isActive());
+}
+
+} // namespace
+} // namespace llk::test
+
+namespace llk::test {
+namespace {
+
+TEST_F(Play, AQuickSecondPressOnAnotherTileCountsAsAClick)
+{
+    Item("mneasy")->trigger();
+    PlaceBoard({"..............",
+                ".1..1.........",
+                ".22...........",
+                "..............",
+                "..............",
+                "..............",
+                "..............",
+                "..............",
+                ".............."});
+    ClickCell(2, 2);
+    // Qt reports a second press soon after the first as a double-click of the layer.
+    const QPointF at = CellCentre(2, 5);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, Sprites()->mapToGlobal(at), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Sprites(), &doubleClick);
+    EXPECT_TRUE(Control<QTimer>("Timer1")->isActive()) << "the pair was not linked";
+}
+
+TEST_F(Play, ThePointingHandShowsOverTilesOnly)
+{
+    Item("mneasy")->trigger();
+    QTest::mouseMove(Sprites(), CellCentre(2, 2));
+    EXPECT_EQ(Sprites()->cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseMove(Sprites(), QPoint(900, 600));
+    EXPECT_EQ(Sprites()->cursor().shape(), Qt::ArrowCursor);
 }
 
 } // namespace
