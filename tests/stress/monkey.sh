@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Monkey test: the real game under Xvfb takes random mouse presses over its board and random
 # menu commands (games of random Themes and Difficulties, hints, shuffles, pause, sound switches,
-# backgrounds, help and about), with every box answered as it appears. It must end alive and
+# backgrounds, help and about, hinted pairs clicked), with every box answered as it appears. It must end alive and
 # answering, its resident memory after the second half no larger than after the first.
 #   monkey.sh GAME RUNTIME-DIR [PRESSES]
 # PRESSES defaults to $LLK_MONKEY_PRESSES, else 5000; LLK_MONKEY_SEED repeats a run.
@@ -26,6 +26,7 @@ client_width=994
 difficulty_keys=(e n h v s)
 batch=25
 commands=0
+hinted_pairs=0
 
 fail_with_seed() { fail "$* (seed $seed)"; }
 
@@ -57,10 +58,30 @@ visit_dialog() {
   close_window "$window" "$closing" 10 || fail_with_seed "the $title window did not close"
 }
 
+# Asks for a hint and clicks the two outlined tiles, so that pairs really go and levels move on.
+# The blue outlines are found as the regions they enclose in a screenshot of the window.
+follow_hint() {
+  local shot="$work/hint.png" centres
+  keys_to_main F5
+  sleep 0.3
+  import -window "$main_window" "$shot" 2>/dev/null || return 0
+  centres=$(convert "$shot" -fill black +opaque "#0000FF" \
+      -define connected-components:verbose=true -connected-components 8 null: 2>/dev/null \
+    | awk '$1 != "0:" && $NF == "srgb(0,0,0)" && $4 > 100 && $4 < 10000 {
+        split($3, c, ","); printf "mousemove %d %d click --delay 50 1 ", c[1], c[2] }')
+  [ -n "$centres" ] || return 0
+  hinted_pairs=$((hinted_pairs + 1))
+  # The centres are window coordinates; move them onto the screen.
+  xdotool $(awk -v dx="$win_x" -v dy="$win_y" '{
+      for (i = 1; i <= NF; i++) if ($i == "mousemove") { $(i + 1) += dx; $(i + 2) += dy }
+      print }' <<<"$centres")
+}
+
 random_command() {
   local downs i
   commands=$((commands + 1))
-  case $((RANDOM % 12)) in
+  case $((RANDOM % 14)) in
+  12|13) follow_hint ;;
   0|1|2) start_random_game ;;
   3|4) keys_to_main F5 ;;
   5) keys_to_main F6 ;;
@@ -121,7 +142,7 @@ for quarter in 1 2 3 4; do
   run_presses "$n"
   done_presses=$((done_presses + n))
   readings+=("$(settle_and_measure)")
-  echo "after $done_presses presses: VmRSS ${readings[-1]} kB, $commands commands, $(( $(date +%s) - started )) s"
+  echo "after $done_presses presses: VmRSS ${readings[-1]} kB, $commands commands ($hinted_pairs hints followed), $(( $(date +%s) - started )) s"
 done
 rss_first=${readings[1]}
 rss_second=${readings[3]}
