@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Monkey test: the real game under Xvfb takes random mouse presses over its board and random
 # menu commands (games of random Themes and Difficulties, hints, shuffles, pause, sound switches,
-# backgrounds, help and about, hinted pairs clicked), with every box answered as it appears. It must end alive and
-# answering, its resident memory after the second half no larger than after the first.
+# backgrounds, help and about, hinted pairs clicked), with every box answered as it appears.
+# It must end alive and answering, its resident memory after the second half no larger than
+# after the first.
 #   monkey.sh GAME RUNTIME-DIR [PRESSES]
 # PRESSES defaults to $LLK_MONKEY_PRESSES, else 5000; LLK_MONKEY_SEED repeats a run.
 set -euo pipefail
