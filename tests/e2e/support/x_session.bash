@@ -19,26 +19,23 @@ xs_fail() {
   exit 1
 }
 
-# Starts Xvfb with a screen of $1 (e.g. 1024x768) on a free display and exports DISPLAY.
+# Starts Xvfb with a screen of $1 (e.g. 1024x768) and exports DISPLAY. Xvfb picks a free display
+# itself (-displayfd): probing for a free number races with other tests starting their own.
 xs_start_screen() {
-  local n
-  for n in $(seq 140 240); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp >"$XS_WORK/xvfb-$n.log" 2>&1 &
-    local pid=$!
-    local i
-    for i in $(seq 50); do
-      if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-        XS_PIDS+=("$pid")
-        export DISPLAY=":$n"
-        return 0
-      fi
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$pid" 2>/dev/null || true
+  local numberFile="$XS_WORK/display-${#XS_PIDS[@]}"
+  exec 3>"$numberFile"
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp >"$XS_WORK/xvfb-${#XS_PIDS[@]}.log" 2>&1 &
+  local pid=$!
+  exec 3>&-
+  local i
+  for i in $(seq 300); do
+    [ -s "$numberFile" ] && break
+    kill -0 "$pid" 2>/dev/null || xs_fail "Xvfb ended before it was ready"
+    sleep 0.1
   done
-  xs_fail "no Xvfb display could be started"
+  [ -s "$numberFile" ] || xs_fail "no Xvfb display could be started"
+  XS_PIDS+=("$pid")
+  export DISPLAY=":$(head -n 1 "$numberFile")"
 }
 
 # Prints the id of the first visible window whose name matches the regular expression $1,
