@@ -20,11 +20,11 @@ harness_init() {
   main_window=""
   trap harness_cleanup EXIT
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   exec 3>&-
   local i
-  for i in $(seq 100); do
+  for i in $(seq 400); do
     [ -s "$work/display" ] && break
     sleep 0.05
   done

@@ -20,11 +20,13 @@ xs_fail() {
 }
 
 # Starts Xvfb with a screen of $1 (e.g. 1024x768) and exports DISPLAY. Xvfb picks a free display
-# itself (-displayfd): probing for a free number races with other tests starting their own.
+# itself (-displayfd): probing for a free number races with other tests starting their own. It
+# must not reset when its last client leaves (-noreset): a program started during the reset
+# cannot connect and aborts.
 xs_start_screen() {
   local numberFile="$XS_WORK/display-${#XS_PIDS[@]}"
   exec 3>"$numberFile"
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp >"$XS_WORK/xvfb-${#XS_PIDS[@]}.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset >"$XS_WORK/xvfb-${#XS_PIDS[@]}.log" 2>&1 &
   local pid=$!
   exec 3>&-
   local i
