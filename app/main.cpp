@@ -24,6 +24,12 @@ int main(int argc, char* argv[])
 {
     qtHandler = qInstallMessageHandler(DropMessage);
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+    // Past the first paint the window repaints a few pixels at a time (the time bar's end every
+    // second, a pair of tiles). Through X11 shared memory each such flush costs a round trip to
+    // the server and two thread wake-ups, more than sending the pixels: idle CPU with a game
+    // running fell from about 0.10 % to 0.075 % of a core. A player's own setting wins.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setStyle(new llk::app::MenuStyle);
 
