@@ -102,7 +102,7 @@ Form1::Form1(Feedback* feedback)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
-    // The pictures decode on other threads while the controls and menus are built here.
+    // The pictures decode on other threads while the controls, menus and status texts are built here.
     const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
     auto background = std::async(std::launch::async, [scale] { return assets::Artwork(assets::Art::Background, scale); });
     auto icons = std::async(std::launch::async, [] { return assets::IconImages(); });
@@ -132,11 +132,13 @@ Form1::Form1(Feedback* feedback)
     m_backgroundEntries.append(m_menus.backgroundTemplate);
     ConnectMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The status texts load the Chinese font, the longest step here: the pictures finish
+    // decoding meanwhile instead of keeping this thread waiting before it.
+    SyncControls();
     m_board->SetBackground(background.get());
     const QIcon icon = ProgramIcon(icons.get());
     setWindowIcon(icon);
     QGuiApplication::setWindowIcon(icon); // the message boxes carry it too
-    SyncControls();
 }
 
 Form1::~Form1()
