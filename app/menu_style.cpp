@@ -18,9 +18,19 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, 
                             const QWidget* widget) const
 {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    const qsizetype tab = item ? item->text.indexOf(u'\t') : -1;
-    if (element != CE_MenuItem || tab < 0) {
+    if (element != CE_MenuItem || !item) {
         QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    // A switch or background entry without its check mark shows nothing in the check column,
+    // not an empty box.
+    QStyleOptionMenuItem shown(*item);
+    if (shown.checkType != QStyleOptionMenuItem::NotCheckable && !shown.checked)
+        shown.checkType = QStyleOptionMenuItem::NotCheckable;
+    item = &shown;
+    const qsizetype tab = item->text.indexOf(u'\t');
+    if (tab < 0) {
+        QProxyStyle::drawControl(element, item, painter, widget);
         return;
     }
     QStyleOptionMenuItem leftPart(*item);
