@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core
-  xvfb xauth xdotool imagemagick pulseaudio desktop-file-utils
+  xvfb xauth xdotool imagemagick pulseaudio desktop-file-utils python3
 )
 missing=()
 for p in "${packages[@]}"; do
