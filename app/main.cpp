@@ -4,7 +4,7 @@
 
 #include "app/backgrounds.h"
 #include "app/main_window.h"
-#include "app/menu_style.h"
+#include "app/look.h"
 
 namespace {
 
@@ -30,8 +30,10 @@ int main(int argc, char* argv[])
     // running fell from about 0.10 % to 0.075 % of a core. A player's own setting wins.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    llk::app::FontConfigLoader fonts;
     QApplication app(argc, argv);
-    QApplication::setStyle(new llk::app::MenuStyle);
+    fonts.Wait();
+    llk::app::ApplyLook();
 
     llk::app::Form1 form;
     if (!form.Load(llk::app::AppFolder()))

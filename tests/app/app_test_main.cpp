@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/menu_style.h"
+#include "app/look.h"
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +14,6 @@ int main(int argc, char* argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setStyle(new llk::app::MenuStyle);
+    llk::app::ApplyLook();
     return RUN_ALL_TESTS();
 }
