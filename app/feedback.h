@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "app/backgrounds.h"
 #include "app/sound_player.h"
 #include "board/host.h"
 
@@ -18,6 +19,8 @@ public:
     // A modal box with one OK button; returns when the player has closed it.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) = 0;
     virtual void LoadSounds() = 0;
+    // Readies the sound output ahead of the first sound; called once the window is on the screen.
+    virtual void PrepareSounds() = 0;
     virtual void PlaySound(Sound sound) = 0;
 };
 
@@ -26,10 +29,11 @@ class StandardFeedback final : public Feedback {
 public:
     void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     void LoadSounds() override { m_sounds.LoadSounds(); }
+    void PrepareSounds() override { m_sounds.Prepare(); }
     void PlaySound(Sound sound) override { m_sounds.Play(sound); }
 
 private:
-    SoundPlayer m_sounds;
+    SoundPlayer m_sounds{AppFolder()}; // the sound module lies beside the executable
 };
 
 } // namespace llk::app

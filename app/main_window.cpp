@@ -102,10 +102,9 @@ Form1::Form1(Feedback* feedback)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
-    // The pictures decode on other threads while the controls, menus and status texts are built here.
+    // The background decodes on another thread while the controls, menus and status texts are built here.
     const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
     auto background = std::async(std::launch::async, [scale] { return assets::Artwork(assets::Art::Background, scale); });
-    auto icons = std::async(std::launch::async, [] { return assets::IconImages(); });
     m_game.host = this;
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
@@ -136,9 +135,8 @@ Form1::Form1(Feedback* feedback)
     // decoding meanwhile instead of keeping this thread waiting before it.
     SyncControls();
     m_board->SetBackground(background.get());
-    const QIcon icon = ProgramIcon(icons.get());
-    setWindowIcon(icon);
-    QGuiApplication::setWindowIcon(icon); // the message boxes carry it too
+    // What the first picture of the window does not need waits until it is on the screen.
+    m_board->installEventFilter(this);
 }
 
 Form1::~Form1()
@@ -230,6 +228,7 @@ bool Form1::Load(const QString& appFolder)
     m_appFolder = appFolder;
     const QSize screenSize = QGuiApplication::primaryScreen()->size();
     if (screenSize.width() < MinimumScreenWidth || screenSize.height() < MinimumScreenHeight) {
+        SetProgramIcon();
         m_feedback->ShowMessage(nullptr, ResolutionRefusalTitle, ResolutionRefusal, Icon::Error);
         return false;
     }
@@ -237,6 +236,7 @@ bool Form1::Load(const QString& appFolder)
     showtoolTipText();
     const QStringList backgrounds = ListBackgrounds(appFolder + QStringLiteral("Background"));
     if (backgrounds.isEmpty()) {
+        SetProgramIcon();
         m_feedback->ShowMessage(nullptr, BackgroundRefusalTitle, BackgroundRefusal, Icon::Error);
         return false;
     }
@@ -253,6 +253,32 @@ void Form1::ShowCentred()
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
     show();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_board && event->type() == QEvent::Paint) {
+        m_board->removeEventFilter(this);
+        // Runs once the first picture has gone to the screen.
+        QTimer::singleShot(0, this, &Form1::FinishLoading);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::FinishLoading()
+{
+    SetProgramIcon();
+    m_feedback->PrepareSounds();
+}
+
+void Form1::SetProgramIcon()
+{
+    if (m_iconSet)
+        return;
+    m_iconSet = true;
+    const QIcon icon = ProgramIcon(assets::IconImages());
+    setWindowIcon(icon);
+    QGuiApplication::setWindowIcon(icon); // the message boxes carry it too
 }
 
 void Form1::LoadMenu(QMenu* entry)

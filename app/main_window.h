@@ -54,11 +54,17 @@ public:
     // Rewrites the three status texts of the header from the counters.
     void showtoolTipText();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowMessage(std::string_view text, Icon icon) override;
     void PlaySound(Sound sound) override;
     void TimerSwitched(TimerId timer, bool on) override;
 
+    // After the first paint: the program's icon and the sound output.
+    void FinishLoading();
+    void SetProgramIcon();
     void BuildControls();
     void ConnectMenus();
     void ConnectDifficultyItem(QAction* item);
@@ -74,6 +80,7 @@ private:
     Feedback* m_feedback;
     QString m_appFolder;
     bool m_handlerRunning = false;
+    bool m_iconSet = false;
 
     MenuBarItems m_menus;
     QList<QAction*> m_backgroundEntries; // member i at position i; member 0 the template

@@ -1,32 +1,41 @@
-// The four sound effects, played through Qt Multimedia from the program's embedded WAVE files.
+// The four sound effects, played from the program's embedded WAVE files.
 #pragma once
 
-#include <array>
+#include <QLibrary>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
 #include <memory>
 
 #include "board/host.h"
 
-class QSoundEffect;
-
 namespace llk::app {
 
-// Plays every sound in the background, the click too: a click that blocked the window for its
-// 20 ms would only make the game feel slower. A new sound stops one that is still playing.
-// Without an audio device every call does nothing.
+class SoundOutput;
+
+// Holds the sounds and hands them to the sound module (see sound_output.h), loaded from
+// `moduleFolder` by Prepare() or at the first sound. Without the module or without an audio
+// device the game is silent: nothing is shown or printed.
 class SoundPlayer {
 public:
-    SoundPlayer();
+    explicit SoundPlayer(QString moduleFolder);
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    // Prepares one player per sound, decoding the WAVE data once.
+    // Takes the four sounds from the embedded resources.
     void LoadSounds();
+    // Loads the module and decodes the sounds, once; true when sounds can play.
+    bool Prepare();
     void Play(Sound sound);
 
 private:
-    std::array<std::unique_ptr<QSoundEffect>, 4> m_effects;
-    QSoundEffect* m_playing = nullptr;
+    QString m_moduleFolder;
+    QList<QUrl> m_sources;
+    bool m_prepared = false;
+    QLibrary m_module;
+    std::unique_ptr<SoundOutput> m_output;
 };
 
 } // namespace llk::app

@@ -1,5 +1,6 @@
 // Background entries of the Settings menu, choosing one, and the start-up refusals of the window load.
 #include <QFile>
+#include <QGuiApplication>
 
 #include "app/backgrounds.h"
 #include "app/board_view.h"
@@ -101,11 +102,17 @@ TEST_F(Backgrounds, APictureThatCannotBeLoadedKeepsThePreviousOne)
 // The window load refuses a program folder without background pictures.
 class Refusal : public testing::Test {
 protected:
+    Refusal()
+    {
+        QGuiApplication::setWindowIcon({}); // another test's window may have set it
+        feedback.onMessage = [this] { iconOnTheBox = !QGuiApplication::windowIcon().isNull(); };
+    }
     bool Load() { return form.Load(m_folder.path() + QLatin1Char('/')); }
     QDir Folder() const { return QDir(m_folder.path()); }
 
     RecordingFeedback feedback;
     app::Form1 form{&feedback};
+    bool iconOnTheBox = false;
 
 private:
     QTemporaryDir m_folder;
@@ -118,6 +125,7 @@ TEST_F(Refusal, AMissingBackgroundFolderCountsAsEmpty)
     EXPECT_EQ(feedback.messages[0].title, QStringLiteral("图片错误"));
     EXPECT_EQ(feedback.messages[0].text, QStringLiteral("程序背景图片文件损坏，请重新下载！"));
     EXPECT_EQ(feedback.messages[0].icon, Icon::Error);
+    EXPECT_TRUE(iconOnTheBox) << "the refusal box carries the program's icon";
 }
 
 TEST_F(Refusal, AFolderOfOtherFilesIsRefused)

@@ -36,11 +36,13 @@ public:
             hook();
     }
     void LoadSounds() override { soundsLoaded = true; }
+    void PrepareSounds() override { soundsPrepared = true; }
     void PlaySound(Sound sound) override { sounds.push_back(sound); }
 
     std::vector<RecordedMessage> messages;
     std::vector<Sound> sounds;
     bool soundsLoaded = false;
+    bool soundsPrepared = false;
     std::function<void()> onMessage; // runs while the "box" is open
 };
 

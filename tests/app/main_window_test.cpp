@@ -1,4 +1,5 @@
 // Form1 right after the window load: its controls, menus and captions.
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -15,7 +16,6 @@ using FreshWindow = FormTest;
 TEST_F(FreshWindow, HasTheDesignedCaptionSizeAndPlace)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("岚川连连看"));
-    EXPECT_FALSE(form->windowIcon().isNull());
     const QWidget* client = Control("BoardView");
     EXPECT_EQ(client->size(), QSize(994, 656));
     EXPECT_EQ(client->mapTo(form.get(), QPoint(0, 0)).y(), form->menuBar()->height());
@@ -23,6 +23,14 @@ TEST_F(FreshWindow, HasTheDesignedCaptionSizeAndPlace)
     const QRect screen = form->screen()->availableGeometry();
     EXPECT_LE(std::abs(form->geometry().center().x() - screen.center().x()), 1);
     EXPECT_LE(std::abs(form->geometry().center().y() - screen.center().y()), 1);
+}
+
+// The icon and the sound output are not needed for the first picture of the window.
+TEST_F(FreshWindow, TakesItsIconAndReadiesTheSoundsOnceOnTheScreen)
+{
+    ASSERT_TRUE(WaitFor([this] { return feedback.soundsPrepared; }));
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_EQ(QGuiApplication::windowIcon().cacheKey(), form->windowIcon().cacheKey()) << "the boxes carry it too";
 }
 
 TEST_F(FreshWindow, ShowsZeroCountersAndAFullTimeBar)
