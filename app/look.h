@@ -21,7 +21,8 @@ private:
     std::thread m_thread;
 };
 
-// The menu style and the application font, set once the QApplication exists. The menus and boxes
+// The menu style, the menu bar kept inside the window and the application font, set once the
+// QApplication exists and before the first window is built. The menus and boxes
 // speak Chinese: they use a Chinese font of simplified forms where one is installed, so every
 // glyph comes from one font instead of a Latin font with a fallback chosen character by character.
 void ApplyLook();
