@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 
 #include <fontconfig/fontconfig.h>
 
@@ -9,20 +10,60 @@
 
 namespace llk::app {
 
-FontConfigLoader::FontConfigLoader()
-    : m_thread([] { FcInit(); }) // Qt's own FcInit() then finds the configuration loaded
+FontSetUp::FontSetUp()
 {
+    m_thread = std::thread([this, applicationReady = m_applicationReady.get_future()]() mutable {
+        FcInit(); // Qt's own FcInit() then finds the configuration loaded
+        m_fontConfigReady.set_value();
+        if (applicationReady.get())
+            QFontDatabase::families(); // fills Qt's font database under its own lock
+    });
 }
 
-FontConfigLoader::~FontConfigLoader()
+FontSetUp::~FontSetUp()
 {
     Wait();
 }
 
-void FontConfigLoader::Wait()
+void FontSetUp::ApplicationReady()
 {
-    if (m_thread.joinable())
-        m_thread.join();
+    if (m_signalled)
+        return;
+    m_signalled = true;
+    m_applicationReady.set_value(true);
+    m_fontConfigReadyFuture.wait();
+}
+
+void FontSetUp::Wait()
+{
+    if (!m_thread.joinable())
+        return;
+    if (!m_signalled) { // no application: the thread only loads fontconfig
+        m_signalled = true;
+        m_applicationReady.set_value(false);
+    }
+    m_thread.join();
+}
+
+QString FirstInstalledFamily(const QStringList& families)
+{
+    for (const QString& family : families) {
+        const QByteArray name = family.toUtf8();
+        FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString,
+                                            reinterpret_cast<const FcChar8*>(name.constData()), nullptr);
+        FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+        FcFontSet* fonts = pattern && objects ? FcFontList(nullptr, pattern, objects) : nullptr;
+        const bool installed = fonts && fonts->nfont > 0;
+        if (fonts)
+            FcFontSetDestroy(fonts);
+        if (objects)
+            FcObjectSetDestroy(objects);
+        if (pattern)
+            FcPatternDestroy(pattern);
+        if (installed)
+            return family;
+    }
+    return {};
 }
 
 void ApplyLook()
@@ -33,8 +74,14 @@ void ApplyLook()
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication::setStyle(new MenuStyle);
     QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"), font.family()});
-    QApplication::setFont(font);
+    const QString chinese =
+        FirstInstalledFamily({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+    if (!chinese.isEmpty()) {
+        // One family: with a second, Qt would sort every installed font for fallbacks when the
+        // font is first used, where a missing glyph otherwise asks for them only when it occurs.
+        font.setFamily(chinese);
+        QApplication::setFont(font);
+    }
 }
 
 } // namespace llk::app

@@ -1,30 +1,50 @@
 // The program's look (style and fonts) and the font set-up started before the window exists.
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
+#include <future>
 #include <thread>
 
 namespace llk::app {
 
-// Reading the system's font configuration (dozens of small files and the font caches) is the
-// longest single step before the first paint. It needs nothing from Qt, so it runs on a thread of
-// its own while QApplication connects to the display; Wait() before the first widget is built.
-class FontConfigLoader {
+// Fonts are the longest step before the first paint: fontconfig reads its configuration (dozens
+// of small files and the caches), then Qt lists every installed font. The first needs nothing
+// from Qt and runs while QApplication connects to the display; the second runs once the
+// application exists, while the window's widgets and menus are built. Qt's font database locks
+// itself, so a widget that measures text first simply waits for the list.
+class FontSetUp {
 public:
-    FontConfigLoader();
-    ~FontConfigLoader();
-    FontConfigLoader(const FontConfigLoader&) = delete;
-    FontConfigLoader& operator=(const FontConfigLoader&) = delete;
+    FontSetUp();
+    ~FontSetUp();
+    FontSetUp(const FontSetUp&) = delete;
+    FontSetUp& operator=(const FontSetUp&) = delete;
 
+    // Call once the QApplication exists; returns when fontconfig is ready, the list then
+    // following on the set-up's thread.
+    void ApplicationReady();
+    // Waits for the thread; the QApplication must outlive this call. Without ApplicationReady()
+    // the thread stops once fontconfig is ready.
     void Wait();
 
 private:
+    std::promise<bool> m_applicationReady; // false: no application comes, stop after fontconfig
+    bool m_signalled = false;
+    std::promise<void> m_fontConfigReady;
+    std::future<void> m_fontConfigReadyFuture = m_fontConfigReady.get_future();
     std::thread m_thread;
 };
 
+// The first of `families` installed here, asked of fontconfig (Qt's font database may still be
+// filling on another thread); empty when none is. A font named but missing would make Qt sort
+// every installed font to find a substitute, though a later family of the list is installed.
+QString FirstInstalledFamily(const QStringList& families);
+
 // The menu style, the menu bar kept inside the window and the application font, set once the
-// QApplication exists and before the first window is built. The menus and boxes
-// speak Chinese: they use a Chinese font of simplified forms where one is installed, so every
-// glyph comes from one font instead of a Latin font with a fallback chosen character by character.
+// QApplication exists and before the first window is built. The menus and boxes speak Chinese:
+// they use a Chinese font of simplified forms where one is installed, so every glyph comes from
+// one font instead of a Latin font with a fallback chosen character by character.
 void ApplyLook();
 
 } // namespace llk::app

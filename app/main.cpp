@@ -30,12 +30,13 @@ int main(int argc, char* argv[])
     // running fell from about 0.10 % to 0.075 % of a core. A player's own setting wins.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
-    llk::app::FontConfigLoader fonts;
+    llk::app::FontSetUp fonts;
     QApplication app(argc, argv);
-    fonts.Wait();
+    fonts.ApplicationReady();
     llk::app::ApplyLook();
 
     llk::app::Form1 form;
+    fonts.Wait();
     if (!form.Load(llk::app::AppFolder()))
         return 1;
     form.ShowCentred();

@@ -14,6 +14,7 @@
 
 #include "app/backgrounds.h"
 #include "app/board_view.h"
+#include "app/look.h"
 #include "assets/artwork.h"
 #include "rules/commands.h"
 
@@ -40,10 +41,12 @@ QRect TwipsRect(int left, int top, int width, int height)
 
 QFont StatusFont()
 {
-    // SimSun where it is installed, else the CJK fonts Debian ships.
+    // SimSun where it is installed, else the Chinese fonts Debian ships, else the program's font.
     QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("WenQuanYi Micro Hei")});
+    const QString family = FirstInstalledFamily(
+        {QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+    if (!family.isEmpty())
+        font.setFamily(family); // one family: a second would make Qt sort every font for fallbacks at once
     font.setPointSizeF(9.75);
     return font;
 }
