@@ -39,16 +39,23 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
 
 void BoardView::SetBackground(const QImage& picture)
 {
+    // Drawn as it is: on X11 and offscreen a pixmap is an image too, so converting would only
+    // copy the pixels (3 MB for the built-in picture, which otherwise stays in the program file).
     m_background = picture;
-    m_pixmap = QPixmap::fromImage(picture);
     update();
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::black);
-    painter.drawPixmap(0, 0, m_pixmap);
+    const QRect picture(QPoint(0, 0), m_background.deviceIndependentSize().toSize());
+    // Black where a small picture leaves the client area uncovered.
+    for (const QRect& uncovered : QRegion(event->rect()).subtracted(picture))
+        painter.fillRect(uncovered, Qt::black);
+    const QRect dirty = event->rect() & picture;
+    if (!dirty.isEmpty())
+        painter.drawImage(dirty.topLeft(), m_background, QRectF(QPointF(dirty.topLeft()) * m_background.devicePixelRatio(),
+                                                                QSizeF(dirty.size()) * m_background.devicePixelRatio()));
 }
 
 ShapeControl::ShapeControl(const QString& name, const Look& look, QWidget* parent) : QWidget(parent), m_look(look)

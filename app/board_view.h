@@ -31,7 +31,6 @@ protected:
 
 private:
     QImage m_background;
-    QPixmap m_pixmap;
 };
 
 // A rectangle or rounded rectangle of the header, or a marker's outline. Mouse presses pass through.

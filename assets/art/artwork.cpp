@@ -3,6 +3,9 @@
 
 #include <QFile>
 
+extern "C" const uchar llk_background_pixels[];
+extern "C" const uchar llk_background_pixels_end[];
+
 namespace llk::assets {
 namespace {
 
@@ -33,6 +36,22 @@ QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The scale-1 background, decoded at build time (background_pixels.cpp).
+constexpr int BackgroundWidth = 1024;
+constexpr int BackgroundHeight = 768;
+
+QImage Background(int scale)
+{
+    const auto size = static_cast<std::size_t>(llk_background_pixels_end - llk_background_pixels);
+    if (scale == 1 && size == std::size_t{BackgroundWidth} * BackgroundHeight * 4) {
+        // Read-only pixels in the program's image: nothing is decoded or copied, and a caller
+        // that paints on the picture gets a copy of its own.
+        return QImage(llk_background_pixels, BackgroundWidth, BackgroundHeight, BackgroundWidth * 4,
+                      QImage::Format_RGB32);
+    }
+    return Load(Scaled(QStringLiteral("background"), scale, QStringLiteral(".jpg")), scale);
+}
+
 } // namespace
 
 QImage Artwork(Art art, int scale)
@@ -40,7 +59,7 @@ QImage Artwork(Art art, int scale)
     if (scale != 1 && scale != 2)
         return {};
     switch (art) {
-    case Art::Background: return Load(Scaled(QStringLiteral("background"), scale, QStringLiteral(".jpg")), scale);
+    case Art::Background: return Background(scale);
     case Art::Pause: return Load(Scaled(QStringLiteral("pause"), scale, QStringLiteral(".png")), scale);
     case Art::Template: return Load(Scaled(QStringLiteral("template"), scale, QStringLiteral(".png")), scale);
     case Art::Cursor: return Load(Scaled(QStringLiteral("cursor"), scale, QStringLiteral(".png")), scale);

@@ -54,6 +54,24 @@ TEST_F(Backgrounds, ListsThePicturesByNameWithoutRegardToCase)
     EXPECT_EQ(Shown().size(), QSize(1024, 768)) << "the built-in picture until one is chosen";
 }
 
+// The picture is drawn from the top-left corner; what a small one leaves uncovered is black.
+TEST_F(Backgrounds, PaintsThePictureFromTheTopLeftOverBlack)
+{
+    auto* client = Control<app::BoardView>("BoardView");
+    const QImage builtIn = client->grab().toImage();
+    const QPoint probe(150, 120); // below the header, where no sprite lies before a game
+    EXPECT_EQ(builtIn.pixelColor(probe), Shown().pixelColor(probe)) << "the built-in picture";
+
+    Entries()[3]->trigger(); // b.jpg, 300 x 200 blue
+    const QImage small = client->grab().toImage();
+    const QColor inside = small.pixelColor(probe);
+    EXPECT_LT(inside.red(), 40);
+    EXPECT_LT(inside.green(), 40);
+    EXPECT_GT(inside.blue(), 200);
+    EXPECT_EQ(small.pixelColor(600, 400), QColor(Qt::black));
+    EXPECT_EQ(small.pixelColor(150, 300), QColor(Qt::black));
+}
+
 TEST_F(Backgrounds, ChoosingAnEntryLoadsItsPictureAndMovesTheCheckMark)
 {
     Entries()[2]->trigger();

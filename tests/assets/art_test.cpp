@@ -300,6 +300,19 @@ TEST(Artwork, TwoXPicturesShowTheSameAsTheirOneXVersions)
     }
 }
 
+// The scale-1 background comes as plain pixels, decoded when the program was built.
+TEST(Artwork, BuiltInBackgroundShowsTheJpegsPixels)
+{
+    const QImage shown = Artwork(Art::Background, 1);
+    ASSERT_EQ(shown.format(), QImage::Format_RGB32);
+    const QImage decoded = QImage(QStringLiteral(":/llk/art/background.jpg")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(decoded.size(), QSize(1024, 768));
+    EXPECT_TRUE(shown == decoded);
+    QImage painted = Artwork(Art::Background, 1);
+    painted.setPixel(0, 0, qRgb(1, 2, 3)); // a copy of its own: the built-in pixels stay
+    EXPECT_EQ(Artwork(Art::Background, 1).pixel(0, 0), decoded.pixel(0, 0));
+}
+
 TEST(Artwork, PausePictureIsARoundBadgeOnATransparentSquare)
 {
     const QImage pause = Artwork(Art::Pause).convertToFormat(QImage::Format_ARGB32);

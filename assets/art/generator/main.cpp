@@ -38,6 +38,21 @@ bool Save(const QImage& image, const QString& path)
     return true;
 }
 
+// The decoded pixels of the JPEG at `jpegPath`, as 32-bit 0xffRRGGBB words in rows without
+// padding: the program shows them without decoding, the same pixels as a decoder gives.
+bool SaveDecodedPixels(const QString& jpegPath, const QString& path)
+{
+    QImage decoded(jpegPath);
+    if (decoded.isNull())
+        return Fail(QStringLiteral("cannot read back %1").arg(jpegPath));
+    decoded.convertTo(QImage::Format_RGB32);
+    QFile file(path);
+    const auto size = static_cast<qint64>(decoded.sizeInBytes());
+    if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(decoded.constBits()), size) != size)
+        return Fail(QStringLiteral("cannot write %1").arg(path));
+    return true;
+}
+
 QString ScaledName(const QString& stem, int scale, const QString& suffix)
 {
     return scale == 1 ? stem + suffix : stem + QStringLiteral("@2x") + suffix;
@@ -56,6 +71,9 @@ bool WriteWindowArt(const QDir& folder)
     }
     for (int size : IconSizes)
         ok = ok && Save(PaintIcon(size), folder.filePath(QStringLiteral("icon-%1.png").arg(size)));
+    // The picture of every start, at scale 1, also as plain pixels: the program shows it
+    // without decoding a JPEG first.
+    ok = ok && SaveDecodedPixels(folder.filePath(QStringLiteral("background.jpg")), folder.filePath(QStringLiteral("background.rgb32")));
     return ok;
 }
 
