@@ -30,6 +30,7 @@ constexpr int MinimumScreenWidth = 1024;
 constexpr int MinimumScreenHeight = 768;
 constexpr int MarkerOutlinePixels = 4;
 constexpr int TimeBarEndPixels = 6; // the rounded right end of the time bar
+constexpr int FinishLoadingLatestMs = 1000;
 
 const QColor StatusYellow(0xFF, 0xFF, 0x00);
 
@@ -256,6 +257,8 @@ void Form1::ShowCentred()
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
     show();
+    // A window that starts minimized or hidden is not painted: it gets its icon and sounds anyway.
+    QTimer::singleShot(FinishLoadingLatestMs, this, &Form1::FinishLoading);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -270,6 +273,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::FinishLoading()
 {
+    if (m_loadingFinished)
+        return;
+    m_loadingFinished = true;
     SetProgramIcon();
     m_feedback->PrepareSounds();
 }

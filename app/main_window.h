@@ -62,7 +62,8 @@ private:
     void PlaySound(Sound sound) override;
     void TimerSwitched(TimerId timer, bool on) override;
 
-    // After the first paint: the program's icon and the sound output.
+    // After the first paint (or a second after showing, whichever comes first): the program's
+    // icon and the sound output.
     void FinishLoading();
     void SetProgramIcon();
     void BuildControls();
@@ -81,6 +82,7 @@ private:
     QString m_appFolder;
     bool m_handlerRunning = false;
     bool m_iconSet = false;
+    bool m_loadingFinished = false;
 
     MenuBarItems m_menus;
     QList<QAction*> m_backgroundEntries; // member i at position i; member 0 the template

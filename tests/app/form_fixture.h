@@ -36,13 +36,13 @@ public:
             hook();
     }
     void LoadSounds() override { soundsLoaded = true; }
-    void PrepareSounds() override { soundsPrepared = true; }
+    void PrepareSounds() override { ++soundsPrepared; }
     void PlaySound(Sound sound) override { sounds.push_back(sound); }
 
     std::vector<RecordedMessage> messages;
     std::vector<Sound> sounds;
     bool soundsLoaded = false;
-    bool soundsPrepared = false;
+    int soundsPrepared = 0; // how often
     std::function<void()> onMessage; // runs while the "box" is open
 };
 
@@ -51,6 +51,15 @@ inline void WritePicture(const QString& path, QSize size, QColor colour)
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(colour);
     ASSERT_TRUE(picture.save(path, "JPG"));
+}
+
+// Lets the real timers run until `done` holds or `ms` have passed.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 3000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QTest::qWait(10);
+    return done();
 }
 
 class FormTest : public testing::Test {
@@ -117,15 +126,6 @@ protected:
         ASSERT_EQ(static_cast<int>(cells.size()) - 1, game().RowCount * game().ColCount);
         PlaceTiles(game(), cells);
         ResetPairSearch(game());
-    }
-
-    // Lets the real timers run until `done` holds or `ms` have passed.
-    static bool WaitFor(const std::function<bool()>& done, int ms = 3000)
-    {
-        QDeadlineTimer deadline(ms);
-        while (!done() && !deadline.hasExpired())
-            QTest::qWait(10);
-        return done();
     }
 
     RecordingFeedback feedback;

@@ -33,6 +33,30 @@ TEST_F(FreshWindow, TakesItsIconAndReadiesTheSoundsOnceOnTheScreen)
     EXPECT_EQ(QGuiApplication::windowIcon().cacheKey(), form->windowIcon().cacheKey()) << "the boxes carry it too";
 }
 
+TEST_F(FreshWindow, ReadiesTheSoundsOnlyOnce)
+{
+    ASSERT_TRUE(WaitFor([this] { return feedback.soundsPrepared > 0; }));
+    QTest::qWait(1200); // past the fallback for a window that is never painted
+    EXPECT_EQ(feedback.soundsPrepared, 1);
+}
+
+// A window hidden (or minimized) before its first paint still takes its icon and sounds.
+TEST(UnpaintedWindow, TakesItsIconAndSoundsAfterASecond)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Background")));
+    WritePicture(folder.filePath(QStringLiteral("Background/sky.jpg")), {64, 64}, Qt::darkCyan);
+    RecordingFeedback feedback;
+    app::Form1 form(&feedback);
+    ASSERT_TRUE(form.Load(folder.path() + QLatin1Char('/')));
+    form.ShowCentred();
+    form.hide();
+    QTest::qWait(300);
+    EXPECT_EQ(feedback.soundsPrepared, 0) << "not before the fallback";
+    ASSERT_TRUE(WaitFor([&] { return feedback.soundsPrepared > 0; }));
+    EXPECT_FALSE(form.windowIcon().isNull());
+}
+
 TEST_F(FreshWindow, ShowsZeroCountersAndAFullTimeBar)
 {
     EXPECT_EQ(Control<QLabel>("Label2")->text(), QStringLiteral("洗牌 0"));
