@@ -84,6 +84,19 @@ QString FirstInstalledFamily(const QStringList& families)
     return {};
 }
 
+QFont ProgramFont()
+{
+    QFont font = QApplication::font();
+    const QString family = FirstInstalledFamily(
+        {QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+    // One family: with a second, Qt would sort every installed font for fallbacks when the font
+    // is first used, where a missing glyph otherwise asks for them only when it occurs.
+    if (!family.isEmpty())
+        font.setFamily(family);
+    font.setPointSizeF(9.75);
+    return font;
+}
+
 void ApplyLook()
 {
     // The menu bar belongs in the window, under its caption, even where a desktop offers to take
@@ -91,15 +104,7 @@ void ApplyLook()
     // paint waiting about 5 ms where no such desktop (or no bus) exists.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication::setStyle(new MenuStyle);
-    QFont font = QApplication::font();
-    const QString chinese =
-        FirstInstalledFamily({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
-    if (!chinese.isEmpty()) {
-        // One family: with a second, Qt would sort every installed font for fallbacks when the
-        // font is first used, where a missing glyph otherwise asks for them only when it occurs.
-        font.setFamily(chinese);
-        QApplication::setFont(font);
-    }
+    QApplication::setFont(ProgramFont());
 }
 
 } // namespace llk::app

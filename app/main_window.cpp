@@ -40,18 +40,6 @@ QRect TwipsRect(int left, int top, int width, int height)
                  qRound(height / double(TwipsPerPixel)));
 }
 
-QFont StatusFont()
-{
-    // SimSun where it is installed, else the Chinese fonts Debian ships, else the program's font.
-    QFont font;
-    const QString family = FirstInstalledFamily(
-        {QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
-    if (!family.isEmpty())
-        font.setFamily(family); // one family: a second would make Qt sort every font for fallbacks at once
-    font.setPointSizeF(9.75);
-    return font;
-}
-
 QLabel* MakeLabel(const char* name, const QColor& colour, const QFont& font, QPoint at, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -158,7 +146,7 @@ void Form1::BuildControls()
     // Created back to front: the header, then the sprites, the markers and the pause picture.
     auto* header = new ShapeControl(QStringLiteral("Shape5"), {Qt::black, {}, 0, false}, m_board);
     header->setGeometry(TwipsRect(0, 0, 14895, 615));
-    const QFont font = StatusFont();
+    const QFont font = ProgramFont(); // the menus' font too: one font engine for the first paint
     m_label4 = MakeLabel("Label4", StatusYellow, font, TwipsRect(1815, 240, 0, 0).topLeft(), m_board);
     m_label3 = MakeLabel("Label3", StatusYellow, font, TwipsRect(3855, 240, 0, 0).topLeft(), m_board);
     m_label2 = MakeLabel("Label2", StatusYellow, font, TwipsRect(4935, 240, 0, 0).topLeft(), m_board);

@@ -32,6 +32,8 @@ TEST(FirstInstalledFamily, IsEmptyWhenNoneIsInstalled)
 TEST(Look, MenusAndBoxesUseTheChineseFont)
 {
     EXPECT_EQ(QFontInfo(QApplication::font()).family(), QStringLiteral("Noto Sans CJK SC"));
+    EXPECT_EQ(QApplication::font().pointSizeF(), 9.75);
+    EXPECT_EQ(app::ProgramFont(), QApplication::font());
     QLabel label(QStringLiteral("游戏(&G)"));
     EXPECT_EQ(QFontInfo(label.font()).family(), QStringLiteral("Noto Sans CJK SC"));
 }

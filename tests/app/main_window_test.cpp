@@ -1,4 +1,5 @@
 // Form1 right after the window load: its controls, menus and captions.
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -91,6 +92,18 @@ TEST_F(FreshWindow, PlacesTheHeaderControlsAtTheirDesignPositions)
     EXPECT_LT(order.indexOf(Control("Shape5")), order.indexOf(Sprites()));
     EXPECT_LT(order.indexOf(Sprites()), order.indexOf(Control("Shape1")));
     EXPECT_LT(order.indexOf(Control("Shape2")), order.indexOf(Control("Label6")));
+}
+
+TEST_F(FreshWindow, WritesTheStatusLineAndTheMenusInOneChineseFont)
+{
+    // SimSun is not installed here: its stand-in at SimSun's size, shared with the menus so
+    // that the first paint loads a single font engine.
+    const QFont status = Control("Label2")->font();
+    EXPECT_EQ(QFontInfo(status).family(), QStringLiteral("Noto Sans CJK SC"));
+    EXPECT_EQ(status.pointSizeF(), 9.75);
+    EXPECT_EQ(form->menuBar()->font(), status);
+    for (const char* label : {"Label1", "Label3", "Label4", "Label5"})
+        EXPECT_EQ(Control(label)->font(), status) << label;
 }
 
 TEST_F(FreshWindow, ClickingTheEmptyBoardAndTheItemsDealsNothing)
