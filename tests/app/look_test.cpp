@@ -2,7 +2,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +39,31 @@ TEST(Look, MenusAndBoxesUseTheChineseFont)
     EXPECT_EQ(app::ProgramFont(), QApplication::font());
     QLabel label(QStringLiteral("游戏(&G)"));
     EXPECT_EQ(QFontInfo(label.font()).family(), QStringLiteral("Noto Sans CJK SC"));
+}
+
+TEST(Look, DrawsTheWindowsTextsWithoutTheShaperAsTheShaperWould)
+{
+    const auto drawn = [](const QFont& font, const QString& text) {
+        QImage image(QSize(QFontMetrics(font).horizontalAdvance(text) + 8, QFontMetrics(font).height() + 4),
+                     QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(QColor(0xFF, 0xFF, 0x00));
+        painter.drawText(QPoint(4, QFontMetrics(font).ascent() + 2), text);
+        return image;
+    };
+    QFont shaped = app::ProgramFont();
+    shaped.setStyleStrategy(QFont::PreferDefault);
+    ASSERT_NE(app::ProgramFont().styleStrategy(), shaped.styleStrategy());
+    // Menu captions (the access key drawn underlined), the status line and a board-size caption.
+    for (const QString& text : {QStringLiteral("游戏(G)"), QStringLiteral("重新洗牌(R)"), QStringLiteral("洗牌 3"),
+                                QStringLiteral("提示 12"), QStringLiteral("第 10 关 (10 款)"), QStringLiteral("1234567890"),
+                                QStringLiteral("0.第 0 组连连看游戏\t(10 款)")}) {
+        const QImage plain = drawn(app::ProgramFont(), text);
+        EXPECT_EQ(plain, drawn(shaped, text)) << text.toStdString();
+        EXPECT_NE(plain, drawn(QFont(QStringLiteral("DejaVu Sans"), 10), text)) << "the comparison sees fonts";
+    }
 }
 
 TEST(FontSetUp, EndsWithoutAnApplicationSignal)
