@@ -3,6 +3,7 @@
 #include <QLoggingCategory>
 
 #include "app/backgrounds.h"
+#include "app/display_connection.h"
 #include "app/main_window.h"
 #include "app/look.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char* argv[])
     llk::app::FontSetUp fonts;
     QApplication app(argc, argv);
     fonts.ApplicationReady();
+    llk::app::WidenDisplayConnection();
     llk::app::ApplyLook();
 
     llk::app::Form1 form;

@@ -14,6 +14,15 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -eq 994 ] || xs_fail "window width $WIDTH, expected 994"
 
+# The connection to the X server has room for a frame of the whole screen, as far as the
+# system allows (the kernel reports twice the size asked for).
+frame=$((1024 * 768 * 4))
+limit=$(cat /proc/sys/net/core/wmem_max)
+wanted=$((2 * (frame < limit ? frame : limit)))
+buffer=$(ss -x -m -p | grep -A1 "pid=$pid," | grep -o 'tb[0-9]*' | tr -d tb | sort -n | tail -1)
+echo "largest send buffer of the program's sockets: ${buffer:-none} (wanted $wanted)"
+[ "${buffer:-0}" -ge "$wanted" ] || xs_fail "the X connection's send buffer is ${buffer:-unknown}, expected $wanted"
+
 # A click on the empty board activates the window and deals nothing.
 xs_click_in "$window" 500 400
 sleep 0.3
