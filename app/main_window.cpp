@@ -30,6 +30,10 @@ constexpr int MinimumScreenWidth = 1024;
 constexpr int MinimumScreenHeight = 768;
 constexpr int MarkerOutlinePixels = 4;
 constexpr int TimeBarEndPixels = 6; // the rounded right end of the time bar
+// The icon and the sound library come a few frames after the first paint. Loaded at once, they
+// competed with the display server while it was still putting the first picture on the screen,
+// and the picture came about 3 ms later. A sound asked for sooner loads its library itself.
+constexpr int FinishLoadingAfterPaintMs = 100;
 constexpr int FinishLoadingLatestMs = 1000;
 
 const QColor StatusYellow(0xFF, 0xFF, 0x00);
@@ -253,8 +257,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_board && event->type() == QEvent::Paint) {
         m_board->removeEventFilter(this);
-        // Runs once the first picture has gone to the screen.
-        QTimer::singleShot(0, this, &Form1::FinishLoading);
+        QTimer::singleShot(FinishLoadingAfterPaintMs, this, &Form1::FinishLoading);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <functional>
+
 #include "app/game_start.h"
 #include "tests/app/form_fixture.h"
 
@@ -39,6 +41,47 @@ TEST_F(FreshWindow, ReadiesTheSoundsOnlyOnce)
     ASSERT_TRUE(WaitFor([this] { return feedback.soundsPrepared > 0; }));
     QTest::qWait(1200); // past the fallback for a window that is never painted
     EXPECT_EQ(feedback.soundsPrepared, 1);
+}
+
+// Calls `painted` at each paint event of a widget.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QWidget* widget, std::function<void()> painted) : m_painted(std::move(painted))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted();
+        return false;
+    }
+
+private:
+    std::function<void()> m_painted;
+};
+
+// They come a few frames after the first paint, not while the display server still shows it.
+TEST(FirstPaint, LeavesTheIconAndTheSoundsForAFewFramesLater)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Background")));
+    WritePicture(folder.filePath(QStringLiteral("Background/sky.jpg")), {64, 64}, Qt::darkCyan);
+    RecordingFeedback feedback;
+    app::Form1 form(&feedback);
+    ASSERT_TRUE(form.Load(folder.path() + QLatin1Char('/')));
+    QWidget* board = form.findChild<QWidget*>(QStringLiteral("BoardView"));
+    ASSERT_NE(board, nullptr);
+    bool painted = false;
+    PaintWatch watch(board, [&] { painted = true; });
+    form.ShowCentred();
+    ASSERT_TRUE(WaitFor([&] { return painted; }));
+    QCoreApplication::processEvents(); // what was posted during the paint runs now
+    EXPECT_EQ(feedback.soundsPrepared, 0);
+    ASSERT_TRUE(WaitFor([&] { return feedback.soundsPrepared > 0; }, 900)) << "before the one-second fallback";
+    EXPECT_FALSE(form.windowIcon().isNull());
 }
 
 // A window hidden (or minimized) before its first paint still takes its icon and sounds.
