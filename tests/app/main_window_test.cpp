@@ -63,15 +63,24 @@ private:
     std::function<void()> m_painted;
 };
 
-// They come a few frames after the first paint, not while the display server still shows it.
-TEST(FirstPaint, LeavesTheIconAndTheSoundsForAFewFramesLater)
-{
+// Form1 loaded from a folder with one background, not shown yet.
+class UnshownWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Background")));
+        WritePicture(folder.filePath(QStringLiteral("Background/sky.jpg")), {64, 64}, Qt::darkCyan);
+        ASSERT_TRUE(form.Load(folder.path() + QLatin1Char('/')));
+    }
+
     QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Background")));
-    WritePicture(folder.filePath(QStringLiteral("Background/sky.jpg")), {64, 64}, Qt::darkCyan);
     RecordingFeedback feedback;
-    app::Form1 form(&feedback);
-    ASSERT_TRUE(form.Load(folder.path() + QLatin1Char('/')));
+    app::Form1 form{&feedback};
+};
+
+// They come a few frames after the first paint, not while the display server still shows it.
+TEST_F(UnshownWindow, TakesItsIconAndSoundsAFewFramesAfterItsFirstPaint)
+{
     QWidget* board = form.findChild<QWidget*>(QStringLiteral("BoardView"));
     ASSERT_NE(board, nullptr);
     bool painted = false;
@@ -85,14 +94,8 @@ TEST(FirstPaint, LeavesTheIconAndTheSoundsForAFewFramesLater)
 }
 
 // A window hidden (or minimized) before its first paint still takes its icon and sounds.
-TEST(UnpaintedWindow, TakesItsIconAndSoundsAfterASecond)
+TEST_F(UnshownWindow, HiddenBeforeItsFirstPaintTakesItsIconAndSoundsAfterASecond)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Background")));
-    WritePicture(folder.filePath(QStringLiteral("Background/sky.jpg")), {64, 64}, Qt::darkCyan);
-    RecordingFeedback feedback;
-    app::Form1 form(&feedback);
-    ASSERT_TRUE(form.Load(folder.path() + QLatin1Char('/')));
     form.ShowCentred();
     form.hide();
     QTest::qWait(300);
