@@ -116,14 +116,18 @@ protected:
         QTest::mouseClick(Sprites(), button, {}, CellCentre(row, col));
     }
 
-    // Replaces the running game's tiles, rows written as in board_builder ('.' empty, digits kinds).
+    // Replaces the running game's tiles, rows written as in board_builder ('.' empty, digits
+    // kinds) from the top; the rows below those given are empty.
     void PlaceBoard(std::initializer_list<std::string_view> rows)
     {
+        ASSERT_LE(static_cast<int>(rows.size()), game().RowCount);
         std::vector<int> cells{0};
-        for (const std::string_view row : rows)
+        for (const std::string_view row : rows) {
+            ASSERT_EQ(static_cast<int>(row.size()), game().ColCount) << row;
             for (const char c : row)
                 cells.push_back(c == '.' ? EmptyCell : c - '0');
-        ASSERT_EQ(static_cast<int>(cells.size()) - 1, game().RowCount * game().ColCount);
+        }
+        cells.resize(static_cast<std::size_t>(game().RowCount * game().ColCount) + 1, EmptyCell);
         PlaceTiles(game(), cells);
         ResetPairSearch(game());
     }

@@ -14,7 +14,18 @@
 namespace llk::test {
 namespace {
 
-using Play = FormTest;
+class Play : public FormTest {
+protected:
+    // An Easy game whose board holds two pairs: the 1s, linked through the empty row above them,
+    // and the 2s side by side.
+    void StartWithTwoPairs()
+    {
+        Item("mneasy")->trigger();
+        PlaceBoard({"..............", //
+                    ".1..1.........",
+                    ".22..........."});
+    }
+};
 
 std::map<int, int> TileCounts(const Game& g)
 {
@@ -78,16 +89,7 @@ TEST_F(Play, TheThemeSetsTheCellPitch)
 
 TEST_F(Play, ALinkedPairShowsItsPathAndGoesOnTheRemovalTick)
 {
-    Item("mneasy")->trigger();
-    PlaceBoard({"..............",
-                ".1..1.........",
-                ".22...........",
-                "..............",
-                "..............",
-                "..............",
-                "..............",
-                "..............",
-                ".............."});
+    StartWithTwoPairs();
     ClickCell(2, 2, Qt::RightButton);
     EXPECT_FALSE(Control("Shape1")->isVisible()) << "only the left button selects";
     EXPECT_TRUE(feedback.sounds.empty());
@@ -186,15 +188,8 @@ protected:
     void StartWithOnePairLeft()
     {
         Item("mneasy")->trigger();
-        PlaceBoard({"..............",
-                    ".1..1.........",
-                    "..............",
-                    "..............",
-                    "..............",
-                    "..............",
-                    "..............",
-                    "..............",
-                    ".............."});
+        PlaceBoard({"..............", //
+                    ".1..1........."});
         ClickCell(2, 2);
         ClickCell(2, 5);
     }
@@ -239,12 +234,6 @@ TEST_F(LastPair, NoTickRunsWhileTheBonusBoxIsOpen)
     EXPECT_EQ(Control<QLabel>("Label1")->text().toInt(), game().Score);
 }
 
-} // namespace
-} // namespace llk::test
-
-namespace llk::test {
-namespace {
-
 // The help and about windows open modally from the Help menu; the countdown waits meanwhile.
 TEST_F(Play, HelpAndAboutOpenModallyAndHoldTheCountdown)
 {
@@ -265,24 +254,9 @@ TEST_F(Play, HelpAndAboutOpenModallyAndHoldTheCountdown)
     EXPECT_TRUE(Control<QTimer>("Timer2")->isActive());
 }
 
-} // namespace
-} // namespace llk::test
-
-namespace llk::test {
-namespace {
-
 TEST_F(Play, AQuickSecondPressOnAnotherTileCountsAsAClick)
 {
-    Item("mneasy")->trigger();
-    PlaceBoard({"..............",
-                ".1..1.........",
-                ".22...........",
-                "..............",
-                "..............",
-                "..............",
-                "..............",
-                "..............",
-                ".............."});
+    StartWithTwoPairs();
     ClickCell(2, 2);
     // Qt reports a second press soon after the first as a double-click of the layer.
     const QPointF at = CellCentre(2, 5);
