@@ -6,27 +6,10 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include "app/font_config.h"
 #include "app/menu_style.h"
 
 namespace llk::app {
-
-namespace {
-
-// What FcInit() does, less one step: fontconfig also parses every file of its folder of optional
-// rules, only to list their descriptions for fc-conflist, which took a third of its start-up.
-// The configuration becomes fontconfig's current one, so Qt's own FcInit() finds it loaded.
-void LoadFontConfig()
-{
-    FcConfig* config = FcConfigCreate();
-    const bool loaded = config && FcConfigParseAndLoad(config, nullptr, FcTrue) && FcConfigBuildFonts(config) &&
-                        FcConfigSetCurrent(config);
-    if (config)
-        FcConfigDestroy(config); // the current configuration holds its own reference
-    if (!loaded)
-        FcInit(); // fontconfig's fallbacks for a missing or broken configuration
-}
-
-} // namespace
 
 FontSetUp::FontSetUp()
 {
