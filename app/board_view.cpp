@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPaintEvent>
 
+#include <cmath>
+
 #include "assets/artwork.h"
 #include "assets/tiles/tile_images.h"
 
@@ -62,31 +64,83 @@ ShapeControl::ShapeControl(const QString& name, const Look& look, QWidget* paren
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A solid rectangle hides what lies under it: Qt then leaves it out of the repaints below.
+    if (look.fill.isValid() && look.fill.alpha() == 255 && !look.rounded)
+        setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRectF ShapeControl::Area(int width) const
+{
+    // The outline lies inside the control's rectangle, as a marker frames its Cell.
+    const qreal inset = (m_look.outline.isValid() ? m_look.outlinePixels : 0) / 2.0;
+    return QRectF(0, 0, width, height()).adjusted(inset, inset, -inset, -inset);
+}
+
+void ShapeControl::Draw(QPainter& painter, const QRectF& area) const
+{
+    const int pen = m_look.outline.isValid() ? m_look.outlinePixels : 0;
+    painter.setPen(pen > 0 ? QPen(m_look.outline, pen) : QPen(Qt::NoPen));
+    painter.setBrush(m_look.fill.isValid() ? QBrush(m_look.fill) : QBrush(Qt::NoBrush));
+    if (m_look.rounded) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawRoundedRect(area, CornerRadiusPixels, CornerRadiusPixels);
+    } else {
+        painter.drawRect(area);
+    }
+}
+
+int ShapeControl::RoundedEndPixels() const
+{
+    // The corner, the outline and a pixel of antialiasing.
+    return static_cast<int>(CornerRadiusPixels) + (m_look.outline.isValid() ? m_look.outlinePixels : 0) + 2;
 }
 
 void ShapeControl::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const int pen = m_look.outline.isValid() ? m_look.outlinePixels : 0;
-    // The outline lies inside the control's rectangle, as a marker frames its Cell.
-    QRectF area = QRectF(rect()).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
-    painter.setPen(pen > 0 ? QPen(m_look.outline, pen) : QPen(Qt::NoPen));
-    painter.setBrush(m_look.fill.isValid() ? QBrush(m_look.fill) : QBrush(Qt::NoBrush));
-    if (m_look.rounded) {
-        // A countdown tick dirties a few columns at the time bar's end, but stroking the whole
-        // antialiased outline costs most of the tick. Away from the corners every column of a
-        // rounded rectangle looks the same, so the shape is cut short a corner's room beyond the
-        // dirty columns: the pixels drawn are the same.
+    if (!m_look.rounded) {
+        Draw(painter, Area(width()));
+        return;
+    }
+    // A countdown tick dirties a few columns at the time bar's end, and stroking an antialiased
+    // outline, even cut short, cost most of the tick. The shape is drawn once, at the widest it has
+    // been, and copied from that picture: away from the rounded ends every column of a rounded
+    // rectangle looks the same, so a narrower shape is the picture's left part followed by the
+    // picture's right end.
+    const qreal ratio = devicePixelRatioF();
+    const int end = RoundedEndPixels();
+    if (ratio != std::floor(ratio)) { // columns fall between device pixels: drawn, cut short
+        QRectF area = Area(width());
         const QRect dirty = event->rect();
-        const qreal room = CornerRadiusPixels + pen + 2;
-        if (dirty.left() - room > area.left())
-            area.setLeft(dirty.left() - room);
-        if (dirty.right() + 1 + room < area.right())
-            area.setRight(dirty.right() + 1 + room);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.drawRoundedRect(area, CornerRadiusPixels, CornerRadiusPixels);
+        if (dirty.left() - end > area.left())
+            area.setLeft(dirty.left() - end);
+        if (dirty.right() + 1 + end < area.right())
+            area.setRight(dirty.right() + 1 + end);
+        Draw(painter, area);
+        return;
+    }
+    // So narrow that its two ends overlap, the shape is drawn anew; it takes a few pixels.
+    if (m_picture.isNull() || m_picture.devicePixelRatio() != ratio || m_pictureSize.height() != height() ||
+        m_pictureSize.width() < width() || (width() < 2 * end && width() != m_pictureSize.width())) {
+        m_pictureSize = size();
+        m_picture = QImage((QSizeF(m_pictureSize) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        m_picture.setDevicePixelRatio(ratio);
+        m_picture.fill(Qt::transparent);
+        QPainter picture(&m_picture);
+        Draw(picture, Area(m_pictureSize.width()));
+    }
+    const auto copy = [&](const QRect& target, int sourceLeft) {
+        const QRect part = target & event->rect();
+        if (!part.isEmpty())
+            painter.drawImage(part.topLeft(), m_picture,
+                              QRectF(QPointF(part.left() - target.left() + sourceLeft, part.top()) * ratio,
+                                     QSizeF(part.size()) * ratio));
+    };
+    if (width() == m_pictureSize.width()) {
+        copy(rect(), 0);
     } else {
-        painter.drawRect(area);
+        copy(QRect(0, 0, width() - end, height()), 0);
+        copy(QRect(width() - end, 0, end, height()), m_pictureSize.width() - end);
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QPainter;
+
 #include <vector>
 
 #include "board/game.h"
@@ -44,11 +46,19 @@ public:
     };
     ShapeControl(const QString& name, const Look& look, QWidget* parent);
 
+    // Columns at each end of a rounded shape that differ from the straight ones between them.
+    int RoundedEndPixels() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRectF Area(int width) const; // the shape's rectangle at `width`
+    void Draw(QPainter& painter, const QRectF& area) const;
+
     Look m_look;
+    QImage m_picture; // a rounded shape as drawn at m_pictureSize, the widest it has been
+    QSize m_pictureSize;
 };
 
 // The Image1 picture array: every visible TileSprite drawn unscaled at its Cell's top-left, later

@@ -29,7 +29,6 @@ namespace {
 constexpr int MinimumScreenWidth = 1024;
 constexpr int MinimumScreenHeight = 768;
 constexpr int MarkerOutlinePixels = 4;
-constexpr int TimeBarEndPixels = 6; // the rounded right end of the time bar
 // The icon and the sound library come a few frames after the first paint. Loaded at once, they
 // competed with the display server while it was still putting the first picture on the screen,
 // and the picture came about 3 ms later. A sound asked for sooner loads its library itself.
@@ -359,7 +358,8 @@ void Form1::SyncControls()
     if (m_shape3->width() != barWidth) {
         m_shape3->resize(barWidth, m_shape3->height());
         // The bar keeps its drawn pixels (static contents); only its rounded end is redrawn.
-        m_shape3->update(QRect(barWidth - TimeBarEndPixels, 0, TimeBarEndPixels, m_shape3->height()));
+        const int end = m_shape3->RoundedEndPixels();
+        m_shape3->update(QRect(barWidth - end, 0, end, m_shape3->height()));
     }
     PlaceMarker(m_shape1, m_game.Shape1);
     PlaceMarker(m_shape2, m_game.Shape2);
