@@ -159,6 +159,42 @@ TEST_F(LeanFontConfig, RefusesABrokenRuleFile)
     EXPECT_EQ(app::LoadLeanFontConfig(Path("fonts.conf")), nullptr);
 }
 
+// The first font of `folder` (and below) whose name ends in `suffix`; empty when there is none.
+std::filesystem::path FindFont(const std::filesystem::path& folder, const std::string& suffix)
+{
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(folder, error);
+         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+        if (it->path().filename().string().ends_with(suffix))
+            return it->path();
+    }
+    return {};
+}
+
+TEST_F(LeanFontConfig, LeavesOutType1Fonts)
+{
+    const std::filesystem::path type1 = FindFont("/usr/share/fonts", ".t1");
+    const std::filesystem::path trueType = FindFont("/usr/share/fonts", ".ttf");
+    if (type1.empty() || trueType.empty())
+        GTEST_SKIP() << "no Type 1 or no TrueType font installed here";
+    ASSERT_TRUE(std::filesystem::create_directory(Path("fonts")));
+    std::filesystem::copy_file(type1, Path("fonts") / type1.filename());
+    std::filesystem::copy_file(trueType, Path("fonts") / trueType.filename());
+    WriteStandardMain();
+
+    const ConfigPtr config(app::LoadLeanFontConfig(Path("fonts.conf")));
+    ASSERT_TRUE(config);
+    const FcFontSet* fonts = FcConfigGetFonts(config.get(), FcSetSystem);
+    ASSERT_NE(fonts, nullptr);
+    std::string formats;
+    for (int i = 0; i < fonts->nfont; ++i) {
+        FcChar8* format = nullptr;
+        if (FcPatternGetString(fonts->fonts[i], FC_FONTFORMAT, 0, &format) == FcResultMatch)
+            formats += std::string(formats.empty() ? "" : " ") + reinterpret_cast<const char*>(format);
+    }
+    EXPECT_EQ(formats, "TrueType");
+}
+
 // What the game draws with looks the same as under the whole configuration: the same face, size,
 // hinting, anti-aliasing and sub-pixel settings.
 TEST(SystemFontConfig, MatchesTheProgramFontAsTheWholeConfigurationDoes)
