@@ -29,9 +29,10 @@ namespace {
 constexpr int MinimumScreenWidth = 1024;
 constexpr int MinimumScreenHeight = 768;
 constexpr int MarkerOutlinePixels = 4;
-// The icon and the sound library come a few frames after the first paint. Loaded at once, they
-// competed with the display server while it was still putting the first picture on the screen,
-// and the picture came about 3 ms later. A sound asked for sooner loads its library itself.
+// The icon, the Themes' submenus and the sound library come a few frames after the first paint.
+// Loaded at once, the icon and the sound library competed with the display server while it was
+// still putting the first picture on the screen, and the picture came about 3 ms later. A sound
+// asked for sooner loads its library itself; the Game menu builds its Themes when it opens.
 constexpr int FinishLoadingAfterPaintMs = 100;
 constexpr int FinishLoadingLatestMs = 1000;
 
@@ -184,9 +185,7 @@ void Form1::BuildControls()
 
 void Form1::ConnectMenus()
 {
-    for (QMenu* entry : m_menus.themes)
-        for (QAction* item : entry->actions())
-            ConnectDifficultyItem(item);
+    connect(m_menus.game, &QMenu::aboutToShow, this, &Form1::BuildThemeMenus);
     connect(m_menus.hint, &QAction::triggered, this, [this] { RunHandler([this] { HintCommand(m_game); }); });
     connect(m_menus.shuffle, &QAction::triggered, this, [this] { RunHandler([this] { ShuffleCommand(m_game); }); });
     connect(m_menus.pause, &QAction::triggered, this, [this] { RunHandler([this] { TogglePause(m_game); }); });
@@ -236,10 +235,30 @@ bool Form1::Load(const QString& appFolder)
         return false;
     }
     AddBackgroundEntries(backgrounds);
+    m_loaded = true;
+    if (m_menus.themes.front()) {
+        for (int theme = 4; theme < ThemeCount; ++theme)
+            LoadMenu(m_menus.themes[static_cast<std::size_t>(theme)]);
+    }
+    RewriteMenuCaptions(menuBar()->actions());
+    return true;
+}
+
+void Form1::BuildThemeMenus()
+{
+    if (m_menus.themes.front())
+        return;
+    llk::app::BuildThemeMenus(m_menus);
+    for (QMenu* entry : m_menus.themes)
+        for (QAction* item : entry->actions())
+            ConnectDifficultyItem(item);
+    if (!m_loaded)
+        return;
+    // The steps of the window load that concern them.
     for (int theme = 4; theme < ThemeCount; ++theme)
         LoadMenu(m_menus.themes[static_cast<std::size_t>(theme)]);
-    RewriteMenuCaptions();
-    return true;
+    for (QMenu* pack : m_menus.packs)
+        RewriteMenuCaptions(pack->actions());
 }
 
 void Form1::ShowCentred()
@@ -267,6 +286,7 @@ void Form1::FinishLoading()
         return;
     m_loadingFinished = true;
     SetProgramIcon();
+    BuildThemeMenus();
     m_feedback->PrepareSounds();
 }
 
@@ -305,18 +325,15 @@ void Form1::AddBackgroundEntries(const QStringList& files)
     }
 }
 
-void Form1::RewriteMenuCaptions()
+void Form1::RewriteMenuCaptions(const QList<QAction*>& actions)
 {
-    const std::function<void(const QList<QAction*>&)> rewrite = [&rewrite](const QList<QAction*>& actions) {
-        for (QAction* action : actions) {
-            if (action->isSeparator())
-                continue;
-            action->setText(RewriteCaption(action->text()));
-            if (QMenu* submenu = action->menu())
-                rewrite(submenu->actions());
-        }
-    };
-    rewrite(menuBar()->actions());
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        action->setText(RewriteCaption(action->text()));
+        if (QMenu* submenu = action->menu())
+            RewriteMenuCaptions(submenu->actions());
+    }
 }
 
 void Form1::ChooseBackground(QAction* entry)

@@ -49,6 +49,10 @@ public:
     const QString& appFolder() const { return m_appFolder; }
     int CurrentBackground() const { return m_currentBackground; }
 
+    // Builds the Themes' submenus unless they exist. They come a few frames after the first paint,
+    // with the icon and the sounds, or when the Game menu opens, whichever is first: the 30
+    // submenus and 150 items they hold kept the first picture waiting about 1 ms.
+    void BuildThemeMenus();
     // Fills a themed submenu: member 0 becomes Easy, members 1-4 are created after it.
     void LoadMenu(QMenu* entry);
     // Rewrites the three status texts of the header from the counters.
@@ -63,14 +67,14 @@ private:
     void TimerSwitched(TimerId timer, bool on) override;
 
     // After the first paint (or a second after showing, whichever comes first): the program's
-    // icon and the sound output.
+    // icon, the Themes' submenus and the sound output.
     void FinishLoading();
     void SetProgramIcon();
     void BuildControls();
     void ConnectMenus();
     void ConnectDifficultyItem(QAction* item);
     void AddBackgroundEntries(const QStringList& files);
-    void RewriteMenuCaptions();
+    void RewriteMenuCaptions(const QList<QAction*>& actions);
     void ChooseBackground(QAction* entry);
     // Runs one tick, click or command unless another is still running, then shows the new state.
     void RunHandler(const std::function<void()>& handler);
@@ -83,6 +87,7 @@ private:
     bool m_handlerRunning = false;
     bool m_iconSet = false;
     bool m_loadingFinished = false;
+    bool m_loaded = false; // Load() went through
 
     MenuBarItems m_menus;
     QList<QAction*> m_backgroundEntries; // member i at position i; member 0 the template

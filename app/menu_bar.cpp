@@ -45,17 +45,8 @@ MenuBarItems BuildMenuBar(QMenuBar* bar)
 {
     MenuBarItems items;
     items.game = AddMenu(bar, "mngame", QStringLiteral("游戏(&G)"));
-    for (int pack = 0; pack < 3; ++pack) {
-        QMenu* packMenu = AddMenu(items.game, PackName(pack), PackCaption(pack));
-        for (int theme = pack * ThemesPerPack; theme < (pack + 1) * ThemesPerPack; ++theme) {
-            const ThemeEntry& entry = ThemeMenuEntry(theme);
-            QMenu* themeMenu = AddMenu(packMenu, entry.entryName, QString::fromUtf8(entry.caption));
-            items.themes[static_cast<std::size_t>(theme)] = themeMenu;
-            const int designItems = entry.items[1] ? DifficultyCount : 1;
-            for (int i = 0; i < designItems; ++i)
-                AddDifficultyItem(themeMenu, QString::fromLatin1(entry.items[static_cast<std::size_t>(i)]), theme, i);
-        }
-    }
+    for (int pack = 0; pack < 3; ++pack)
+        items.packs[static_cast<std::size_t>(pack)] = AddMenu(items.game, PackName(pack), PackCaption(pack));
 
     QMenu* itemMenu = AddMenu(bar, "mnuItem", QStringLiteral("道具(&I)"));
     items.hint = AddItem(itemMenu, "mnts", QStringLiteral("提示(&H)"));
@@ -83,6 +74,19 @@ MenuBarItems BuildMenuBar(QMenuBar* bar)
     items.help = AddItem(help, "mnhelp", QStringLiteral("游戏帮助(&H)"));
     items.about = AddItem(help, "mnabout", QStringLiteral("关于作者(&A)"));
     return items;
+}
+
+void BuildThemeMenus(MenuBarItems& items)
+{
+    for (int theme = 0; theme < ThemeCount; ++theme) {
+        const ThemeEntry& entry = ThemeMenuEntry(theme);
+        QMenu* themeMenu = AddMenu(items.packs[static_cast<std::size_t>(theme / ThemesPerPack)], entry.entryName,
+                                   QString::fromUtf8(entry.caption));
+        items.themes[static_cast<std::size_t>(theme)] = themeMenu;
+        const int designItems = entry.items[1] ? DifficultyCount : 1;
+        for (int i = 0; i < designItems; ++i)
+            AddDifficultyItem(themeMenu, QString::fromLatin1(entry.items[static_cast<std::size_t>(i)]), theme, i);
+    }
 }
 
 } // namespace llk::app

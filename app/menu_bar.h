@@ -20,7 +20,8 @@ inline constexpr char ThemeProperty[] = "ThemeIndex";
 
 struct MenuBarItems {
     QMenu* game = nullptr;                      // mngame
-    std::array<QMenu*, ThemeCount> themes{};    // the ThemeEntry submenus
+    std::array<QMenu*, 3> packs{};              // mnuLIANPACK1-3
+    std::array<QMenu*, ThemeCount> themes{};    // the ThemeEntry submenus, null until built
     QAction* hint = nullptr;                    // mnts
     QAction* shuffle = nullptr;                 // mnxp
     QAction* pause = nullptr;                   // mnpause
@@ -33,9 +34,12 @@ struct MenuBarItems {
     QAction* about = nullptr;                   // mnabout
 };
 
-// Fills `bar` with the design-time menus: Themes 0-3 with their five items, Themes 4-29 with
-// member 0 of their item arrays only.
+// Fills `bar` with the design-time menus, the Game menu's three packs still empty.
 MenuBarItems BuildMenuBar(QMenuBar* bar);
+
+// Fills the packs of `items` with the design-time Theme submenus: Themes 0-3 with their five
+// items, Themes 4-29 with member 0 of their item arrays only.
+void BuildThemeMenus(MenuBarItems& items);
 
 // Appends difficulty item `index` of `theme` to `entry`.
 QAction* AddDifficultyItem(QMenu* entry, const QString& name, int theme, int index);

@@ -73,7 +73,11 @@ protected:
         ASSERT_TRUE(form->Load(folder()));
         form->ShowCentred();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        OpenGameMenu(); // builds the Themes' submenus, as a player's first look at it does
     }
+
+    // What the Game menu does when it is about to show, short of showing.
+    void OpenGameMenu() { QMetaObject::invokeMethod(Control<QMenu>("mngame"), "aboutToShow"); }
 
     virtual void PrepareBackgrounds(const QDir& dir)
     {

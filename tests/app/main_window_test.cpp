@@ -93,6 +93,59 @@ TEST_F(UnshownWindow, TakesItsIconAndSoundsAFewFramesAfterItsFirstPaint)
     EXPECT_FALSE(form.windowIcon().isNull());
 }
 
+// The Themes' submenus come with the icon and the sounds, loaded as the window load leaves them.
+TEST_F(UnshownWindow, BuildsTheThemesAFewFramesAfterItsFirstPaint)
+{
+    for (const char* pack : {"mnuLIANPACK1", "mnuLIANPACK2", "mnuLIANPACK3"}) {
+        const QMenu* menu = form.findChild<QMenu*>(QString::fromLatin1(pack));
+        ASSERT_NE(menu, nullptr) << pack;
+        EXPECT_TRUE(menu->actions().isEmpty()) << pack;
+    }
+    form.ShowCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_TRUE(WaitFor([&] { return feedback.soundsPrepared > 0; }));
+    const QMenu* themed = form.findChild<QMenu*>(QStringLiteral("mnuSJLLK"));
+    ASSERT_NE(themed, nullptr);
+    EXPECT_EQ(themed->title(), QStringLiteral("&5.水晶连连看\t(63 张图片)"));
+    EXPECT_EQ(themed->actions().size(), 5);
+    EXPECT_EQ(form.findChildren<QMenu*>(QStringLiteral("mnuPicture1")).size(), 1);
+}
+
+// Opened before that, the Game menu builds them first; opened again, it adds nothing.
+TEST_F(UnshownWindow, TheGameMenuBuildsItsThemesWhenItOpens)
+{
+    QMenu* game = form.findChild<QMenu*>(QStringLiteral("mngame"));
+    ASSERT_NE(game, nullptr);
+    for (int opened = 0; opened < 2; ++opened) {
+        QMetaObject::invokeMethod(game, "aboutToShow");
+        EXPECT_EQ(form.findChildren<QMenu*>(QStringLiteral("mnuADA15")).size(), 1);
+        EXPECT_EQ(form.findChildren<QAction*>(QStringLiteral("mnuADA15I")).size(), 5);
+        EXPECT_EQ(form.findChild<QMenu*>(QStringLiteral("mnuPicture1"))->title(),
+                  QStringLiteral("&0.宠物连连看\t(70 张图片)"));
+    }
+    EXPECT_EQ(feedback.soundsPrepared, 0);
+    form.findChildren<QAction*>(QStringLiteral("mnuADA15I")).at(1)->trigger();
+    EXPECT_EQ(form.game().ThemeIndex, 29);
+    EXPECT_EQ(form.game().RowCount, 10);
+}
+
+// Built before the window load, the Themes are loaded by it.
+TEST(ThemeMenus, BuiltBeforeTheWindowLoadAreLoadedByIt)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Background")));
+    WritePicture(folder.filePath(QStringLiteral("Background/sky.jpg")), {64, 64}, Qt::darkCyan);
+    RecordingFeedback feedback;
+    app::Form1 form(&feedback);
+    form.BuildThemeMenus();
+    const QMenu* themed = form.findChild<QMenu*>(QStringLiteral("mnuSJLLK"));
+    ASSERT_NE(themed, nullptr);
+    EXPECT_EQ(themed->actions().size(), 1);
+    ASSERT_TRUE(form.Load(folder.path() + QLatin1Char('/')));
+    EXPECT_EQ(themed->actions().size(), 5);
+    EXPECT_EQ(themed->title(), QStringLiteral("&5.水晶连连看\t(63 张图片)"));
+}
+
 // A window hidden (or minimized) before its first paint still takes its icon and sounds.
 TEST_F(UnshownWindow, HiddenBeforeItsFirstPaintTakesItsIconAndSoundsAfterASecond)
 {
