@@ -7,11 +7,11 @@
 #include <QPixmap>
 #include <QWidget>
 
-class QPainter;
-
 #include <vector>
 
 #include "board/game.h"
+
+class QPainter;
 
 namespace llk::app {
 

@@ -29,13 +29,13 @@ const FcChar8* AsFc(const char* text)
 }
 
 // The system's fonts.conf is a few kilobytes; anything far larger is not such a file.
-constexpr std::uintmax_t kMaxMainFileSize = 1 << 20;
+constexpr std::uintmax_t MaxMainFileBytes = 1 << 20;
 
 bool ReadFile(const std::filesystem::path& path, std::string& text)
 {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > kMaxMainFileSize)
+    if (error || size > MaxMainFileBytes)
         return false;
     std::ifstream in(path, std::ios::binary);
     text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -46,20 +46,20 @@ bool ReadFile(const std::filesystem::path& path, std::string& text)
 // file has no include, several, or one of another form.
 std::string TakeRulesInclude(std::string& text)
 {
-    static constexpr std::string_view kOpen = "<include ignore_missing=\"yes\">";
-    static constexpr std::string_view kClose = "</include>";
+    static constexpr std::string_view IncludeOpen = "<include ignore_missing=\"yes\">";
+    static constexpr std::string_view IncludeClose = "</include>";
     const std::size_t begin = text.find("<include");
-    if (begin == std::string::npos || text.compare(begin, kOpen.size(), kOpen) != 0 ||
+    if (begin == std::string::npos || text.compare(begin, IncludeOpen.size(), IncludeOpen) != 0 ||
         text.find("<include", begin + 1) != std::string::npos)
         return {};
-    const std::size_t nameBegin = begin + kOpen.size();
-    const std::size_t end = text.find(kClose, nameBegin);
+    const std::size_t nameBegin = begin + IncludeOpen.size();
+    const std::size_t end = text.find(IncludeClose, nameBegin);
     if (end == std::string::npos)
         return {};
     std::string folder = text.substr(nameBegin, end - nameBegin);
     if (folder.empty() || folder.find('<') != std::string::npos)
         return {};
-    text.erase(begin, end + kClose.size() - begin);
+    text.erase(begin, end + IncludeClose.size() - begin);
     return folder;
 }
 
@@ -68,12 +68,13 @@ std::string TakeRulesInclude(std::string& text)
 std::vector<std::filesystem::path> RuleFiles(const std::filesystem::path& folder)
 {
     std::vector<std::filesystem::path> files;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
+    std::error_code error; // a folder that cannot be read holds no rules, as for fontconfig
+    for (auto it = std::filesystem::directory_iterator(folder, error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        const std::string name = it->path().filename().string();
         if (name.size() > 5 && name[0] >= '0' && name[0] <= '9' && name.ends_with(".conf") &&
             !MapsFamilyNamesOnly(name))
-            files.push_back(entry.path());
+            files.push_back(it->path());
     }
     std::sort(files.begin(), files.end(),
               [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
@@ -96,11 +97,11 @@ bool LeaveOutType1Fonts(FcConfig* config)
 
 bool MapsFamilyNamesOnly(std::string_view fileName)
 {
-    int number = 0;
-    const auto [end, error] = std::from_chars(fileName.data(), fileName.data() + fileName.size(), number);
-    if (error != std::errc() || end == fileName.data() || *fileName.data() == '-' || *fileName.data() == '+')
+    if (fileName.empty() || fileName.front() < '0' || fileName.front() > '9')
         return false;
-    return (number >= 30 && number <= 49) || (number >= 60 && number <= 69);
+    int number = 0;
+    const std::from_chars_result read = std::from_chars(fileName.data(), fileName.data() + fileName.size(), number);
+    return read.ec == std::errc() && ((number >= 30 && number <= 49) || (number >= 60 && number <= 69));
 }
 
 FcConfig* LoadLeanFontConfig(const std::filesystem::path& mainFile)

@@ -236,12 +236,16 @@ bool Form1::Load(const QString& appFolder)
     }
     AddBackgroundEntries(backgrounds);
     m_loaded = true;
-    if (m_menus.themes.front()) {
-        for (int theme = 4; theme < ThemeCount; ++theme)
-            LoadMenu(m_menus.themes[static_cast<std::size_t>(theme)]);
-    }
+    if (m_menus.themes.front())
+        LoadThemeMenus();
     RewriteMenuCaptions(menuBar()->actions());
     return true;
+}
+
+void Form1::LoadThemeMenus()
+{
+    for (int theme = 4; theme < ThemeCount; ++theme)
+        LoadMenu(m_menus.themes[static_cast<std::size_t>(theme)]);
 }
 
 void Form1::BuildThemeMenus()
@@ -255,8 +259,7 @@ void Form1::BuildThemeMenus()
     if (!m_loaded)
         return;
     // The steps of the window load that concern them.
-    for (int theme = 4; theme < ThemeCount; ++theme)
-        LoadMenu(m_menus.themes[static_cast<std::size_t>(theme)]);
+    LoadThemeMenus();
     for (QMenu* pack : m_menus.packs)
         RewriteMenuCaptions(pack->actions());
 }

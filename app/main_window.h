@@ -73,6 +73,7 @@ private:
     void BuildControls();
     void ConnectMenus();
     void ConnectDifficultyItem(QAction* item);
+    void LoadThemeMenus(); // LoadMenu for each Theme that has an array of items
     void AddBackgroundEntries(const QStringList& files);
     void RewriteMenuCaptions(const QList<QAction*>& actions);
     void ChooseBackground(QAction* entry);
