@@ -31,9 +31,9 @@ int main(int argc, char* argv[])
 {
     qtHandler = qInstallMessageHandler(DropMessage);
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
-    // A setting of Qt's X11 platform; a player's own setting wins.
-    // Every picture is drawn by the processor. Qt's OpenGL integration, which it otherwise loads
-    // and sets up for windows that might ask for it, kept the first paint waiting about 1 ms.
+    // Every picture is drawn by the processor. Qt's OpenGL integration for X11, which it otherwise
+    // loads and sets up for windows that might ask for it, kept the first paint waiting about 1 ms.
+    // A player's own setting wins.
     SetDefault("QT_XCB_GL_INTEGRATION", "none");
     llk::app::FontSetUp fonts;
     QApplication app(argc, argv);
