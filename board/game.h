@@ -41,9 +41,6 @@ struct Marker {
     bool visible = false;
 };
 
-// How the last game ended: Lost is a board without a removable pair and no shuffle left.
-enum class GameOutcome { None, Won, Lost, TimeUp };
-
 // The time of day in seconds since midnight, as the random generator re-seeds from it.
 using TimeOfDay = std::function<double()>;
 double SystemTimeOfDay();

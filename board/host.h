@@ -10,6 +10,9 @@ enum class Icon { Information, Error };
 // Sounds carry their resource numbers, so a host can key its buffers by them.
 enum class Sound { Click = 101, Remove = 102, Cleared = 103, Hint = 104 };
 
+// How a game ended: Lost is a board without a removable pair and no shuffle left.
+enum class GameOutcome { None, Won, Lost, TimeUp };
+
 enum class TimerId {
     Removal,    // Timer1: the removal step, 100 ms after a link
     Countdown,  // Timer2: one second of the time bar
@@ -23,6 +26,8 @@ public:
     // Called only while the sound-effects switch is on; the engine checks it first.
     virtual void PlaySound(Sound sound) = 0;
     virtual void TimerSwitched(TimerId timer, bool on) = 0;
+    // A game has ended (after its last message box); a game replaced by a new start never ends.
+    virtual void GameEnded(GameOutcome) {}
 };
 
 // A host that sees nothing and hears nothing: the default until a window or a tool attaches.

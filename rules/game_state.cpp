@@ -30,6 +30,7 @@ void EndGame(Game& g, GameOutcome outcome)
     g.Outcome = outcome;
     g.GameRunning = false;
     DropSelection(g);
+    g.host->GameEnded(outcome);
 }
 
 void gamePAUSE(Game& g)

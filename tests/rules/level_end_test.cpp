@@ -121,6 +121,7 @@ TEST_F(LevelEndTest, ClearingTheSpecialBoardWinsWithoutBonus)
     EXPECT_EQ(g.Score, RemovalScore);
     EXPECT_EQ(host.sounds.back(), Sound::Cleared);
     EXPECT_EQ(g.Outcome, GameOutcome::Won);
+    EXPECT_EQ(host.endings, std::vector{GameOutcome::Won});
     EXPECT_FALSE(g.GameRunning);
     EXPECT_FALSE(g.Timer2On);
 }
@@ -137,6 +138,7 @@ TEST_F(LevelEndTest, ADeadBoardWithoutShufflesLosesTheGame)
     EXPECT_FALSE(g.Timer2On);
     EXPECT_EQ(g.Score, RemovalScore) << "the last removal still scores";
     EXPECT_EQ(g.Outcome, GameOutcome::Lost);
+    EXPECT_EQ(host.endings, std::vector{GameOutcome::Lost});
 }
 
 TEST_F(LevelEndTest, ADeadBoardWithShufflesLeftShufflesByItself)
@@ -153,6 +155,7 @@ TEST_F(LevelEndTest, ADeadBoardWithShufflesLeftShufflesByItself)
     ResetPairSearch(g);
     EXPECT_EQ(FindPair(g, false).result, SearchResult::PairFound);
     EXPECT_EQ(g.Outcome, GameOutcome::None);
+    EXPECT_TRUE(host.endings.empty());
 }
 
 TEST_F(LevelEndTest, AFullBarRunsOutOnThe311thTick)
@@ -168,6 +171,7 @@ TEST_F(LevelEndTest, AFullBarRunsOutOnThe311thTick)
     EXPECT_EQ(test::TileCount(g), 0);
     EXPECT_FALSE(g.Timer2On);
     EXPECT_EQ(g.Outcome, GameOutcome::TimeUp);
+    EXPECT_EQ(host.endings, std::vector{GameOutcome::TimeUp});
 }
 
 TEST_F(LevelEndTest, ABarOfExactlyFiftyLosesTwentyFirst)

@@ -18,15 +18,18 @@ public:
     void ShowMessage(std::string_view text, Icon icon) override { messages.push_back({std::string(text), icon}); }
     void PlaySound(Sound sound) override { sounds.push_back(sound); }
     void TimerSwitched(TimerId, bool) override {}
+    void GameEnded(GameOutcome outcome) override { endings.push_back(outcome); }
 
     void Clear()
     {
         messages.clear();
         sounds.clear();
+        endings.clear();
     }
 
     std::vector<Message> messages;
     std::vector<Sound> sounds;
+    std::vector<GameOutcome> endings;
 };
 
 } // namespace llk::test
