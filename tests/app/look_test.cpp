@@ -95,7 +95,7 @@ TEST(Look, LatinTextsFollowTheSystemsSansSerif)
 {
     const std::string sans = FontConfigMatch("sans-serif").toStdString();
     const std::string serif = FontConfigMatch("serif").toStdString();
-    ASSERT_FALSE(sans.isEmpty());
+    ASSERT_FALSE(sans.empty());
     ASSERT_NE(sans, serif) << "the system tells the two apart";
 
     frmAboutScreen about;
