@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 game=${1:-$root/build/bin/lianliankan}
 runs=${RUNS:-15}
 [ -x "$game" ] || { echo "no game at $game" >&2; exit 2; }
-source "$root/tests/e2e/support/x_session.bash"
+source "$root/tests/support/x_session.bash"
 
 # The limit a Qt program reaches here: a bare window of the game's size.
 cat >"$XS_WORK/bare.cpp" <<'CPP'

@@ -4,7 +4,7 @@
 # Qt cannot run prints Qt's reason.
 set -euo pipefail
 game=$1
-source "$(dirname "$0")/support/x_session.bash"
+source "$(dirname "$0")/../support/x_session.bash"
 
 # Runs $1 (a copy of the game or the game) and expects the box titled $2, closed with Enter.
 expect_refusal() {

@@ -5,31 +5,32 @@
 # file names load like any other. Never a crash, a hang or a frozen window.
 set -euo pipefail
 case_name=$1
-source "$(dirname "$0")/x11_harness.sh"
-harness_init "$2" "$3"
-bg="$game_dir/Background"
+source "$(dirname "$0")/../support/x_session.bash"
+xs_start_screen 1024x768
+xs_game_folder "$2" "$3"
+bg="$XS_GAME_DIR/Background"
 # A spot of the client area below the header band that no dialog or menu covers.
 probe_x=900
 probe_y=600
 
 expect_refusal() {
-  start_game
+  xs_start_game
   local box
-  box=$(wait_window "图片错误" 20) || fail "no picture message for: $1"
+  box=$(xs_wait_game_window "图片错误" 20) || xs_fail "no picture message for: $1"
   xdotool windowfocus "$box"
   xdotool key Return
-  wait_game_end 10 || fail "the game did not end after the picture message ($1)"
+  xs_wait_until 10 xs_game_ended || xs_fail "the game did not end after the picture message ($1)"
   echo "refused with the picture message: $1"
 }
 
-# Polls for a few seconds, as a busy machine may repaint late; where the previous picture must
-# stay, the callers first make the game answer a dialog, so no repaint is still pending.
+# Polls, as a busy machine may repaint late; where the previous picture must stay, the callers
+# first make the game answer a dialog, so no repaint is still pending.
 expect_background() {
-  local got deadline=$((SECONDS + 5))
+  local got deadline=$((SECONDS + 20))
   while true; do
-    got=$(client_pixel $probe_x $probe_y)
-    colour_near "$got" "$1" && return 0
-    [ $SECONDS -le $deadline ] || fail "background at the probe is ($got), expected ($1): $2"
+    got=$(xs_client_pixel $probe_x $probe_y)
+    xs_colour_near "$got" "$1" && return 0
+    [ $SECONDS -le $deadline ] || xs_fail "background at the probe is ($got), expected ($1): $2"
     sleep 0.2
   done
 }
@@ -50,56 +51,56 @@ other-types)
   expect_refusal "only other file types, a folder and a dangling link named .jpg" ;;
 damaged)
   mkdir "$bg"
-  mono_jpeg "$bg/a-good.jpg" "rgb(200,40,40)"
+  xs_mono_jpeg "$bg/a-good.jpg" "rgb(200,40,40)"
   head -c 30000 /dev/urandom >"$bg/b-noise.jpg"
   : >"$bg/c-empty.jpg"
   convert -size 64x64 xc:blue "png:$bg/d-png-inside.jpg"
-  mono_jpeg "$work/whole.jpg" "rgb(40,200,40)"
-  head -c 2000 "$work/whole.jpg" >"$bg/e-cut.jpg"
-  start_and_find_main_window
-  choose_background 0
+  xs_mono_jpeg "$XS_WORK/whole.jpg" "rgb(40,200,40)"
+  head -c 2000 "$XS_WORK/whole.jpg" >"$bg/e-cut.jpg"
+  xs_start_and_find_main_window
+  xs_choose_background 0
   expect_background "200 40 40" "the good picture"
   for entry in 1 2; do
-    choose_background $entry
-    expect_responsive 10
+    xs_choose_background $entry
+    xs_expect_responsive 10
     expect_background "200 40 40" "after choosing damaged entry $entry"
   done
   # Pictures are recognised by their content, so a PNG named .jpg is simply shown.
-  choose_background 3
-  expect_responsive 10
+  xs_choose_background 3
+  xs_expect_responsive 10
   # A cut-off JPEG decodes as far as its data go (the rest grey); either that or the previous
   # background is a sound answer, as long as the game goes on.
-  choose_background 4
-  expect_responsive 10
+  xs_choose_background 4
+  xs_expect_responsive 10
   echo "damaged pictures keep the previous background" ;;
 huge)
   mkdir "$bg"
-  mono_jpeg "$bg/a-good.jpg" "rgb(40,40,200)"
+  xs_mono_jpeg "$bg/a-good.jpg" "rgb(40,40,200)"
   # A 16 x 16 JPEG whose frame header claims 20000 x 20000 pixels.
-  mono_jpeg "$work/small.jpg" "rgb(200,200,40)" 16x16
-  sof=$(LC_ALL=C grep -obUaP '\xFF\xC0' "$work/small.jpg" | head -n1 | cut -d: -f1)
-  [ -n "$sof" ] || fail "no frame header in the small JPEG"
-  cp "$work/small.jpg" "$bg/b-huge.jpg"
+  xs_mono_jpeg "$XS_WORK/small.jpg" "rgb(200,200,40)" 16x16
+  sof=$(LC_ALL=C grep -obUaP '\xFF\xC0' "$XS_WORK/small.jpg" | head -n1 | cut -d: -f1)
+  [ -n "$sof" ] || xs_fail "no frame header in the small JPEG"
+  cp "$XS_WORK/small.jpg" "$bg/b-huge.jpg"
   # Height and width follow the marker, its length and the sample precision; 20000 = 0x4E20.
   printf '\x4E\x20\x4E\x20' | dd of="$bg/b-huge.jpg" bs=1 seek=$((sof + 5)) conv=notrunc status=none
   claimed=$(file -b "$bg/b-huge.jpg")
-  [[ $claimed == *", 20000x20000,"* ]] || fail "the forged JPEG is not 20000x20000: $claimed"
-  start_and_find_main_window
-  choose_background 0
+  [[ $claimed == *", 20000x20000,"* ]] || xs_fail "the forged JPEG is not 20000x20000: $claimed"
+  xs_start_and_find_main_window
+  xs_choose_background 0
   expect_background "40 40 200" "the good picture"
-  choose_background 1
-  expect_responsive 20
-  rss_kb=$(awk '/VmRSS/ {print $2}' "/proc/$game_pid/status")
-  [ "$rss_kb" -lt 400000 ] || fail "the game holds ${rss_kb} kB after the huge picture"
+  xs_choose_background 1
+  xs_expect_responsive 20
+  rss_kb=$(awk '/VmRSS/ {print $2}' "/proc/$XS_GAME_PID/status")
+  [ "$rss_kb" -lt 400000 ] || xs_fail "the game holds ${rss_kb} kB after the huge picture"
   # The game may refuse the picture (the previous one stays) or decode only the corner it shows,
   # which for this forged file holds no data and comes out as the decoder's grey.
-  got=$(client_pixel $probe_x $probe_y)
-  if colour_near "$got" "40 40 200"; then
+  got=$(xs_client_pixel $probe_x $probe_y)
+  if xs_colour_near "$got" "40 40 200"; then
     outcome="kept the previous background"
-  elif colour_near "$got" "128 128 128"; then
+  elif xs_colour_near "$got" "128 128 128"; then
     outcome="showed the decodable corner"
   else
-    fail "after the huge picture the probe shows ($got)"
+    xs_fail "after the huge picture the probe shows ($got)"
   fi
   echo "a 20000x20000 picture: $outcome; ${rss_kb} kB resident" ;;
 odd-names)
@@ -108,33 +109,33 @@ odd-names)
   names=("A&B.jpg" "B(半.jpg" "C(1)(2).jpg" $'D\ttab.jpg' "E😀表情.jpg" "Füße.jpg")
   colours=("200 40 40" "40 200 40" "40 40 200" "200 200 40" "200 40 200" "40 200 200")
   for i in "${!names[@]}"; do
-    mono_jpeg "$bg/${names[$i]}" "rgb(${colours[$i]// /,})"
+    xs_mono_jpeg "$bg/${names[$i]}" "rgb(${colours[$i]// /,})"
   done
-  start_and_find_main_window
+  xs_start_and_find_main_window
   for i in "${!names[@]}"; do
-    choose_background "$i"
+    xs_choose_background "$i"
     expect_background "${colours[$i]}" "entry $i (${names[$i]})"
   done
-  expect_responsive 10
+  xs_expect_responsive 10
   echo "all ${#names[@]} odd names load" ;;
 deleted)
   mkdir "$bg"
-  mono_jpeg "$bg/a-stays.jpg" "rgb(200,40,40)"
-  mono_jpeg "$bg/b-goes.jpg" "rgb(40,200,40)"
-  start_and_find_main_window
-  choose_background 0
+  xs_mono_jpeg "$bg/a-stays.jpg" "rgb(200,40,40)"
+  xs_mono_jpeg "$bg/b-goes.jpg" "rgb(40,200,40)"
+  xs_start_and_find_main_window
+  xs_choose_background 0
   expect_background "200 40 40" "the first picture"
   rm "$bg/b-goes.jpg"
-  choose_background 1
-  expect_responsive 10
+  xs_choose_background 1
+  xs_expect_responsive 10
   expect_background "200 40 40" "after choosing the deleted picture"
   rm -r "$bg"
-  choose_background 0
-  expect_responsive 10
+  xs_choose_background 0
+  xs_expect_responsive 10
   expect_background "200 40 40" "after the whole folder went"
   echo "deleted pictures keep the previous background" ;;
 *)
-  fail "unknown case $case_name" ;;
+  xs_fail "unknown case $case_name" ;;
 esac
-game_alive || [ "$case_name" = missing ] || [ "$case_name" = empty ] || [ "$case_name" = other-types ] \
-  || fail "the game is no longer running"
+xs_game_alive || [ "$case_name" = missing ] || [ "$case_name" = empty ] || [ "$case_name" = other-types ] \
+  || xs_fail "the game is no longer running"
