@@ -138,7 +138,7 @@ TEST_F(BadHelpFile, ACharacterCutByTheLimitIsDroppedNotGarbled)
 TEST_F(BadHelpFile, AOneMebibyteLineIsShownInPiecesTheTextBoxCanLayOut)
 {
     QString line;
-    while (line.size() < llk::dialogs::HelpFileByteLimit / 2)
+    while (line.size() < llk::dialogs::HelpFileByteLimit) // more than the limit once encoded
         line += QStringLiteral("一行到底没有换行😀");
     WriteHelp(Gbk(line).first(llk::dialogs::HelpFileByteLimit));
     frmHelp dlg(nullptr, m_dir.path());
