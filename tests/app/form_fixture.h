@@ -53,8 +53,9 @@ inline void WritePicture(const QString& path, QSize size, QColor colour)
     ASSERT_TRUE(picture.save(path, "JPG"));
 }
 
-// Lets the real timers run until `done` holds or `ms` have passed.
-inline bool WaitFor(const std::function<bool()>& done, int ms = 3000)
+// Lets the real timers run until `done` holds or `ms` have passed; the ceiling is generous, so a
+// busy machine only makes a test slower.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 20000)
 {
     QDeadlineTimer deadline(ms);
     while (!done() && !deadline.hasExpired())

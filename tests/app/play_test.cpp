@@ -225,8 +225,7 @@ TEST_F(LastPair, NoTickRunsWhileTheBonusBoxIsOpen)
         barWhenClosed = game().TimeBar;
     };
     StartWithOnePairLeft();
-    ASSERT_TRUE(WaitFor([&] { return game().Level == 2 && !Control<QTimer>("Timer1")->isActive(); }, 5000));
-    QTest::qWait(300);
+    ASSERT_TRUE(WaitFor([&] { return game().Level == 2 && !Control<QTimer>("Timer1")->isActive(); }, 20000));
     EXPECT_TRUE(removalTimerOn) << "the removal timer ticks on while the box is open";
     EXPECT_EQ(feedback.messages.size(), 1u) << "the removal step ran again inside the box";
     EXPECT_EQ(barWhenClosed, barWhenOpened) << "the countdown ran while the box was open";
