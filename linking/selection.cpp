@@ -21,7 +21,9 @@ bool CanBePressed(const Game& g, int cell)
 
 void ClickTile(Game& g, int cell)
 {
-    if (!CanBePressed(g, cell))
+    // The removal tick takes whichever pair formFirstClick and formLastClick hold when it comes:
+    // a second link before it would leave the first pair, already paid for, on the Board.
+    if (g.Timer1On || !CanBePressed(g, cell))
         return;
     ++g.SelectionState;
     ComputeCellMetrics(g);
