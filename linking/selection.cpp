@@ -76,8 +76,10 @@ void DropSelection(Game& g)
     g.SelectionState = 0;
     g.SelectedKind = 0;
     g.SelectedCell = 0;
-    g.Shape1.visible = false;
-    g.Shape2.visible = false;
+    for (Marker* marker : {&g.Shape1, &g.Shape2}) {
+        marker->visible = false;
+        marker->hiddenByPause = false;
+    }
 }
 
 void DropStaleSelection(Game& g)
@@ -92,6 +94,7 @@ void DropStaleSelection(Game& g)
     g.SelectedKind = 0;
     g.SelectedCell = 0;
     g.Shape1.visible = false;
+    g.Shape1.hiddenByPause = false;
 }
 
 } // namespace llk
