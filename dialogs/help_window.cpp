@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr QSize ClientSize(304, 209);
+constexpr QSize ClientSize(305, 209);
 
 } // namespace
 

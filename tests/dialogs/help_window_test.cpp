@@ -48,13 +48,13 @@ TEST_F(HelpWindow, IsAFixedDialogFilledByOneReadOnlyScrollingTextBox)
     frmHelp dlg(nullptr, Folder());
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("游戏帮助"));
-    EXPECT_EQ(dlg.size(), QSize(304, 209));
+    EXPECT_EQ(dlg.size(), QSize(305, 209));
     EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
     EXPECT_FALSE(dlg.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(dlg.windowFlags() & Qt::WindowMaximizeButtonHint);
     QPlainTextEdit* box = TextBox(dlg);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->geometry(), QRect(0, 0, 304, 209));
+    EXPECT_EQ(box->geometry(), QRect(0, 0, 305, 209));
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(box->verticalScrollBar()->isVisible());
