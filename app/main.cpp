@@ -6,6 +6,7 @@
 #include "app/display_connection.h"
 #include "app/main_window.h"
 #include "app/look.h"
+#include "app/translation.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     fonts.ApplicationReady();
     llk::app::WidenDisplayConnection();
     llk::app::ApplyLook();
+    llk::app::InstallQtTranslation();
 
     llk::app::Form1 form;
     fonts.Wait();
