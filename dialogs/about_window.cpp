@@ -83,6 +83,14 @@ frmAboutScreen::frmAboutScreen(QWidget* parent)
     m_timer1->start();
 }
 
+frmAboutScreen* frmAboutScreen::Open(QWidget* parent)
+{
+    auto* window = new frmAboutScreen(parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+    return window;
+}
+
 void frmAboutScreen::buildControls()
 {
     m_list1->setObjectName(QStringLiteral("List1"));

@@ -35,6 +35,14 @@ frmHelp::frmHelp(QWidget* parent, const QString& folder)
     m_text1->setPlainText(llk::dialogs::TextForDisplay(m_text));
 }
 
+frmHelp* frmHelp::Open(QWidget* parent, const QString& folder)
+{
+    auto* window = new frmHelp(parent, folder);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+    return window;
+}
+
 void frmHelp::showEvent(QShowEvent* event)
 {
     if (QWidget* owner = parentWidget())

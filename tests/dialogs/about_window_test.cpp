@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -300,4 +301,17 @@ TEST(AboutWindowOpening, OpensModallyAndOkEndsExec)
     });
     EXPECT_EQ(dlg.exec(), QDialog::Accepted);
     EXPECT_TRUE(wasModal);
+}
+
+TEST(AboutWindowOpening, OpenReturnsAtOnceModalToItsOwnerAndOkRemovesTheWindow)
+{
+    QWidget owner;
+    owner.show();
+    QPointer<frmAboutScreen> dlg = frmAboutScreen::Open(&owner);
+    ASSERT_FALSE(dlg.isNull());
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), dlg.data());
+    dlg->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(dlg.isNull(), 5000);
 }

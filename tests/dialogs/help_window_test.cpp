@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -117,4 +119,19 @@ TEST_F(HelpWindow, OpensModallyCentredOverTheWindowThatOpenedIt)
     EXPECT_TRUE(wasModal);
     EXPECT_LE((shownAt.center() - owner.geometry().center()).manhattanLength(), 2)
         << shownAt.x() << "," << shownAt.y() << " owner " << owner.geometry().x() << "," << owner.geometry().y();
+}
+
+TEST_F(HelpWindow, OpenReturnsAtOnceModalToItsOwnerAndTheWindowGoesWhenClosed)
+{
+    WriteHelp(Gbk(QStringLiteral("帮助\r\n")));
+    QWidget owner;
+    owner.show();
+    QPointer<frmHelp> dlg = frmHelp::Open(&owner, Folder());
+    ASSERT_FALSE(dlg.isNull());
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), dlg.data());
+    EXPECT_EQ(dlg->text(), QStringLiteral("帮助\r\n"));
+    dlg->close();
+    QTRY_VERIFY_WITH_TIMEOUT(dlg.isNull(), 5000);
 }
