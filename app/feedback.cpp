@@ -1,8 +1,8 @@
 #include "app/feedback.h"
 
+#include <QAbstractButton>
 #include <QIcon>
 #include <QMessageBox>
-#include <QAbstractButton>
 
 namespace llk::app {
 
