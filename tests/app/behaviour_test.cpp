@@ -28,8 +28,8 @@ protected:
     void TearDown() override
     {
         // A window left open by a failed test must not block the next one.
-        while (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
+        for (int tries = 0; tries < 10 && QApplication::activeModalWidget(); ++tries) {
+            QApplication::activeModalWidget()->close();
             QTest::qWait(1);
         }
     }
@@ -49,10 +49,13 @@ protected:
     // the test then fails instead of waiting for ever.
     QWidget* OpenFromHelpMenu(const char* item, int ceilingMs = 5000)
     {
-        QTimer::singleShot(ceilingMs, form.get(), [] {
+        QTimer ceiling;
+        ceiling.setSingleShot(true);
+        QObject::connect(&ceiling, &QTimer::timeout, [] {
             if (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
         });
+        ceiling.start(ceilingMs);
         Item(item)->trigger();
         return QApplication::activeModalWidget();
     }
