@@ -12,6 +12,11 @@ class QWidget;
 namespace llk::app {
 
 inline const QString WindowCaption = QStringLiteral("岚川连连看");
+inline const QString OkButtonText = QStringLiteral("确定");
+
+// The game's message box: a title, a text, an icon and one button "确定" without an icon of its
+// own, whichever translation of Qt's texts is loaded. Returns when the player has closed it.
+void ShowGameMessage(QWidget* parent, const QString& title, const QString& text, Icon icon);
 
 class Feedback {
 public:

@@ -5,6 +5,7 @@
 #include "app/backgrounds.h"
 #include "app/look.h"
 #include "app/main_window.h"
+#include "app/translation.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ int main(int argc, char* argv[])
     qtHandler = qInstallMessageHandler(DropNoAudioNotes);
     QApplication app(argc, argv);
     llk::app::ApplyLook();
+    llk::app::InstallQtTranslation();
 
     llk::app::Form1 form;
     if (!form.Load(llk::app::AppFolder()))

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -193,19 +194,10 @@ void Form1::ConnectMenus()
     connect(m_menus.soundEffects, &QAction::triggered, this,
             [this] { RunHandler([this] { SetSoundEffects(m_game, !m_game.SoundEffects); }); });
 #ifdef LLK_HAVE_DIALOGS
-    // Reading the help or the credits stops the countdown: both windows run inside the handler.
-    connect(m_menus.help, &QAction::triggered, this, [this] {
-        RunHandler([this] {
-            frmHelp help(this, m_appFolder);
-            help.exec();
-        });
-    });
-    connect(m_menus.about, &QAction::triggered, this, [this] {
-        RunHandler([this] {
-            frmAboutScreen about(this);
-            about.exec();
-        });
-    });
+    // Both windows block the board and the menus while open, but the handler returns at once:
+    // the countdown goes on while the player reads.
+    connect(m_menus.help, &QAction::triggered, this, [this] { RunHandler([this] { frmHelp::Open(this, m_appFolder); }); });
+    connect(m_menus.about, &QAction::triggered, this, [this] { RunHandler([this] { frmAboutScreen::Open(this); }); });
 #endif
 }
 
@@ -420,7 +412,9 @@ void Form1::ShowMessage(std::string_view text, Icon icon)
     SyncControls();
     QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_feedback->ShowMessage(this, WindowCaption, message, icon);
+    // A box from a tick while the help or about window is open shows over that window.
+    QWidget* modal = QApplication::activeModalWidget();
+    m_feedback->ShowMessage(modal ? modal : this, WindowCaption, message, icon);
 }
 
 void Form1::PlaySound(Sound sound)

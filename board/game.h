@@ -39,6 +39,7 @@ struct Marker {
     int width = MarkerDesignSize;
     int height = MarkerDesignSize;
     bool visible = false;
+    bool hiddenByPause = false; // shown again when the pause ends
 };
 
 // The time of day in seconds since midnight, as the random generator re-seeds from it.

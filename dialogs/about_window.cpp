@@ -83,6 +83,14 @@ frmAboutScreen::frmAboutScreen(QWidget* parent)
     m_timer1->start();
 }
 
+frmAboutScreen* frmAboutScreen::Open(QWidget* parent)
+{
+    auto* window = new frmAboutScreen(parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+    return window;
+}
+
 void frmAboutScreen::buildControls()
 {
     m_list1->setObjectName(QStringLiteral("List1"));
@@ -100,11 +108,13 @@ void frmAboutScreen::buildControls()
     m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The separator lines run past the right edge and are cut there, without an ellipsis.
     m_list1->setTextElideMode(Qt::ElideNone);
-    m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Thirty rows overflow the list, so it shows its vertical scroll bar; the bar only shows.
+    m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->viewport()->setAttribute(Qt::WA_Hover, false);
     m_list1->installEventFilter(this);
     m_list1->viewport()->installEventFilter(this);
+    m_list1->verticalScrollBar()->installEventFilter(this);
     m_list1->addItems(llk::dialogs::CreditLines());
     m_list1->setCurrentRow(0);
     connect(m_list1, &QListWidget::currentRowChanged, this, &frmAboutScreen::pinCredits);
@@ -136,7 +146,7 @@ void frmAboutScreen::showEvent(QShowEvent* event)
 
 bool frmAboutScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_list1 && watched != m_list1->viewport())
+    if (watched != m_list1 && watched != m_list1->viewport() && watched != m_list1->verticalScrollBar())
         return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
         m_combo1->setFocus(Qt::OtherFocusReason);

@@ -16,6 +16,10 @@ class frmAboutScreen : public QDialog
 public:
     explicit frmAboutScreen(QWidget* parent = nullptr);
 
+    // Opens a new about window modal to `parent` and returns at once, so the caller's handler
+    // ends and the parent's timers tick on; the window deletes itself when closed.
+    static frmAboutScreen* Open(QWidget* parent);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr QSize ClientSize(304, 209);
+constexpr QSize ClientSize(305, 209);
 
 } // namespace
 
@@ -33,6 +33,14 @@ frmHelp::frmHelp(QWidget* parent, const QString& folder)
 
     m_text = llk::dialogs::HelpText(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
     m_text1->setPlainText(llk::dialogs::TextForDisplay(m_text));
+}
+
+frmHelp* frmHelp::Open(QWidget* parent, const QString& folder)
+{
+    auto* window = new frmHelp(parent, folder);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+    return window;
 }
 
 void frmHelp::showEvent(QShowEvent* event)

@@ -21,7 +21,9 @@ bool CanBePressed(const Game& g, int cell)
 
 void ClickTile(Game& g, int cell)
 {
-    if (!CanBePressed(g, cell))
+    // The removal tick takes whichever pair formFirstClick and formLastClick hold when it comes:
+    // a second link before it would leave the first pair, already paid for, on the Board.
+    if (g.Timer1On || !CanBePressed(g, cell))
         return;
     ++g.SelectionState;
     ComputeCellMetrics(g);
@@ -74,8 +76,10 @@ void DropSelection(Game& g)
     g.SelectionState = 0;
     g.SelectedKind = 0;
     g.SelectedCell = 0;
-    g.Shape1.visible = false;
-    g.Shape2.visible = false;
+    for (Marker* marker : {&g.Shape1, &g.Shape2}) {
+        marker->visible = false;
+        marker->hiddenByPause = false;
+    }
 }
 
 void DropStaleSelection(Game& g)
@@ -90,6 +94,7 @@ void DropStaleSelection(Game& g)
     g.SelectedKind = 0;
     g.SelectedCell = 0;
     g.Shape1.visible = false;
+    g.Shape1.hiddenByPause = false;
 }
 
 } // namespace llk

@@ -7,8 +7,9 @@ namespace llk {
 
 // A left-button press on the sprite of a Cell. The first click selects the tile; a second click
 // on a tile of the same kind links the two when a LinkPath exists, draws it, records the pair and
-// switches the removal timer on. Presses on hidden sprites and on Cells without a tile (a link
-// piece shown until the removal tick) are ignored: no selection change, no sound.
+// switches the removal timer on. Presses while a linked pair waits for its removal tick, on
+// hidden sprites and on Cells without a tile (a link piece shown until that tick) are ignored:
+// no selection change, no marker, no sound.
 void ClickTile(Game& g, int cell);
 
 // The bookkeeping of a linked pair: four seconds more on the time bar, and the pair search

@@ -14,6 +14,16 @@ void ForEachInnerCell(const Game& g, Visit visit)
             visit(CellIndex(g, row, col));
 }
 
+// While paused the markers would show where the tiles are: they wait, flagged, for the resume.
+void HideMarkersWhilePaused(Game& g)
+{
+    for (Marker* marker : {&g.Shape1, &g.Shape2})
+        if (marker->visible) {
+            marker->visible = false;
+            marker->hiddenByPause = true;
+        }
+}
+
 } // namespace
 
 void StartCountdown(Game& g)
@@ -41,6 +51,7 @@ void gamePAUSE(Game& g)
         SetTimer(g, TimerId::Countdown, false);
         g.PausePictureVisible = true;
         ForEachInnerCell(g, [&](int cell) { g.Sprites[cell].visible = false; });
+        HideMarkersWhilePaused(g);
     } else {
         StartCountdown(g);
         g.PausePictureVisible = false;
@@ -48,13 +59,20 @@ void gamePAUSE(Game& g)
             if (g.Cells[cell] != EmptyCell)
                 g.Sprites[cell].visible = true;
         });
+        for (Marker* marker : {&g.Shape1, &g.Shape2})
+            if (marker->hiddenByPause) {
+                marker->visible = true;
+                marker->hiddenByPause = false;
+            }
     }
 }
 
-void KeepTilesHiddenWhilePaused(Game& g)
+void KeepBoardHiddenWhilePaused(Game& g)
 {
-    if (g.Paused)
-        ForEachInnerCell(g, [&](int cell) { g.Sprites[cell].visible = false; });
+    if (!g.Paused)
+        return;
+    ForEachInnerCell(g, [&](int cell) { g.Sprites[cell].visible = false; });
+    HideMarkersWhilePaused(g);
 }
 
 } // namespace llk

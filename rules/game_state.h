@@ -15,12 +15,14 @@ void StartCountdown(Game& g);
 // the selection dropped. The Board is the caller's: a loss empties it, a win already is.
 void EndGame(Game& g, GameOutcome outcome);
 
-// Applies the pause switch: the countdown off and every inner sprite hidden while paused; on
-// resume the occupied inner Cells shown again and, while a game runs, the countdown on. The
-// pause picture is centred in the client area and shown while paused.
+// Applies the pause switch: the countdown off, every inner sprite and both markers hidden while
+// paused; on resume the occupied inner Cells shown again, each marker as it was before the pause
+// and, while a game runs, the countdown on. The pause picture is centred in the client area and
+// shown while paused.
 void gamePAUSE(Game& g);
 
-// Anything that showed tiles during a pause (a shift, a deal) is hidden again until resume.
-void KeepTilesHiddenWhilePaused(Game& g);
+// Anything that showed tiles or markers during a pause (a shift, a deal, a hint) is hidden again
+// until resume; the markers come back then.
+void KeepBoardHiddenWhilePaused(Game& g);
 
 } // namespace llk

@@ -101,7 +101,7 @@ void RemovalStep(Game& g)
     PlaySound(g, g.LevelClearedFlag ? Sound::Cleared : Sound::Remove);
     SetTimer(g, TimerId::Removal, false);
     DropStaleSelection(g);
-    KeepTilesHiddenWhilePaused(g);
+    KeepBoardHiddenWhilePaused(g);
 }
 
 void Countdown(Game& g)
@@ -125,7 +125,7 @@ void HintCommand(Game& g)
         return;
     CheckLevelEnd(g, true);
     --g.HintsLeft;
-    KeepTilesHiddenWhilePaused(g);
+    KeepBoardHiddenWhilePaused(g);
 }
 
 void ShuffleCommand(Game& g)

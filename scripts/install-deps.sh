@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev libx11-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core
+  fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
   xvfb xauth xdotool imagemagick iproute2 pulseaudio desktop-file-utils python3
 )
 missing=()

@@ -24,13 +24,14 @@ struct RecordedMessage {
     QString title;
     QString text;
     Icon icon;
+    QWidget* parent; // the window the box shows over
 };
 
 class RecordingFeedback final : public app::Feedback {
 public:
-    void ShowMessage(QWidget*, const QString& title, const QString& text, Icon icon) override
+    void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) override
     {
-        messages.push_back({title, text, icon});
+        messages.push_back({title, text, icon, parent});
         // A copy runs, so the hook may replace itself.
         if (const std::function<void()> hook = onMessage)
             hook();

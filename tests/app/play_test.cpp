@@ -233,26 +233,6 @@ TEST_F(LastPair, NoTickRunsWhileTheBonusBoxIsOpen)
     EXPECT_EQ(Control<QLabel>("Label1")->text().toInt(), game().Score);
 }
 
-// The help and about windows open modally from the Help menu; the countdown waits meanwhile.
-TEST_F(Play, HelpAndAboutOpenModallyAndHoldTheCountdown)
-{
-    Item("mneasy")->trigger();
-    const double bar = game().TimeBar;
-    for (const char* item : {"mnhelp", "mnabout"}) {
-        QString opened;
-        QTimer::singleShot(1200, form.get(), [&opened] {
-            QWidget* window = QApplication::activeModalWidget();
-            ASSERT_NE(window, nullptr);
-            opened = QString::fromLatin1(window->metaObject()->className());
-            window->close();
-        });
-        Item(item)->trigger();
-        EXPECT_EQ(opened, QString::fromLatin1(std::string_view(item) == "mnhelp" ? "frmHelp" : "frmAboutScreen"));
-    }
-    EXPECT_EQ(game().TimeBar, bar);
-    EXPECT_TRUE(Control<QTimer>("Timer2")->isActive());
-}
-
 TEST_F(Play, AQuickSecondPressOnAnotherTileCountsAsAClick)
 {
     StartWithTwoPairs();

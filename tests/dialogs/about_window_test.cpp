@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -65,6 +66,9 @@ TEST_F(AboutWindow, HasTheCaptionSizeAndPlacesOfItsDesign)
     EXPECT_EQ(m_dlg.size(), QSize(305, 171));
     EXPECT_EQ(m_dlg.minimumSize(), m_dlg.maximumSize());
     EXPECT_EQ(m_list->geometry(), QRect(0, 0, 305, 140));
+    // Thirty rows do not fit in 140 pixels: the list shows its vertical scroll bar.
+    EXPECT_TRUE(m_list->verticalScrollBar()->isVisible());
+    EXPECT_GT(m_list->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(m_combo->geometry().topLeft(), QPoint(8, 144));
     EXPECT_EQ(m_combo->width(), 217);
     EXPECT_EQ(m_ok->geometry(), QRect(232, 144, 73, 25));
@@ -163,6 +167,29 @@ TEST_F(AboutWindow, KeysClicksAndTheWheelOnTheListChangeNothing)
     QWheelEvent wheel(QPointF(row3), QPointF(viewport->mapToGlobal(row3)), QPoint(), QPoint(0, -360),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &wheel);
+    EXPECT_EQ(Rows(), start);
+    ExpectTopRowSelectedAndShown(start[0]);
+}
+
+TEST_F(AboutWindow, ClicksAndTheWheelOnTheScrollBarChangeNothing)
+{
+    const QStringList start = Rows();
+    QScrollBar* bar = m_list->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    const QPoint nearBottom(bar->width() / 2, bar->height() - 3);     // the arrow down
+    const QPoint belowHandle(bar->width() / 2, bar->height() * 2 / 3); // a page down
+    QSignalSpy moved(bar, &QScrollBar::valueChanged);
+    for (const QPoint& at : {nearBottom, belowHandle}) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(bar, Qt::LeftButton, {}, at);
+    }
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 20));
+    QTest::mouseMove(bar, QPoint(bar->width() / 2, bar->height() - 10));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 10));
+    QWheelEvent wheel(QPointF(belowHandle), QPointF(bar->mapToGlobal(belowHandle)), QPoint(), QPoint(0, -360),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar, &wheel);
+    EXPECT_EQ(moved.count(), 0) << "the scroll bar moved";
     EXPECT_EQ(Rows(), start);
     ExpectTopRowSelectedAndShown(start[0]);
 }
@@ -276,4 +303,17 @@ TEST(AboutWindowOpening, OpensModallyAndOkEndsExec)
     });
     EXPECT_EQ(dlg.exec(), QDialog::Accepted);
     EXPECT_TRUE(wasModal);
+}
+
+TEST(AboutWindowOpening, OpenReturnsAtOnceModalToItsOwnerAndOkRemovesTheWindow)
+{
+    QWidget owner;
+    owner.show();
+    QPointer<frmAboutScreen> dlg = frmAboutScreen::Open(&owner);
+    ASSERT_FALSE(dlg.isNull());
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), dlg.data());
+    dlg->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(dlg.isNull(), 5000);
 }

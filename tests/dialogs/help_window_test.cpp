@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -48,13 +50,13 @@ TEST_F(HelpWindow, IsAFixedDialogFilledByOneReadOnlyScrollingTextBox)
     frmHelp dlg(nullptr, Folder());
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("游戏帮助"));
-    EXPECT_EQ(dlg.size(), QSize(304, 209));
+    EXPECT_EQ(dlg.size(), QSize(305, 209));
     EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
     EXPECT_FALSE(dlg.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(dlg.windowFlags() & Qt::WindowMaximizeButtonHint);
     QPlainTextEdit* box = TextBox(dlg);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->geometry(), QRect(0, 0, 304, 209));
+    EXPECT_EQ(box->geometry(), QRect(0, 0, 305, 209));
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(box->verticalScrollBar()->isVisible());
@@ -117,4 +119,19 @@ TEST_F(HelpWindow, OpensModallyCentredOverTheWindowThatOpenedIt)
     EXPECT_TRUE(wasModal);
     EXPECT_LE((shownAt.center() - owner.geometry().center()).manhattanLength(), 2)
         << shownAt.x() << "," << shownAt.y() << " owner " << owner.geometry().x() << "," << owner.geometry().y();
+}
+
+TEST_F(HelpWindow, OpenReturnsAtOnceModalToItsOwnerAndTheWindowGoesWhenClosed)
+{
+    WriteHelp(Gbk(QStringLiteral("帮助\r\n")));
+    QWidget owner;
+    owner.show();
+    QPointer<frmHelp> dlg = frmHelp::Open(&owner, Folder());
+    ASSERT_FALSE(dlg.isNull());
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), dlg.data());
+    EXPECT_EQ(dlg->text(), QStringLiteral("帮助\r\n"));
+    dlg->close();
+    QTRY_VERIFY_WITH_TIMEOUT(dlg.isNull(), 5000);
 }

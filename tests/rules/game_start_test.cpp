@@ -171,6 +171,85 @@ TEST(Pause, ResumingAfterTheGameEndedLeavesTheCountdownOff)
     EXPECT_FALSE(g.Timer2On);
 }
 
+// The 1s at Cells 16 and 19 link over the top; the 2s at Cells 31 and 32 sit side by side.
+void LoadTwoPairs(Game& g)
+{
+    test::LoadRows(g, {"..............", ".1..1.........", "..22..........", "..............", "..............",
+                       "..............", "..............", "..............", ".............."});
+}
+
+bool SameMarker(const Marker& a, const Marker& b)
+{
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height && a.visible == b.visible;
+}
+
+TEST(Pause, HidesBothMarkersAndResumingShowsThemAsTheyWere)
+{
+    test::RecordingHost host;
+    Game g = test::StartedGame(0, 0, &host);
+    LoadTwoPairs(g);
+    ClickTile(g, 31);
+    HintCommand(g); // the 1s: both markers on them, the 2 at Cell 31 still selected
+    ASSERT_TRUE(g.Shape1.visible);
+    ASSERT_TRUE(g.Shape2.visible);
+    ASSERT_EQ(g.SelectionState, 1);
+    const Marker shape1 = g.Shape1;
+    const Marker shape2 = g.Shape2;
+
+    TogglePause(g);
+    EXPECT_FALSE(g.Shape1.visible);
+    EXPECT_FALSE(g.Shape2.visible);
+    TogglePause(g);
+    EXPECT_TRUE(SameMarker(g.Shape1, shape1));
+    EXPECT_TRUE(SameMarker(g.Shape2, shape2));
+
+    ClickTile(g, 32); // the selection made before the pause still counts
+    EXPECT_TRUE(g.Timer1On);
+    EXPECT_EQ(g.formFirstClick, 31);
+    EXPECT_EQ(g.formLastClick, 32);
+}
+
+TEST(Pause, AHiddenMarkerStaysHiddenOnResume)
+{
+    Game g = test::StartedGame(0, 0);
+    LoadTwoPairs(g);
+    ClickTile(g, 31);
+    ASSERT_FALSE(g.Shape2.visible);
+    TogglePause(g);
+    TogglePause(g);
+    EXPECT_TRUE(g.Shape1.visible);
+    EXPECT_FALSE(g.Shape2.visible);
+}
+
+TEST(Pause, AHintWhilePausedShowsItsMarkersOnlyOnResume)
+{
+    test::RecordingHost host;
+    Game g = test::StartedGame(0, 0, &host);
+    LoadTwoPairs(g);
+    TogglePause(g);
+    HintCommand(g);
+    ASSERT_EQ(g.HintsLeft, StartHints - 1);
+    EXPECT_FALSE(g.Shape1.visible);
+    EXPECT_FALSE(g.Shape2.visible);
+    TogglePause(g);
+    EXPECT_TRUE(g.Shape1.visible);
+    EXPECT_TRUE(g.Shape2.visible);
+    EXPECT_EQ(g.Shape1.left, CellLeft(g, 2));
+}
+
+TEST(Pause, AShuffleWhilePausedLeavesNoMarkerToShowOnResume)
+{
+    Game g = test::StartedGame(0, 0);
+    LoadTwoPairs(g);
+    ClickTile(g, 31);
+    TogglePause(g);
+    ShuffleCommand(g);
+    ASSERT_EQ(g.ShufflesLeft, StartShuffles - 1);
+    TogglePause(g);
+    EXPECT_FALSE(g.Shape1.visible) << "the shuffle dropped the selection";
+    EXPECT_EQ(g.SelectionState, 0);
+}
+
 TEST(SoundEffects, TheSwitchSilencesEverySound)
 {
     test::RecordingHost host;

@@ -285,17 +285,19 @@ TEST_F(LevelEndTest, TheManualShuffleKeepsEveryKindOnTheSameCells)
     EXPECT_FALSE(g.Shape1.visible);
 }
 
-TEST_F(LevelEndTest, TheNextLevelsDealDropsASelectionMadeWhileTheRemovalWasDue)
+TEST_F(LevelEndTest, APressBeforeTheLastPairsTickLeavesTheNextDealUnselected)
 {
     LoadLastPair(g);
     ClickTile(g, 16);
     ClickTile(g, 17);
-    ClickTile(g, 16); // selected again before the tick
-    ASSERT_EQ(g.SelectionState, 1);
+    ClickTile(g, 16); // before the tick: ignored
+    ASSERT_EQ(g.SelectionState, 0);
     RemovalStep(g);
     ASSERT_EQ(g.Level, 2);
     EXPECT_EQ(g.SelectionState, 0) << "Cell 16 now holds a tile of the new deal";
     EXPECT_FALSE(g.Shape1.visible);
+    ClickTile(g, 16);
+    EXPECT_EQ(g.SelectionState, 1) << "the tick ended the wait";
 }
 
 TEST_F(LevelEndTest, TheAutomaticShuffleDropsASelection)

@@ -183,6 +183,8 @@ private:
             return problem;
         if (auto problem = OddKindProblem(g); !problem.empty())
             return problem;
+        if (g.Paused && (g.Shape1.visible || g.Shape2.visible))
+            return "a marker shows during the pause";
         if (afterStart)
             return VisibilityProblem(g);
         return {};

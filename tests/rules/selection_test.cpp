@@ -108,6 +108,29 @@ TEST_F(SelectionTest, PressesOnEmptyCellsShowingLinkPiecesAreIgnored)
     EXPECT_EQ(g.formLastClick, 26);
 }
 
+TEST_F(SelectionTest, PressesWhileALinkedPairWaitsForItsRemovalChangeNothing)
+{
+    g.TimeBar = 5000;
+    ClickTile(g, 9);
+    ClickTile(g, 11);
+    ASSERT_TRUE(g.Timer1On);
+    ASSERT_EQ(g.TimeBar, 5080);
+    host.Clear();
+
+    ClickTile(g, 10); // the 9s link over the top too: a second pair before the tick
+    ClickTile(g, 12);
+    ClickTile(g, 9); // the waiting pair itself, linked again
+    ClickTile(g, 11);
+    EXPECT_EQ(g.SelectionState, 0);
+    EXPECT_FALSE(g.Shape1.visible);
+    EXPECT_FALSE(g.Shape2.visible);
+    EXPECT_TRUE(host.sounds.empty());
+    EXPECT_EQ(g.TimeBar, 5080) << "credited once";
+    EXPECT_EQ(g.formFirstClick, 9);
+    EXPECT_EQ(g.formLastClick, 11);
+    EXPECT_FALSE(g.VisitedList.Contains(10));
+}
+
 TEST_F(SelectionTest, PressesOnHiddenSpritesAreIgnored)
 {
     g.Sprites[9].visible = false;

@@ -307,7 +307,7 @@ std::optional<std::string> ScriptRunner::EndBoard()
     PlaceTiles(g, picture.cells);
     ResetHintState(g);
     DropSelection(g);
-    KeepTilesHiddenWhilePaused(g);
+    KeepBoardHiddenWhilePaused(g);
     return std::nullopt;
 }
 
