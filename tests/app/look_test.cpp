@@ -1,4 +1,4 @@
-// The program's fonts: the Chinese font chosen from what is installed, and the set-up thread.
+// The program's fonts: the Chinese font chosen from what is installed, and Latin text in sans-serif.
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -7,9 +7,14 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <QComboBox>
+#include <QListWidget>
+
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include "app/look.h"
+#include "dialogs/about_window.h"
 
 namespace llk::test {
 namespace {
@@ -66,20 +71,45 @@ TEST(Look, DrawsTheWindowsTextsWithoutTheShaperAsTheShaperWould)
     }
 }
 
-TEST(FontSetUp, EndsWithoutAnApplicationSignal)
+// Fontconfig's own choice for a generic family, under the system's configuration as the program loads it.
+QString FontConfigMatch(const char* family)
 {
-    app::FontSetUp fonts;
-    fonts.Wait(); // must not wait for a signal that never comes
-    fonts.Wait();
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcChar8* name = nullptr;
+    QString matched;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch)
+        matched = QString::fromUtf8(reinterpret_cast<const char*>(name));
+    if (match)
+        FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    return matched;
 }
 
-TEST(FontSetUp, FillsQtsFontDatabaseOnceTheApplicationIsReady)
+// Latin letters and digits of the about window ("1.1.0", the web address, the number) and of the
+// other windows are drawn in a sans-serif face, as the system's configuration names it.
+TEST(Look, LatinTextsFollowTheSystemsSansSerif)
 {
-    app::FontSetUp fonts;
-    fonts.ApplicationReady();
-    fonts.ApplicationReady(); // a second signal changes nothing
-    fonts.Wait();
-    EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("DejaVu Sans")));
+    const std::string sans = FontConfigMatch("sans-serif").toStdString();
+    const std::string serif = FontConfigMatch("serif").toStdString();
+    ASSERT_FALSE(sans.isEmpty());
+    ASSERT_NE(sans, serif) << "the system tells the two apart";
+
+    frmAboutScreen about;
+    const auto* list = about.findChild<QListWidget*>(QStringLiteral("List1"));
+    const auto* contacts = about.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(contacts, nullptr);
+    EXPECT_EQ(QFontInfo(list->font()).family().toStdString(), sans);
+    EXPECT_EQ(QFontInfo(contacts->font()).family().toStdString(), sans);
+
+    const std::string program = QFontInfo(QApplication::font()).family().toStdString();
+    EXPECT_NE(program, serif);
+    EXPECT_EQ(program, FontConfigMatch(app::ProgramFont().family().toUtf8().constData()).toStdString())
+        << "the program's font is an installed family, not a substitute";
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The program reads the system's font configuration itself, ahead of Qt. A configuration that is
+# Fontconfig reads the system's font configuration as the program starts. A configuration that is
 # missing or damaged must neither stop nor hang it: fontconfig's own fallbacks take over, the
 # window opens with its texts drawn, and the program ends normally when asked.
 set -euo pipefail

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The start-up refusals of the real program: a screen below 1024 x 768 and a program folder
-# without background pictures each show their box, and the program ends after OK.
+# without background pictures each show their box, and the program ends after OK; a start where
+# Qt cannot run prints Qt's reason.
 set -euo pipefail
 game=$1
 source "$(dirname "$0")/support/x_session.bash"
@@ -39,4 +40,13 @@ expect_refusal "$XS_WORK/alone/lianliankan" '图片错误'
 mkdir "$XS_WORK/alone/Background"
 touch "$XS_WORK/alone/Background/notes.txt" "$XS_WORK/alone/Background/picture.jpeg"
 expect_refusal "$XS_WORK/alone/lianliankan" '图片错误'
+
+# Where Qt itself cannot start, the player reads Qt's reason, and the program fails.
+for case in "QT_QPA_PLATFORM=no-such-platform" "QT_QPA_PLATFORM=xcb DISPLAY=:no-such-display"; do
+  status=0
+  (env $case "$game" >"$XS_WORK/out.log" 2>&1) 2>/dev/null || status=$?
+  [ "$status" -ne 0 ] || xs_fail "the program ended with status 0 with $case"
+  grep -q "platform plugin" "$XS_WORK/out.log" || { cat "$XS_WORK/out.log" >&2; xs_fail "no reason printed with $case"; }
+  echo "$case: failed with status $status and said: $(grep -m1 'platform plugin' "$XS_WORK/out.log")"
+done
 echo "PASS"
