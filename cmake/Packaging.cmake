@@ -89,10 +89,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What no library link shows: the Chinese font the game draws with, Qt's own Chinese texts, and
-# Qt's platform plugin for Wayland desktops (X11's comes with Qt's GUI library).
+# What no library link shows: the Chinese font the game draws with and Qt's own Chinese texts.
+# Recommended: Qt's platform plugin for Wayland desktops (X11's comes with Qt's GUI library), and
+# the sound server Qt Multimedia plays through; without it the game plays silently.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, pipewire-pulse | pulseaudio")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

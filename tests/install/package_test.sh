@@ -30,7 +30,9 @@ depends=$(field Depends)
 for needed in fonts-noto-cjk qt6-translations-l10n libqt6widgets6 libc6; do
   grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || xs_fail "Depends lacks $needed: $depends"
 done
-grep -qE "(^|, )qt6-wayland( |,|$)" <<<"$(field Recommends)" || xs_fail "qt6-wayland is not recommended"
+recommends=$(field Recommends)
+grep -qE "(^|, )qt6-wayland( |,|$)" <<<"$recommends" || xs_fail "qt6-wayland is not recommended: $recommends"
+grep -qE "pulseaudio" <<<"$recommends" || xs_fail "no sound server is recommended: $recommends"
 # dpkg removes every file it unpacked: no maintainer script may make others.
 scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -vxE '|control|md5sums' || true)
 [ -z "$scripts" ] || xs_fail "control files besides control and md5sums: $scripts"
