@@ -53,6 +53,13 @@ cat "$XS_WORK/appstream.log"
 if grep -qE '^[EW]: ' "$XS_WORK/appstream.log"; then
   xs_fail "appstreamcli reports errors or warnings"
 fi
+# The whole tree: the metainfo file with the desktop entry and icons it points to.
+appstreamcli validate-tree --no-net "$root" >"$XS_WORK/appstream-tree.log" 2>&1 ||
+  { cat "$XS_WORK/appstream-tree.log"; xs_fail "appstreamcli validate-tree"; }
+if grep -qE '^[EW]: ' "$XS_WORK/appstream-tree.log"; then
+  cat "$XS_WORK/appstream-tree.log"
+  xs_fail "appstreamcli validate-tree reports errors or warnings"
+fi
 desktop="$root/usr/share/applications/lianliankan.desktop"
 desktop-file-validate "$desktop" || xs_fail "desktop-file-validate"
 grep -qx 'Exec=/usr/games/lianliankan' "$desktop" || xs_fail "desktop entry: $(grep Exec= "$desktop")"
