@@ -10,6 +10,7 @@ if(NOT TARGET lianliankan OR NOT TARGET llk-lab OR NOT TARGET llk_install_icons)
   return()
 endif()
 
+# The game's AppStream id, in reverse-DNS form under the address the about window gives.
 set(LLK_APP_ID com.example.lianliankan)
 set(deb_src ${PROJECT_SOURCE_DIR}/assets/install)
 set(deb_build ${CMAKE_BINARY_DIR}/packaging)
