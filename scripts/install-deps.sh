@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
   xvfb xauth xdotool imagemagick iproute2 pulseaudio desktop-file-utils python3
+  dpkg-dev file lintian appstream qt6-translations-l10n qt6-wayland weston
 )
 missing=()
 for p in "${packages[@]}"; do

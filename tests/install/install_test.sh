@@ -23,7 +23,8 @@ cmp -s "$game_dir/Help.txt" "$build/bin/Help.txt" || fail "Help.txt beside the g
 desktop="$prefix/share/applications/lianliankan.desktop"
 [ -f "$desktop" ] || fail "no desktop entry"
 grep -qxF "Exec=\"$prefix/bin/lianliankan\"" "$desktop" || fail "desktop entry does not start the launcher: $(grep Exec= "$desktop")"
-grep -qx 'Name=岚川连连看' "$desktop" || fail "desktop entry name"
+grep -qx 'Name=Lanchuan Lianliankan' "$desktop" || fail "desktop entry English name"
+grep -qx 'Name\[zh_CN\]=岚川连连看' "$desktop" || fail "desktop entry Chinese name"
 grep -qx 'Icon=lianliankan' "$desktop" || fail "desktop entry icon"
 grep -qx 'Categories=Game;BoardGame;' "$desktop" || fail "desktop entry categories"
 if command -v desktop-file-validate >/dev/null; then
