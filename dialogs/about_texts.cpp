@@ -20,7 +20,7 @@ QStringList CreditLines()
     return {
         QStringLiteral("名称：岚川连连看"),
         Separator(),
-        QStringLiteral("版本：1.1.0"),
+        QStringLiteral("版本：" LLK_VERSION), // the project's version, as the package carries it
         QStringLiteral("策划：林远舟"),
         QStringLiteral("代码：陈思齐"),
         QStringLiteral("代码：周若水"),

@@ -5,7 +5,7 @@
 # injected input, so play itself is tested under Xvfb.
 set -euo pipefail
 game=$1
-source "$(dirname "$0")/support/window_picture.bash"
+source "$(dirname "$0")/../support/window_picture.bash"
 
 for tool in weston weston-screenshooter convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }

@@ -5,8 +5,8 @@ set -euo pipefail
 build=$1
 source_dir=$2
 version=$3
-source "$source_dir/tests/e2e/support/x_session.bash"
-source "$source_dir/tests/e2e/support/window_picture.bash"
+source "$source_dir/tests/support/x_session.bash"
+source "$source_dir/tests/support/window_picture.bash"
 
 for tool in dpkg-deb dpkg-shlibdeps lintian appstreamcli desktop-file-validate; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -17,10 +17,6 @@ rm -f "$deb"
 cmake --build "$build" --target package >"$XS_WORK/package.log" 2>&1 || { cat "$XS_WORK/package.log"; xs_fail "building the package"; }
 [ -f "$deb" ] || xs_fail "no $deb"
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
-
-# The about window shows the same version as the package.
-grep -qF "版本：$version\"" "$source_dir/dialogs/about_texts.cpp" ||
-  xs_fail "the about window does not show version $version"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = lianliankan ] || xs_fail "package name $(field Package)"
