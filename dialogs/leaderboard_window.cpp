@@ -26,7 +26,7 @@ const QColor NewestBackground(0xFF, 0xF0, 0xA0);
 
 bool SameResult(const records::Record& a, const records::Record& b)
 {
-    return a.difficulty == b.difficulty && a.score == b.score && a.endedMs == b.endedMs && a.name == b.name;
+    return a.difficulty == b.difficulty && a.score == b.score && a.ended == b.ended && a.name == b.name;
 }
 
 QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
