@@ -136,6 +136,9 @@ QTableWidget* LeaderboardWindow::MakeTable(const std::vector<records::Record>& t
     }
     // Every text shows in full: the columns fit their contents and the table fits ten rows.
     widget->resizeColumnsToContents();
+    const int padding = widget->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2;
+    for (int column = 0; column < widget->columnCount(); ++column)
+        widget->setColumnWidth(column, widget->columnWidth(column) + padding);
     widget->resizeRowsToContents();
     widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
