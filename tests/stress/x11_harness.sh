@@ -11,6 +11,8 @@ harness_init() {
   game_exe=$1
   runtime_dir=$2
   work=$(mktemp -d)
+  # The game remembers settings and results: in folders of this run, never the user's.
+  export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
   game_dir="$work/game"
   mkdir -p "$game_dir"
   cp "$game_exe" "$game_dir/lianliankan"

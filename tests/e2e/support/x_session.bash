@@ -2,6 +2,8 @@
 # Sourced, not run: the tests' glob only takes the scripts beside this folder.
 
 XS_WORK=$(mktemp -d)
+# The game remembers settings and results: in folders of this run, never the user's.
+export XDG_CONFIG_HOME="$XS_WORK/config" XDG_DATA_HOME="$XS_WORK/data"
 XS_PIDS=()
 
 xs_cleanup() {
