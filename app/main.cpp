@@ -37,6 +37,8 @@ int main(int argc, char* argv[])
     SetDefault("QT_XCB_GL_INTEGRATION", "none");
     llk::app::FontSetUp fonts;
     QApplication app(argc, argv);
+    // Names the folders of the remembered settings and results, whatever the executable is called.
+    QApplication::setApplicationName(QStringLiteral("lianliankan"));
     fonts.ApplicationReady();
     llk::app::WidenDisplayConnection();
     llk::app::ApplyLook();
