@@ -110,8 +110,8 @@ void Form1::GameEnded(GameOutcome outcome)
     if (!result)
         return;
     const LoadedRecords loaded = m_records.Load();
-    if (loaded.state == RecordsState::Newer || loaded.state == RecordsState::Unreadable) {
-        m_feedback->ShowMessage(this, WindowCaption, loaded.notice, Icon::Error);
+    if (const QString reason = NotSavedText(loaded.state); !reason.isEmpty()) {
+        m_feedback->ShowMessage(this, WindowCaption, reason, Icon::Error);
         return;
     }
     const int rank = records::Leaderboard(loaded.records).RankOf(*result);

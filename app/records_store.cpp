@@ -140,6 +140,20 @@ QByteArray SerializeRecords(const std::vector<records::Record>& records)
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 
+QString NotSavedText(RecordsState state)
+{
+    switch (state) {
+    case RecordsState::Newer:
+        return QStringLiteral("排行榜文件来自更新版本的游戏，本局成绩没有保存。");
+    case RecordsState::Unreadable:
+        return QStringLiteral("排行榜文件无法打开，本局成绩没有保存。");
+    case RecordsState::Fine:
+    case RecordsState::Damaged:
+        break;
+    }
+    return {};
+}
+
 std::string EndedText(const QDateTime& when)
 {
     // The local time with its offset, so the file reads as the player's clock did.
@@ -196,10 +210,8 @@ SavedRecord RecordsStore::Add(const records::Record& result)
     case RecordsState::Fine:
         break;
     case RecordsState::Newer:
-        saved.error = QStringLiteral("排行榜文件来自更新版本的游戏，本局成绩没有保存。");
-        return saved;
     case RecordsState::Unreadable:
-        saved.error = QStringLiteral("排行榜文件无法打开，本局成绩没有保存。");
+        saved.error = NotSavedText(loaded.state);
         return saved;
     case RecordsState::Damaged: {
         const QString aside = AsideName(filePath());

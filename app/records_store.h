@@ -44,6 +44,9 @@ LoadedRecords ParseRecords(const QByteArray& bytes);
 // The file's contents for `records`, in the order given.
 QByteArray SerializeRecords(const std::vector<records::Record>& records);
 
+// Why no result can be written to a file in `state`; empty for a file that can take one.
+QString NotSavedText(RecordsState state);
+
 // The time a game ended, as written in the file and as ordered.
 std::string EndedText(const QDateTime& when);
 std::int64_t EndedMs(const QDateTime& when);

@@ -153,6 +153,32 @@ TEST_F(Memory, ADamagedRecordsFileIsKeptAside)
     EXPECT_TRUE(feedback.messages.back().text.contains(aside.front())) << "the player is told where it went";
 }
 
+TEST_F(Memory, ARecordsFileOfANewerGameIsShownButNotWritten)
+{
+    const QString folder = app::RecordsStore::StandardFolder();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QByteArray newer = R"({"version": 2, "records": [{"name": "未来", "score": 5000, "level": 3, "theme": 1,)"
+                             R"( "difficulty": 0, "ended": "2030-01-01T08:00:00+08:00", "result": "won", "mood": "happy"}]})";
+    {
+        QFile file(RecordsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(newer);
+    }
+    PlayUntilTimeOut(90);
+    ASSERT_TRUE(WaitFor([this] { return feedback.messages.size() >= 2; }));
+    EXPECT_EQ(feedback.messages.back().text, app::NotSavedText(app::RecordsState::Newer));
+    EXPECT_EQ(form->findChild<NewRecordDialog*>(), nullptr) << "no name asked for a result that cannot be kept";
+
+    Item("mnph")->trigger();
+    LeaderboardWindow* window = WaitForLeaderboard();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->table(0)->rowCount(), 1);
+    EXPECT_TRUE(window->notice()->isVisible());
+    QFile file(RecordsFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), newer);
+}
+
 TEST_F(Memory, TheCountdownRunsOnWhileTheLeaderboardIsOpen)
 {
     Item("mneasy")->trigger();
