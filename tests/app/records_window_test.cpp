@@ -179,6 +179,29 @@ TEST_F(Memory, ARecordsFileOfANewerGameIsShownButNotWritten)
     EXPECT_EQ(file.readAll(), newer);
 }
 
+TEST_F(Memory, AFolderThatCannotBeMadeGivesAMessageAndTheGameGoesOn)
+{
+    // A file stands where the data folder's parent should be.
+    const QString blocker = QDir(folder()).filePath(QStringLiteral("blocked"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(blocker));
+    Restart();
+    PlayUntilTimeOut(80);
+    NewRecordDialog* dialog = WaitForNewRecord();
+    ASSERT_NE(dialog, nullptr);
+    const std::size_t before = feedback.messages.size();
+    dialog->okButton()->click();
+    ASSERT_EQ(feedback.messages.size(), before + 1);
+    EXPECT_EQ(feedback.messages.back().icon, Icon::Error);
+    EXPECT_TRUE(feedback.messages.back().text.contains(QStringLiteral("没有保存")));
+    EXPECT_EQ(form->findChild<LeaderboardWindow*>(), nullptr);
+
+    Item("mneasy")->trigger();
+    EXPECT_TRUE(game().GameRunning) << "the next game starts as ever";
+}
+
 TEST_F(Memory, TheCountdownRunsOnWhileTheLeaderboardIsOpen)
 {
     Item("mneasy")->trigger();
