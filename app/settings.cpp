@@ -5,12 +5,15 @@
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 #include <pwd.h>
 #include <unistd.h>
 
 namespace llk::app {
 namespace {
+
+constexpr qint64 MaxSettingsFileBytes = 64 * 1024;
 
 const QString MusicKey = QStringLiteral("sound/music");
 const QString SoundEffectsKey = QStringLiteral("sound/effects");
@@ -33,6 +36,34 @@ bool ReadFlag(const QSettings& settings, const QString& key, bool fallback)
     return fallback;
 }
 
+// A file this game writes is a few short lines of UTF-8: sections, "key=value" lines and
+// comments. QSettings reads anything; whatever else is in the file is damage.
+bool IsDamaged(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    if (file.size() > MaxSettingsFileBytes || !file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray bytes = file.readAll();
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return true;
+    for (const QString& line : text.split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#'))
+            continue;
+        const bool section = trimmed.startsWith(u'[') && trimmed.endsWith(u']');
+        if (!section && !trimmed.contains(u'='))
+            return true;
+        for (const QChar c : trimmed)
+            if (c.category() == QChar::Other_Control)
+                return true;
+    }
+    return QSettings(path, QSettings::IniFormat).status() != QSettings::NoError;
+}
+
 QString ReadText(const QSettings& settings, const QString& key)
 {
     const QVariant value = settings.value(key);
@@ -52,11 +83,9 @@ QString Settings::StandardPath()
 RememberedSettings Settings::Load() const
 {
     RememberedSettings remembered;
-    if (!QFile::exists(m_filePath))
+    if (!QFile::exists(m_filePath) || IsDamaged(m_filePath))
         return remembered;
     const QSettings settings(m_filePath, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
-        return remembered;
     remembered.music = ReadFlag(settings, MusicKey, remembered.music);
     remembered.soundEffects = ReadFlag(settings, SoundEffectsKey, remembered.soundEffects);
     remembered.background = ReadText(settings, BackgroundKey);
@@ -71,12 +100,7 @@ void Settings::SetLastName(const QString& name) { Write(LastNameKey, name); }
 
 void Settings::Write(const QString& key, const QString& value)
 {
-    bool damaged = false;
-    {
-        const QSettings existing(m_filePath, QSettings::IniFormat);
-        damaged = existing.status() == QSettings::FormatError;
-    }
-    if (damaged) {
+    if (IsDamaged(m_filePath)) {
         // Rewriting would drop what could not be read: the damaged file is kept beside it.
         const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
         if (!QFile::rename(m_filePath, m_filePath + QStringLiteral(".damaged-") + stamp))

@@ -14,7 +14,8 @@ struct RememberedSettings {
 };
 
 // An INI file in the standard configuration folder. A missing file, or a damaged one, gives the
-// designed defaults; a value of the wrong kind gives its own default.
+// designed defaults, and a damaged one is kept aside before the first write; a value of the
+// wrong kind gives its own default.
 class Settings {
 public:
     explicit Settings(QString filePath);

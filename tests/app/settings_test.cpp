@@ -63,6 +63,20 @@ TEST_F(SettingsFile, AGarbledFileGivesTheDefaults)
     ExpectDefaults(app::Settings(path()).Load());
 }
 
+TEST_F(SettingsFile, AMalformedFileIsKeptAsideBeforeTheFirstWrite)
+{
+    const QByteArray garbled = QByteArray("\x00\xFF\x13[[[=\n\xC3", 9) + QByteArray(64, '\x01');
+    Write(garbled);
+    app::Settings settings(path());
+    settings.SetMusic(false);
+    EXPECT_FALSE(app::Settings(path()).Load().music);
+    const QStringList aside = QFileInfo(path()).dir().entryList({QStringLiteral("settings.ini.damaged-*")});
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(QFileInfo(path()).dir().filePath(aside.front()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), garbled);
+}
+
 TEST_F(SettingsFile, ValuesOfTheWrongKindGiveTheirDefaults)
 {
     Write("[sound]\nmusic=maybe\neffects=0\n[window]\nbackground=a, b, c\n");
