@@ -265,6 +265,22 @@ TEST_F(Memory, WithoutASettingsFileTheGameStartsAsDesigned)
     EXPECT_FALSE(Item("mnuBackgrounds", 1)->isChecked());
 }
 
+TEST_F(Memory, ADamagedSettingsFileGivesTheDesignedStart)
+{
+    const QString path = app::Settings::StandardPath();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[sound]\nmusic=false\neffects=false\n\x01\x02\xFF garbage\n");
+    }
+    Restart();
+    EXPECT_TRUE(Item("mnmusic")->isChecked());
+    EXPECT_TRUE(Item("mnyx")->isChecked());
+    EXPECT_TRUE(game().SoundEffects);
+    EXPECT_EQ(form->CurrentBackground(), 0);
+}
+
 TEST_F(Memory, TheFirstScreenHintGoesWithTheFirstGameForGood)
 {
     auto* hint = Control<QLabel>("FirstScreenHint");
