@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 #include "records/leaderboard.h"
@@ -27,6 +29,15 @@ const QColor NewestBackground(0xFF, 0xF0, 0xA0);
 bool SameResult(const records::Record& a, const records::Record& b)
 {
     return a.difficulty == b.difficulty && a.score == b.score && a.ended == b.ended && a.name == b.name;
+}
+
+QString LongestOf(const QStringList& texts)
+{
+    QString longest;
+    for (const QString& text : texts)
+        if (text.size() > longest.size())
+            longest = text;
+    return longest;
 }
 
 QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -81,6 +92,12 @@ LeaderboardWindow::LeaderboardWindow(QWidget* parent, const std::vector<records:
         m_highlighted.push_back(highlighted);
         m_tabs->addTab(table, DifficultyName(d));
     }
+    // All tabs alike: the widest and tallest table sets the size, its last column takes the rest.
+    QSize largest;
+    for (QTableWidget* table : m_tables)
+        largest = largest.expandedTo(table->minimumSize());
+    for (QTableWidget* table : m_tables)
+        table->setFixedSize(largest);
     layout->addWidget(m_tabs);
     const int shown = newest ? newest->difficulty : difficulty;
     if (shown >= 0 && shown < records::DifficultyCount)
@@ -134,14 +151,22 @@ QTableWidget* LeaderboardWindow::MakeTable(const std::vector<records::Record>& t
             }
         }
     }
-    // Every text shows in full: the columns fit their contents and the table fits ten rows.
+    // Every text shows in full: the columns fit their contents, or a typical full table's, and
+    // the table fits ten rows.
     widget->resizeColumnsToContents();
-    const int padding = widget->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2;
-    for (int column = 0; column < widget->columnCount(); ++column)
-        widget->setColumnWidth(column, widget->columnWidth(column) + padding);
+    const QFontMetrics metrics = widget->fontMetrics();
+    const int padding = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+    const std::array<QString, 6> typical{QStringLiteral("10"), QStringLiteral("一二三四五六七八"), QStringLiteral("9999999"),
+                                          QString::fromStdString(Levelstr(11)), LongestOf(themeNames),
+                                          ShownDate("2026-12-08T19:30:00+08:00")};
+    for (int column = 0; column < widget->columnCount(); ++column) {
+        const int least = metrics.horizontalAdvance(typical[static_cast<std::size_t>(column)]);
+        widget->setColumnWidth(column, std::max(widget->columnWidth(column), least) + padding);
+    }
     widget->resizeRowsToContents();
     widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    widget->horizontalHeader()->setStretchLastSection(true);
     const int rowHeight = widget->verticalHeader()->defaultSectionSize();
     int width = 2 * widget->frameWidth();
     for (int column = 0; column < widget->columnCount(); ++column)
@@ -150,7 +175,7 @@ QTableWidget* LeaderboardWindow::MakeTable(const std::vector<records::Record>& t
     for (int row = 0; row < widget->rowCount(); ++row)
         height += widget->rowHeight(row);
     height += (records::PlacesPerDifficulty - widget->rowCount()) * rowHeight;
-    widget->setFixedSize(width, height);
+    widget->setMinimumSize(width, height);
     return widget;
 }
 
