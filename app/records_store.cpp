@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "board/theme.h"
