@@ -31,6 +31,8 @@ int main(int argc, char* argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
     qtHandler = qInstallMessageHandler(DropNoAudioNotes);
     QApplication app(argc, argv);
+    // Names the folders of the remembered settings and results, whatever the executable is called.
+    QApplication::setApplicationName(QStringLiteral("lianliankan"));
     llk::app::ApplyLook();
     llk::app::InstallQtTranslation();
 

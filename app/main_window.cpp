@@ -124,9 +124,11 @@ Form1::Form1(Feedback* feedback)
     });
 
     BuildControls();
+    BuildFirstScreenHint();
     m_menus = BuildMenuBar(menuBar());
     m_backgroundEntries.append(m_menus.backgroundTemplate);
     ConnectMenus();
+    ConnectRecords();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The status texts load the Chinese font, the longest step here: the pictures finish
     // decoding meanwhile instead of keeping this thread waiting before it.
@@ -227,6 +229,7 @@ bool Form1::Load(const QString& appFolder)
         return false;
     }
     AddBackgroundEntries(backgrounds);
+    ApplySettings();
     m_loaded = true;
     if (m_menus.themes.front())
         LoadThemeMenus();
@@ -331,7 +334,7 @@ void Form1::RewriteMenuCaptions(const QList<QAction*>& actions)
     }
 }
 
-void Form1::ChooseBackground(QAction* entry)
+void Form1::ChooseBackground(QAction* entry, bool reportFailure)
 {
     const QString file = entry->data().toString();
     if (!file.isEmpty()) {
@@ -342,6 +345,8 @@ void Form1::ChooseBackground(QAction* entry)
             reader.setClipRect(QRect(QPoint(0, 0), full.boundedTo(QSize(ClientWidthPixels, ClientHeightPixels))));
         const QImage picture = reader.read();
         if (picture.isNull()) {
+            if (!reportFailure)
+                return;
             // The picture went missing or was damaged since start: keep what the player sees.
             m_feedback->ShowMessage(this, WindowCaption,
                                     QStringLiteral("背景图片“%1”无法打开，仍使用原来的背景。").arg(file), Icon::Error);
@@ -393,6 +398,10 @@ void Form1::SyncControls()
     for (int i = 0; i < m_backgroundEntries.size(); ++i)
         SetChecked(m_backgroundEntries[i], i == m_currentBackground);
     m_sprites->Refresh();
+    if (m_firstScreenHint && m_game.GameRunning) {
+        delete m_firstScreenHint;
+        m_firstScreenHint = nullptr;
+    }
 }
 
 void Form1::RunHandler(const std::function<void()>& handler)

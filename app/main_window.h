@@ -7,9 +7,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/feedback.h"
 #include "app/menu_bar.h"
+#include "app/records_store.h"
+#include "app/settings.h"
 #include "board/game.h"
 
 class QLabel;
@@ -65,6 +68,7 @@ private:
     void ShowMessage(std::string_view text, Icon icon) override;
     void PlaySound(Sound sound) override;
     void TimerSwitched(TimerId timer, bool on) override;
+    void GameEnded(GameOutcome outcome) override;
 
     // After the first paint (or a second after showing, whichever comes first): the program's
     // icon, the Themes' submenus and the sound output.
@@ -76,7 +80,16 @@ private:
     void LoadThemeMenus(); // LoadMenu for each Theme that has an array of items
     void AddBackgroundEntries(const QStringList& files);
     void RewriteMenuCaptions(const QList<QAction*>& actions);
-    void ChooseBackground(QAction* entry);
+    void ChooseBackground(QAction* entry, bool reportFailure = true);
+    // The remembered switches and background, the leaderboard and the first screen's hint
+    // (main_window_records.cpp).
+    void BuildFirstScreenHint();
+    void ConnectRecords();
+    void ApplySettings();
+    void RememberSettings();
+    void EnterResult(records::Record result, int rank);
+    void SaveResult(const records::Record& result);
+    void OpenLeaderboard(const std::optional<records::Record>& newest = std::nullopt);
     // Runs one tick, click or command unless another is still running, then shows the new state.
     void RunHandler(const std::function<void()>& handler);
     void SyncControls();
@@ -109,6 +122,10 @@ private:
     ShapeControl* m_shape2 = nullptr;
     ShapeControl* m_shape3 = nullptr;
     QLabel* m_text1 = nullptr;
+    QLabel* m_firstScreenHint = nullptr; // until the first game starts
+
+    Settings m_settings{Settings::StandardPath()};
+    RecordsStore m_records{RecordsStore::StandardFolder()};
 };
 
 } // namespace llk::app

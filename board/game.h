@@ -65,6 +65,7 @@ struct Game {
     std::vector<int> CellGrid;    // (RowCount + 1) x (ColCount + 1), a snapshot for the click handler
     std::vector<int> InnerSlots;  // KindCodes while dealing, plain kinds while shuffling
     int ThemeIndex = 0;
+    int DifficultyIndex = 0; // of the Game-menu start, 0-4
 
     // Sampler
     RandomState random;

@@ -28,6 +28,7 @@ bool StartGame(Game& g, int theme, int difficulty)
     const auto size = BoardSizeFor(difficulty, theme);
     if (!size)
         return false;
+    g.DifficultyIndex = difficulty;
 
     // A new game replaces the old one entirely: a removal still due for the old Board would
     // empty two Cells of the new one, and a pause or a selection would outlive the game.

@@ -1,6 +1,8 @@
 // Runs the window tests inside one QApplication on a 1024 x 768 offscreen screen.
 #include <QApplication>
+#include <QFile>
 #include <QLoggingCategory>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,10 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + LLK_SCREEN_CONFIG);
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+    // The game remembers settings and results: never in the player's own folders.
+    const QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     llk::app::ApplyLook();

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -47,6 +48,14 @@ public:
     std::function<void()> onMessage; // runs while the "box" is open
 };
 
+// Points the standard configuration and data folders into `folder`, so what one test remembers
+// (settings, results) no other test sees.
+inline void UseOwnHome(const QString& folder)
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder + QStringLiteral("/data")));
+}
+
 inline void WritePicture(const QString& path, QSize size, QColor colour)
 {
     QImage picture(size, QImage::Format_RGB32);
@@ -70,6 +79,7 @@ protected:
     {
         ASSERT_TRUE(m_folder.isValid());
         ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("Background")));
+        UseOwnHome(m_folder.path());
         PrepareBackgrounds(background());
         form = std::make_unique<app::Form1>(&feedback);
         ASSERT_TRUE(form->Load(folder()));

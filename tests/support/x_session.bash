@@ -10,6 +10,8 @@ for xs_tool in Xvfb xdotool convert import python3; do
 done
 
 XS_WORK=$(mktemp -d)
+# The game remembers settings and results: in folders of this run, never the user's.
+export XDG_CONFIG_HOME="$XS_WORK/config" XDG_DATA_HOME="$XS_WORK/data"
 XS_PIDS=()
 XS_GAME_PID=""
 XS_GAME_LOG="$XS_WORK/game.log"

@@ -1,0 +1,172 @@
+// Form1's memory between runs: the remembered Settings switches and background, the leaderboard
+// with its new-record dialog, and the hint on the first screen.
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QLabel>
+
+#include "app/board_view.h"
+#include "app/game_start.h"
+#include "app/look.h"
+#include "records/leaderboard.h"
+#include "records/record.h"
+#include "rules/commands.h"
+
+#ifdef LLK_HAVE_DIALOGS
+#include "dialogs/leaderboard_window.h"
+#include "dialogs/new_record_dialog.h"
+#endif
+
+namespace llk::app {
+namespace {
+
+const QString FirstScreenHintText = QStringLiteral("从「游戏」菜单选择主题与难度，开始游戏");
+const QColor HintYellow(0xFF, 0xFF, 0x00);
+const QColor HintBand(0, 0, 0, 150);
+constexpr int HintBandHeight = 44;
+constexpr int HintPixelSize = 18;
+constexpr int HeaderHeight = 41; // Shape5, 615 twips
+
+// A Theme's name as its menu entry shows it, without the access key and the picture count.
+QString ThemeName(int theme)
+{
+    const QString caption = QString::fromUtf8(ThemeMenuEntry(theme).caption);
+    return caption.left(caption.indexOf(u'('));
+}
+
+QStringList ThemeNames()
+{
+    QStringList names;
+    for (int theme = 0; theme < ThemeCount; ++theme)
+        names.append(ThemeName(theme));
+    return names;
+}
+
+} // namespace
+
+void Form1::BuildFirstScreenHint()
+{
+    m_firstScreenHint = new QLabel(FirstScreenHintText, m_board);
+    m_firstScreenHint->setObjectName(QStringLiteral("FirstScreenHint"));
+    m_firstScreenHint->setTextFormat(Qt::PlainText);
+    m_firstScreenHint->setAlignment(Qt::AlignCenter);
+    m_firstScreenHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font = ProgramFont();
+    font.setPixelSize(HintPixelSize);
+    m_firstScreenHint->setFont(font);
+    QPalette palette = m_firstScreenHint->palette();
+    palette.setColor(QPalette::WindowText, HintYellow);
+    palette.setColor(QPalette::Window, HintBand);
+    m_firstScreenHint->setPalette(palette);
+    m_firstScreenHint->setAutoFillBackground(true);
+    // Centred in the board area below the header, under the pause picture should that show first.
+    const int top = HeaderHeight + (ClientHeightPixels - HeaderHeight - HintBandHeight) / 2;
+    m_firstScreenHint->setGeometry(0, top, ClientWidthPixels, HintBandHeight);
+    m_firstScreenHint->stackUnder(m_sprites);
+}
+
+void Form1::ConnectRecords()
+{
+    connect(m_menus.records, &QAction::triggered, this, [this] { OpenLeaderboard(); });
+    // After the switches' own handlers, which were connected first.
+    connect(m_menus.music, &QAction::triggered, this, &Form1::RememberSettings);
+    connect(m_menus.soundEffects, &QAction::triggered, this, &Form1::RememberSettings);
+}
+
+void Form1::ApplySettings()
+{
+    const RememberedSettings remembered = m_settings.Load();
+    m_game.Music = remembered.music;
+    SetSoundEffects(m_game, remembered.soundEffects);
+    for (QAction* entry : m_backgroundEntries) {
+        if (entry == m_menus.backgroundTemplate)
+            continue;
+        if (!remembered.background.isEmpty() && entry->data().toString() == remembered.background)
+            ChooseBackground(entry, false); // a picture that no longer loads leaves the built-in one
+        connect(entry, &QAction::triggered, this, &Form1::RememberSettings);
+    }
+    SyncControls();
+}
+
+void Form1::RememberSettings()
+{
+    const RememberedSettings remembered = m_settings.Load();
+    if (remembered.music != m_game.Music)
+        m_settings.SetMusic(m_game.Music);
+    if (remembered.soundEffects != m_game.SoundEffects)
+        m_settings.SetSoundEffects(m_game.SoundEffects);
+    const QString background = m_backgroundEntries.value(m_currentBackground)->data().toString();
+    if (m_currentBackground > 0 && remembered.background != background)
+        m_settings.SetBackground(background);
+}
+
+void Form1::GameEnded(GameOutcome outcome)
+{
+    // To the second, as the file keeps it.
+    QDateTime now = QDateTime::currentDateTime();
+    now = now.addMSecs(-now.time().msec());
+    std::optional<records::Record> result = records::ResultOfGame(m_game, outcome, EndedText(now), EndedMs(now));
+    if (!result)
+        return;
+    const LoadedRecords loaded = m_records.Load();
+    if (const QString reason = NotSavedText(loaded.state); !reason.isEmpty()) {
+        m_feedback->ShowMessage(this, WindowCaption, reason, Icon::Error);
+        return;
+    }
+    const int rank = records::Leaderboard(loaded.records).RankOf(*result);
+    if (rank > 0)
+        EnterResult(std::move(*result), rank);
+}
+
+void Form1::EnterResult(records::Record result, int rank)
+{
+#ifdef LLK_HAVE_DIALOGS
+    QString name = m_settings.Load().lastName;
+    if (name.isEmpty())
+        name = LoginName();
+    auto* dialog = new dialogs::NewRecordDialog(this, rank, result.difficulty, result.score, name);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, result]() mutable {
+        result.name = dialog->name().toStdString();
+        SaveResult(result);
+    });
+    // Without a nested event loop: the engine's handler that ended the game returns at once.
+    dialog->open();
+#else
+    Q_UNUSED(result);
+    Q_UNUSED(rank);
+#endif
+}
+
+void Form1::SaveResult(const records::Record& result)
+{
+    m_settings.SetLastName(QString::fromStdString(result.name));
+    const SavedRecord saved = m_records.Add(result);
+    if (!saved.error.isEmpty()) {
+        m_feedback->ShowMessage(this, WindowCaption, saved.error, Icon::Error);
+        return;
+    }
+    if (!saved.keptAside.isEmpty())
+        m_feedback->ShowMessage(this, WindowCaption,
+                                QStringLiteral("排行榜文件已损坏，原文件已另存为“%1”。").arg(saved.keptAside),
+                                Icon::Information);
+    if (saved.rank > 0)
+        OpenLeaderboard(result);
+}
+
+void Form1::OpenLeaderboard(const std::optional<records::Record>& newest)
+{
+#ifdef LLK_HAVE_DIALOGS
+    const LoadedRecords loaded = m_records.Load();
+    auto* window = new dialogs::LeaderboardWindow(this, loaded.records, ThemeNames(), loaded.notice,
+                                                  m_game.DifficultyIndex, newest);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Window-modal without a nested event loop: the countdown goes on ticking.
+    window->open();
+#else
+    Q_UNUSED(newest);
+#endif
+}
+
+} // namespace llk::app
