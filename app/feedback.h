@@ -33,7 +33,7 @@ public:
     void PlaySound(Sound sound) override { m_sounds.Play(sound); }
 
 private:
-    SoundPlayer m_sounds{AppFolder()}; // the sound module lies beside the executable
+    SoundPlayer m_sounds;
 };
 
 } // namespace llk::app

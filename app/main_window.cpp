@@ -29,10 +29,10 @@ namespace {
 constexpr int MinimumScreenWidth = 1024;
 constexpr int MinimumScreenHeight = 768;
 constexpr int MarkerOutlinePixels = 4;
-// The icon, the Themes' submenus and the sound library come a few frames after the first paint.
-// Loaded at once, the icon and the sound library competed with the display server while it was
+// The icon, the Themes' submenus and the sound output come a few frames after the first paint.
+// Made at once, the icon and the sound output competed with the display server while it was
 // still putting the first picture on the screen, and the picture came about 3 ms later. A sound
-// asked for sooner loads its library itself; the Game menu builds its Themes when it opens.
+// asked for sooner readies the output itself; the Game menu builds its Themes when it opens.
 constexpr int FinishLoadingAfterPaintMs = 100;
 constexpr int FinishLoadingLatestMs = 1000;
 
