@@ -213,8 +213,12 @@ void Form1::ConnectDifficultyItem(QAction* item)
 {
     const int theme = item->property(ThemeProperty).toInt();
     const int difficulty = item->property(IndexProperty).toInt();
-    connect(item, &QAction::triggered, this,
-            [this, theme, difficulty] { RunHandler([this, theme, difficulty] { StartGame(m_game, theme, difficulty); }); });
+    connect(item, &QAction::triggered, this, [this, theme, difficulty] {
+        RunHandler([this, theme, difficulty] {
+            if (StartGame(m_game, theme, difficulty))
+                StopMusic(); // every game hears the music from its start
+        });
+    });
 }
 
 bool Form1::Load(const QString& appFolder)
@@ -401,6 +405,22 @@ void Form1::SyncControls()
     for (int i = 0; i < m_backgroundEntries.size(); ++i)
         SetChecked(m_backgroundEntries[i], i == m_currentBackground);
     m_sprites->Refresh();
+    UpdateMusic();
+}
+
+void Form1::UpdateMusic()
+{
+    const bool on = m_game.Music && m_game.GameRunning && !m_game.Paused;
+    if (on != m_musicPlaying) {
+        m_musicPlaying = on;
+        m_feedback->SetMusicPlaying(on);
+    }
+}
+
+void Form1::StopMusic()
+{
+    m_musicPlaying = false;
+    m_feedback->StopMusic();
 }
 
 void Form1::RunHandler(const std::function<void()>& handler)
@@ -426,6 +446,11 @@ void Form1::ShowMessage(std::string_view text, Icon icon)
 void Form1::PlaySound(Sound sound)
 {
     m_feedback->PlaySound(sound);
+}
+
+void Form1::GameEnded(GameOutcome)
+{
+    StopMusic();
 }
 
 void Form1::TimerSwitched(TimerId timer, bool on)

@@ -65,6 +65,7 @@ private:
     void ShowMessage(std::string_view text, Icon icon) override;
     void PlaySound(Sound sound) override;
     void TimerSwitched(TimerId timer, bool on) override;
+    void GameEnded(GameOutcome outcome) override;
 
     // After the first paint (or a second after showing, whichever comes first): the program's
     // icon, the Themes' submenus and the sound output.
@@ -80,6 +81,10 @@ private:
     // Runs one tick, click or command unless another is still running, then shows the new state.
     void RunHandler(const std::function<void()>& handler);
     void SyncControls();
+    // The music plays while a game runs unpaused and the 音乐开关 carries its check mark.
+    void UpdateMusic();
+    // Stops the music and takes it back to its start, for the next game.
+    void StopMusic();
 
     Game m_game;
     std::unique_ptr<Feedback> m_ownFeedback;
@@ -89,6 +94,7 @@ private:
     bool m_iconSet = false;
     bool m_loadingFinished = false;
     bool m_loaded = false; // Load() went through
+    bool m_musicPlaying = false;
 
     MenuBarItems m_menus;
     QList<QAction*> m_backgroundEntries; // member i at position i; member 0 the template

@@ -38,9 +38,22 @@ public:
     void LoadSounds() override { soundsLoaded = true; }
     void PrepareSounds() override { ++soundsPrepared; }
     void PlaySound(Sound sound) override { sounds.push_back(sound); }
+    void SetMusicPlaying(bool on) override
+    {
+        music.push_back(on ? MusicEvent::Play : MusicEvent::Pause);
+        musicPlaying = on;
+    }
+    void StopMusic() override
+    {
+        music.push_back(MusicEvent::Stop);
+        musicPlaying = false;
+    }
 
     std::vector<RecordedMessage> messages;
     std::vector<Sound> sounds;
+    enum class MusicEvent { Play, Pause, Stop };
+    std::vector<MusicEvent> music;
+    bool musicPlaying = false;
     bool soundsLoaded = false;
     int soundsPrepared = 0; // how often
     std::function<void()> onMessage; // runs while the "box" is open
