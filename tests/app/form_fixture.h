@@ -82,12 +82,15 @@ protected:
         ASSERT_TRUE(m_folder.isValid());
         ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("Background")));
         PrepareBackgrounds(background());
-        form = std::make_unique<app::Form1>(&feedback);
+        form = std::make_unique<app::Form1>(RealOutput() ? nullptr : &feedback);
         ASSERT_TRUE(form->Load(folder()));
         form->ShowCentred();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         OpenGameMenu(); // builds the Themes' submenus, as a player's first look at it does
     }
+
+    // Whether the window shows real message boxes and plays real sounds instead of recording them.
+    virtual bool RealOutput() const { return false; }
 
     // What the Game menu does when it is about to show, short of showing.
     void OpenGameMenu() { QMetaObject::invokeMethod(Control<QMenu>("mngame"), "aboutToShow"); }
