@@ -168,7 +168,7 @@ std::vector<double> Dizi(double frequency, double seconds, double graceFrequency
         double envelope = Smooth(t / Attack) * (0.9 + 0.1 * Smooth((t - Attack) / 0.5));
         if (t > seconds)
             envelope *= 1.0 - Smooth((t - seconds) / Release);
-        out[i] = envelope * (tone + 0.35 * breath) + chiff * Smooth(t / 0.004);
+        out[i] = envelope * (tone + 0.25 * breath) + chiff * Smooth(t / 0.004);
     }
     return out;
 }
