@@ -1,5 +1,5 @@
-// The sound player: the four effects, decoded once, one at a time. Without an audio device (as
-// here) QSoundEffect still reports what it would play.
+// The sound player: the four effects, decoded once, one at a time. QSoundEffect reports what it
+// plays whether or not there is an audio device.
 #include <gtest/gtest.h>
 
 #include "app/sound_player.h"
