@@ -1,9 +1,10 @@
-// How the window tells the player things: message boxes and sound effects. Tests record them.
+// How the window tells the player things: message boxes, sound effects and music. Tests record them.
 #pragma once
 
 #include <QString>
 
 #include "app/backgrounds.h"
+#include "app/music_player.h"
 #include "app/sound_player.h"
 #include "board/host.h"
 
@@ -27,6 +28,10 @@ public:
     // Readies the sound output ahead of the first sound; called once the window is on the screen.
     virtual void PrepareSounds() = 0;
     virtual void PlaySound(Sound sound) = 0;
+    // The music plays while `on`, going on from where it was paused.
+    virtual void SetMusicPlaying(bool on) = 0;
+    // Stops the music and goes back to its start.
+    virtual void StopMusic() = 0;
 };
 
 // Qt's standard message boxes and Qt Multimedia.
@@ -34,11 +39,18 @@ class StandardFeedback final : public Feedback {
 public:
     void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     void LoadSounds() override { m_sounds.LoadSounds(); }
-    void PrepareSounds() override { m_sounds.Prepare(); }
+    void PrepareSounds() override
+    {
+        m_sounds.Prepare();
+        m_music.Prepare();
+    }
     void PlaySound(Sound sound) override { m_sounds.Play(sound); }
+    void SetMusicPlaying(bool on) override { on ? m_music.Play() : m_music.Pause(); }
+    void StopMusic() override { m_music.Stop(); }
 
 private:
-    SoundPlayer m_sounds{AppFolder()}; // the sound module lies beside the executable
+    SoundPlayer m_sounds;
+    MusicPlayer m_music;
 };
 
 } // namespace llk::app

@@ -30,10 +30,10 @@ namespace {
 constexpr int MinimumScreenWidth = 1024;
 constexpr int MinimumScreenHeight = 768;
 constexpr int MarkerOutlinePixels = 4;
-// The icon, the Themes' submenus and the sound library come a few frames after the first paint.
-// Loaded at once, the icon and the sound library competed with the display server while it was
+// The icon, the Themes' submenus and the sound output come a few frames after the first paint.
+// Made at once, the icon and the sound output competed with the display server while it was
 // still putting the first picture on the screen, and the picture came about 3 ms later. A sound
-// asked for sooner loads its library itself; the Game menu builds its Themes when it opens.
+// asked for sooner readies the output itself; the Game menu builds its Themes when it opens.
 constexpr int FinishLoadingAfterPaintMs = 100;
 constexpr int FinishLoadingLatestMs = 1000;
 
@@ -207,8 +207,12 @@ void Form1::ConnectDifficultyItem(QAction* item)
 {
     const int theme = item->property(ThemeProperty).toInt();
     const int difficulty = item->property(IndexProperty).toInt();
-    connect(item, &QAction::triggered, this,
-            [this, theme, difficulty] { RunHandler([this, theme, difficulty] { StartGame(m_game, theme, difficulty); }); });
+    connect(item, &QAction::triggered, this, [this, theme, difficulty] {
+        RunHandler([this, theme, difficulty] {
+            if (StartGame(m_game, theme, difficulty))
+                StopMusic(); // every game hears the music from its start
+        });
+    });
 }
 
 bool Form1::Load(const QString& appFolder)
@@ -402,6 +406,22 @@ void Form1::SyncControls()
         delete m_firstScreenHint;
         m_firstScreenHint = nullptr;
     }
+    UpdateMusic();
+}
+
+void Form1::UpdateMusic()
+{
+    const bool on = m_game.Music && m_game.GameRunning && !m_game.Paused;
+    if (on != m_musicPlaying) {
+        m_musicPlaying = on;
+        m_feedback->SetMusicPlaying(on);
+    }
+}
+
+void Form1::StopMusic()
+{
+    m_musicPlaying = false;
+    m_feedback->StopMusic();
 }
 
 void Form1::RunHandler(const std::function<void()>& handler)
@@ -429,6 +449,12 @@ void Form1::ShowMessage(std::string_view text, Icon icon)
 void Form1::PlaySound(Sound sound)
 {
     m_feedback->PlaySound(sound);
+}
+
+void Form1::GameEnded(GameOutcome outcome)
+{
+    StopMusic();
+    RecordResult(outcome);
 }
 
 void Form1::TimerSwitched(TimerId timer, bool on)

@@ -87,12 +87,18 @@ private:
     void ConnectRecords();
     void ApplySettings();
     void RememberSettings();
+    // A finished game with a score: asks for a name when it enters its Difficulty's ten.
+    void RecordResult(GameOutcome outcome);
     void EnterResult(records::Record result, int rank);
     void SaveResult(const records::Record& result);
     void OpenLeaderboard(const std::optional<records::Record>& newest = std::nullopt);
     // Runs one tick, click or command unless another is still running, then shows the new state.
     void RunHandler(const std::function<void()>& handler);
     void SyncControls();
+    // The music plays while a game runs unpaused and the 音乐开关 carries its check mark.
+    void UpdateMusic();
+    // Stops the music and takes it back to its start, for the next game.
+    void StopMusic();
 
     Game m_game;
     std::unique_ptr<Feedback> m_ownFeedback;
@@ -102,6 +108,7 @@ private:
     bool m_iconSet = false;
     bool m_loadingFinished = false;
     bool m_loaded = false; // Load() went through
+    bool m_musicPlaying = false;
 
     MenuBarItems m_menus;
     QList<QAction*> m_backgroundEntries; // member i at position i; member 0 the template

@@ -101,7 +101,7 @@ void Form1::RememberSettings()
         m_settings.SetBackground(background);
 }
 
-void Form1::GameEnded(GameOutcome outcome)
+void Form1::RecordResult(GameOutcome outcome)
 {
     // To the second, as the file keeps it.
     QDateTime now = QDateTime::currentDateTime();

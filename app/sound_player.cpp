@@ -1,8 +1,7 @@
 #include "app/sound_player.h"
 
-#include <QDir>
+#include <QSoundEffect>
 
-#include "app/sound_output.h"
 #include "assets/artwork.h"
 
 namespace llk::app {
@@ -17,12 +16,8 @@ int SoundIndex(Sound sound)
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QString moduleFolder) : m_moduleFolder(std::move(moduleFolder)) {}
-
-SoundPlayer::~SoundPlayer()
-{
-    m_output.reset(); // before the module's code goes; the module itself stays mapped until exit
-}
+SoundPlayer::SoundPlayer() = default;
+SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::LoadSounds()
 {
@@ -33,25 +28,43 @@ void SoundPlayer::LoadSounds()
 
 bool SoundPlayer::Prepare()
 {
-    if (m_prepared || m_sources.isEmpty())
-        return m_output != nullptr;
-    m_prepared = true;
-    m_module.setFileName(QDir(m_moduleFolder).filePath(QString::fromLatin1(SoundModuleName)));
-    // Qt's plugins stay loaded until exit as well: unloading a library that started audio
-    // threads would pull their code from under them.
-    m_module.setLoadHints(QLibrary::PreventUnloadHint);
-    const auto create = reinterpret_cast<CreateSoundOutputFunction>(m_module.resolve(CreateSoundOutputName));
-    if (create)
-        m_output.reset(create(m_sources));
-    return m_output != nullptr;
+    if (m_effects.empty()) {
+        for (const QUrl& source : m_sources) {
+            auto effect = std::make_unique<QSoundEffect>();
+            effect->setSource(source);
+            m_effects.push_back(std::move(effect));
+        }
+    }
+    return !m_effects.empty();
 }
 
-void SoundPlayer::Play(Sound sound)
+QSoundEffect* SoundPlayer::Effect(Sound sound) const
 {
     const int index = SoundIndex(sound);
-    if (index < 0 || index >= SoundCount || !Prepare())
+    if (index < 0 || index >= static_cast<int>(m_effects.size()))
+        return nullptr;
+    return m_effects[static_cast<std::size_t>(index)].get();
+}
+
+// Every sound plays in the background, the click too: a click that blocked the window for its
+// 20 ms would only make the game feel slower.
+void SoundPlayer::Play(Sound sound)
+{
+    if (!Prepare())
         return;
-    m_output->Play(index);
+    QSoundEffect* effect = Effect(sound);
+    if (!effect)
+        return;
+    if (m_playing && m_playing != effect)
+        m_playing->stop();
+    effect->play(); // restarts the sound when it is still playing
+    m_playing = effect;
+}
+
+bool SoundPlayer::IsPlaying(Sound sound) const
+{
+    const QSoundEffect* effect = Effect(sound);
+    return effect && effect->isPlaying();
 }
 
 } // namespace llk::app

@@ -1,41 +1,41 @@
 // The four sound effects, played from the program's embedded WAVE files.
 #pragma once
 
-#include <QLibrary>
 #include <QList>
-#include <QString>
 #include <QUrl>
 
 #include <memory>
+#include <vector>
 
 #include "board/host.h"
 
+class QSoundEffect;
+
 namespace llk::app {
 
-class SoundOutput;
-
-// Holds the sounds and hands them to the sound module (see sound_output.h), loaded from
-// `moduleFolder` by Prepare() or at the first sound. Without the module or without an audio
-// device the game is silent: nothing is shown or printed.
+// Decodes each sound once, in Prepare() or at the first sound, and plays it in the background.
+// Without an audio device the game is silent: nothing is shown or printed.
 class SoundPlayer {
 public:
-    explicit SoundPlayer(QString moduleFolder);
+    SoundPlayer();
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
     // Takes the four sounds from the embedded resources.
     void LoadSounds();
-    // Loads the module and decodes the sounds, once; true when sounds can play.
+    // Decodes the sounds, once; true when there are sounds to play.
     bool Prepare();
+    // A new sound stops one that is still playing.
     void Play(Sound sound);
+    bool IsPlaying(Sound sound) const;
 
 private:
-    QString m_moduleFolder;
+    QSoundEffect* Effect(Sound sound) const;
+
     QList<QUrl> m_sources;
-    bool m_prepared = false;
-    QLibrary m_module;
-    std::unique_ptr<SoundOutput> m_output;
+    std::vector<std::unique_ptr<QSoundEffect>> m_effects;
+    QSoundEffect* m_playing = nullptr;
 };
 
 } // namespace llk::app

@@ -35,6 +35,10 @@ QByteArray SoundWave(int id);
 // The same file as a "qrc:" URL, for players that read from a URL; empty for another number.
 QUrl SoundUrl(int id);
 
+// The music: a complete RIFF WAVE file of 16-bit PCM, one period of an endless loop. The bytes
+// stay where they lie in the program's image.
+QByteArray MusicWave();
+
 // The built-in help text in GBK with CR LF line ends, shown when Help.txt cannot be read.
 QByteArray BuiltInHelpText();
 

@@ -97,7 +97,7 @@ struct Game {
 
     // Switches and timers
     bool SoundEffects = true; // mnyx
-    bool Music = true;        // mnmusic: a check mark nothing else reads
+    bool Music = true;        // mnmusic: the window plays music while a game runs and this is on
     bool Paused = false;      // mnpause
     bool Timer1On = false;
     bool Timer2On = false;

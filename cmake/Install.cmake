@@ -8,7 +8,6 @@ set(llk_install_build ${CMAKE_BINARY_DIR}/install)
 
 if(TARGET lianliankan)
   install(TARGETS lianliankan RUNTIME DESTINATION ${LLK_INSTALL_GAME_DIR})
-  install(TARGETS lianliankan-sound LIBRARY DESTINATION ${LLK_INSTALL_GAME_DIR})
   install(DIRECTORY ${LLK_RUNTIME_DIR}/Background DESTINATION ${LLK_INSTALL_GAME_DIR}
     FILES_MATCHING PATTERN "*.jpg" PATTERN "*.JPG")
   install(FILES ${LLK_RUNTIME_DIR}/Help.txt DESTINATION ${LLK_INSTALL_GAME_DIR})

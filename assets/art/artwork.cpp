@@ -5,6 +5,8 @@
 
 extern "C" const uchar llk_background_pixels[];
 extern "C" const uchar llk_background_pixels_end[];
+extern "C" const char llk_music_wave[];
+extern "C" const char llk_music_wave_end[];
 
 namespace llk::assets {
 namespace {
@@ -95,6 +97,11 @@ QUrl SoundUrl(int id)
     if (id < FirstSound || id > LastSound)
         return {};
     return QUrl(QStringLiteral("qrc:/llk/art/sound-%1.wav").arg(id));
+}
+
+QByteArray MusicWave()
+{
+    return QByteArray::fromRawData(llk_music_wave, llk_music_wave_end - llk_music_wave);
 }
 
 QByteArray BuiltInHelpText()

@@ -40,9 +40,22 @@ public:
     void LoadSounds() override { soundsLoaded = true; }
     void PrepareSounds() override { ++soundsPrepared; }
     void PlaySound(Sound sound) override { sounds.push_back(sound); }
+    void SetMusicPlaying(bool on) override
+    {
+        music.push_back(on ? MusicEvent::Play : MusicEvent::Pause);
+        musicPlaying = on;
+    }
+    void StopMusic() override
+    {
+        music.push_back(MusicEvent::Stop);
+        musicPlaying = false;
+    }
 
     std::vector<RecordedMessage> messages;
     std::vector<Sound> sounds;
+    enum class MusicEvent { Play, Pause, Stop };
+    std::vector<MusicEvent> music;
+    bool musicPlaying = false;
     bool soundsLoaded = false;
     int soundsPrepared = 0; // how often
     std::function<void()> onMessage; // runs while the "box" is open
@@ -81,12 +94,15 @@ protected:
         ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("Background")));
         UseOwnHome(m_folder.path());
         PrepareBackgrounds(background());
-        form = std::make_unique<app::Form1>(&feedback);
+        form = std::make_unique<app::Form1>(RealOutput() ? nullptr : &feedback);
         ASSERT_TRUE(form->Load(folder()));
         form->ShowCentred();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         OpenGameMenu(); // builds the Themes' submenus, as a player's first look at it does
     }
+
+    // Whether the window shows real message boxes and plays real sounds instead of recording them.
+    virtual bool RealOutput() const { return false; }
 
     // What the Game menu does when it is about to show, short of showing.
     void OpenGameMenu() { QMetaObject::invokeMethod(Control<QMenu>("mngame"), "aboutToShow"); }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -95,5 +96,46 @@ TEST_F(ArtGenerator, ContactSheetNamesTheMissingPicture)
     EXPECT_TRUE(run.errors.contains(QStringLiteral("background.jpg"))) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("sheet.png"))));
 }
+
+#ifdef LLK_SOUNDGEN_PATH
+class SoundSheet : public ArtGenerator {
+protected:
+    void SetUp() override
+    {
+        QProcess process;
+        process.start(QStringLiteral(LLK_SOUNDGEN_PATH), {m_folder.path()});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        ASSERT_EQ(process.exitCode(), 0);
+    }
+
+    Outcome Draw() { return Generator({QStringLiteral("sound-sheet"), m_folder.path(), Path(QStringLiteral("sounds.png"))}); }
+};
+
+TEST_F(SoundSheet, ShowsEverySoundAndTheMusic)
+{
+    const Outcome run = Draw();
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    const QImage sheet(Path(QStringLiteral("sounds.png")));
+    ASSERT_FALSE(sheet.isNull());
+    EXPECT_GT(sheet.height(), 5 * 250) << "five sounds, each a waveform over a spectrogram";
+}
+
+TEST_F(SoundSheet, NamesAMissingSound)
+{
+    ASSERT_TRUE(QFile::remove(Path(QStringLiteral("music.wav"))));
+    const Outcome run = Draw();
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("music.wav"))) << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("sounds.png"))));
+}
+
+TEST_F(SoundSheet, RefusesAFileThatIsNoWave)
+{
+    Write(QStringLiteral("sound-103.wav"), QByteArray(2000, 'x'));
+    const Outcome run = Draw();
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("sound-103.wav is not a PCM WAVE file"))) << run.errors.toStdString();
+}
+#endif
 
 } // namespace

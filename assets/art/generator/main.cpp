@@ -5,9 +5,11 @@
 //   llk_artgen backgrounds <folder> <name>...   <folder>/<name>.jpg for each name
 //   llk_artgen help <source.txt> <target>...    the help text in GBK with CR LF
 //   llk_artgen sheet <art folder> <background folder> <sheet.png>
+//   llk_artgen sound-sheet <sound folder> <sheet.png>
 #include "backgrounds.h"
 #include "contact_sheet.h"
 #include "help_text.h"
+#include "sound_sheet.h"
 #include "window_art.h"
 
 #include <QDir>
@@ -114,6 +116,15 @@ bool WriteSheet(const QString& artFolder, const QString& backgroundFolder, const
     return Save(sheet, target);
 }
 
+bool WriteSoundSheet(const QString& soundFolder, const QString& target)
+{
+    QString error;
+    const QImage sheet = PaintSoundSheet(soundFolder, error);
+    if (sheet.isNull())
+        return Fail(error);
+    return Save(sheet, target);
+}
+
 // Qt's note that it picked a runtime folder itself is noise in a build log.
 void QuietHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
@@ -141,7 +152,9 @@ int main(int argc, char** argv)
         ok = WriteHelp(args[1], args.mid(2));
     else if (command == QLatin1String("sheet") && args.size() == 4)
         ok = WriteSheet(args[1], args[2], args[3]);
+    else if (command == QLatin1String("sound-sheet") && args.size() == 3)
+        ok = WriteSoundSheet(args[1], args[2]);
     else
-        Fail(QStringLiteral("usage: llk_artgen window|backgrounds|help|sheet ..."));
+        Fail(QStringLiteral("usage: llk_artgen window|backgrounds|help|sheet|sound-sheet ..."));
     return ok ? 0 : 1;
 }

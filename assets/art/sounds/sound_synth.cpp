@@ -1,6 +1,8 @@
-// Synthesizes the game's four sound effects and writes them as WAVE files of fixed formats and sizes.
+// Synthesizes the game's four sound effects and its music and writes them as WAVE files: the
+// effects in fixed formats and sizes, the music as a loop of 16-bit samples.
 //
-// Usage: llk_soundgen <output folder>   writes sound-101.wav ... sound-104.wav
+// Usage: llk_soundgen <output folder>   writes sound-101.wav ... sound-104.wav and music.wav
+#include "music_synth.h"
 #include "wave_file.h"
 
 #include <algorithm>
@@ -96,6 +98,14 @@ void Fade(Samples& samples, int channels, int sampleRate, double fadeInSeconds, 
         for (int c = 0; c < channels; ++c)
             samples[frame * channels + c] *= gain;
     }
+}
+
+double RootMeanSquare(const Samples& samples)
+{
+    double power = 0.0;
+    for (double s : samples)
+        power += s * s;
+    return samples.empty() ? 0.0 : std::sqrt(power / static_cast<double>(samples.size()));
 }
 
 void Normalize(Samples& samples, double peak)
@@ -199,6 +209,7 @@ Samples HintDing(const WaveFormat& format, int frames)
     return out;
 }
 
+constexpr int RemovalSound = 102;
 constexpr Effect Effects[] = {
     {101, 1904, {2, 22050, 16}, PeakLevel, Click},
     {102, 19628, {1, 22050, 16}, PeakLevel, RemovalChime},
@@ -216,16 +227,26 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: llk_soundgen <output folder>\n");
         return 2;
     }
+    double removalLevel = 0.0;
     for (const Effect& effect : Effects) {
         const int frames = FramesForFileSize(effect.format, effect.fileBytes);
         Samples samples = effect.synthesize(effect.format, frames);
         Normalize(samples, effect.peak);
+        if (effect.id == RemovalSound)
+            removalLevel = RootMeanSquare(samples);
         const auto bytes = EncodeWave(effect.format, samples);
         const std::string path = std::string(argv[1]) + "/sound-" + std::to_string(effect.id) + ".wav";
         if (static_cast<int>(bytes.size()) != effect.fileBytes || !WriteFile(path, bytes)) {
             std::fprintf(stderr, "llk_soundgen: cannot write %s (%zu bytes)\n", path.c_str(), bytes.size());
             return 1;
         }
+    }
+    // The music sits at a third of the level of the sound heard most often over it.
+    const auto music = EncodeWave(MusicFormat, ComposeMusic(removalLevel / 3.0));
+    const std::string path = std::string(argv[1]) + "/music.wav";
+    if (!WriteFile(path, music)) {
+        std::fprintf(stderr, "llk_soundgen: cannot write %s\n", path.c_str());
+        return 1;
     }
     return 0;
 }
