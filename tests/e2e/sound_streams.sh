@@ -5,8 +5,8 @@
 # music, and the program prints nothing.
 set -euo pipefail
 game=$1
-source "$(dirname "$0")/support/x_session.bash"
-source "$(dirname "$0")/support/null_sink.bash"
+source "$(dirname "$0")/../support/x_session.bash"
+source "$(dirname "$0")/../support/null_sink.bash"
 
 MUSIC_CHANNELS=1 # the music is mono, the click stereo
 CLICK_CHANNELS=2

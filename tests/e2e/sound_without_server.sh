@@ -4,8 +4,8 @@
 # prints nothing, and closes normally.
 set -euo pipefail
 game=$1
-source "$(dirname "$0")/support/x_session.bash"
-source "$(dirname "$0")/support/null_sink.bash"
+source "$(dirname "$0")/../support/x_session.bash"
+source "$(dirname "$0")/../support/null_sink.bash"
 
 xs_start_screen 1024x768
 ns_no_server

@@ -19,11 +19,8 @@ ns_start_server() {
   export PULSE_SERVER="unix:$NS_DIR/native"
   export XDG_RUNTIME_DIR="$NS_DIR"
   export PULSE_RUNTIME_PATH="$NS_DIR/runtime"
-  local i
-  for i in $(seq 100); do
-    pactl info >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
+  server_answers() { pactl info >/dev/null 2>&1; }
+  xs_wait_until 30 server_answers && return 0
   cat "$NS_DIR/server.log" >&2
   xs_fail "the PulseAudio server did not start"
 }
@@ -44,6 +41,7 @@ ns_watch_streams() {
   : >"$NS_EVENTS"
   (
     stdbuf -oL pactl subscribe 2>/dev/null | while read -r _ kind _ what id; do
+      if [ "$what" = "sink" ]; then : >"$NS_DIR/subscribed"; continue; fi
       [ "$what" = "sink-input" ] || continue
       kind=${kind//\'/}
       id=${id#\#}
@@ -59,7 +57,13 @@ ns_watch_streams() {
     done
   ) &
   XS_PIDS+=("$!")
-  sleep 0.3 # the subscription is made before anything plays
+  # The subscription is ready once it reports a change of the sink made for the purpose.
+  sink_change_seen() {
+    pactl set-sink-mute ci_null toggle >/dev/null 2>&1 || true
+    [ -e "$NS_DIR/subscribed" ]
+  }
+  xs_wait_until 20 sink_change_seen || xs_fail "the stream watch did not start"
+  pactl set-sink-mute ci_null 0
 }
 
 # The number of streams open now.
