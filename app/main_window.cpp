@@ -11,18 +11,14 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include <future>
-
 #include "app/backgrounds.h"
-#include "app/board_view.h"
+#include "app/client_area.h"
 #include "app/look.h"
 #include "assets/artwork.h"
 #include "rules/commands.h"
 
-#ifdef LLK_HAVE_DIALOGS
 #include "dialogs/about_window.h"
 #include "dialogs/help_window.h"
-#endif
 
 namespace llk::app {
 namespace {
@@ -30,13 +26,6 @@ namespace {
 constexpr int MinimumScreenWidth = 1024;
 constexpr int MinimumScreenHeight = 768;
 constexpr int MarkerOutlinePixels = 4;
-// The icon, the Themes' submenus and the sound output come a few frames after the first paint.
-// Made at once, the icon and the sound output competed with the display server while it was
-// still putting the first picture on the screen, and the picture came about 3 ms later. A sound
-// asked for sooner readies the output itself; the Game menu builds its Themes when it opens.
-constexpr int FinishLoadingAfterPaintMs = 100;
-constexpr int FinishLoadingLatestMs = 1000;
-
 const QColor StatusYellow(0xFF, 0xFF, 0x00);
 
 QRect TwipsRect(int left, int top, int width, int height)
@@ -99,10 +88,8 @@ Form1::Form1(Feedback* feedback)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
-    // The background decodes on another thread while the controls, menus and status texts are built here.
-    const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
-    auto background = std::async(std::launch::async, [scale] { return assets::Artwork(assets::Art::Background, scale); });
     m_game.host = this;
+    SetProgramIcon();
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(RemovalTickMs);
@@ -126,16 +113,14 @@ Form1::Form1(Feedback* feedback)
     BuildControls();
     BuildFirstScreenHint();
     m_menus = BuildMenuBar(menuBar());
+    BuildThemeMenus(m_menus);
     m_backgroundEntries.append(m_menus.backgroundTemplate);
     ConnectMenus();
     ConnectRecords();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The status texts load the Chinese font, the longest step here: the pictures finish
-    // decoding meanwhile instead of keeping this thread waiting before it.
     SyncControls();
-    m_board->SetBackground(background.get());
-    // What the first picture of the window does not need waits until it is on the screen.
-    m_board->installEventFilter(this);
+    const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
+    m_board->SetBackground(assets::Artwork(assets::Art::Background, scale));
 }
 
 Form1::~Form1()
@@ -145,15 +130,15 @@ Form1::~Form1()
 
 void Form1::BuildControls()
 {
-    m_board = new BoardView(this);
-    m_board->setObjectName(QStringLiteral("BoardView"));
+    m_board = new ClientArea(this);
+    m_board->setObjectName(QStringLiteral("ClientArea"));
     m_board->setFixedSize(ClientWidthPixels, ClientHeightPixels);
     setCentralWidget(m_board);
 
     // Created back to front: the header, then the sprites, the markers and the pause picture.
     auto* header = new ShapeControl(QStringLiteral("Shape5"), {Qt::black, {}, 0, false}, m_board);
     header->setGeometry(TwipsRect(0, 0, 14895, 615));
-    const QFont font = ProgramFont(); // the menus' font too: one font engine for the first paint
+    const QFont font = ProgramFont(); // the status line speaks in the menus' font
     m_label4 = MakeLabel("Label4", StatusYellow, font, TwipsRect(1815, 240, 0, 0).topLeft(), m_board);
     m_label3 = MakeLabel("Label3", StatusYellow, font, TwipsRect(3855, 240, 0, 0).topLeft(), m_board);
     m_label2 = MakeLabel("Label2", StatusYellow, font, TwipsRect(4935, 240, 0, 0).topLeft(), m_board);
@@ -188,19 +173,19 @@ void Form1::BuildControls()
 
 void Form1::ConnectMenus()
 {
-    connect(m_menus.game, &QMenu::aboutToShow, this, &Form1::BuildThemeMenus);
+    for (QMenu* entry : m_menus.themes)
+        for (QAction* item : entry->actions())
+            ConnectDifficultyItem(item);
     connect(m_menus.hint, &QAction::triggered, this, [this] { RunHandler([this] { HintCommand(m_game); }); });
     connect(m_menus.shuffle, &QAction::triggered, this, [this] { RunHandler([this] { ShuffleCommand(m_game); }); });
     connect(m_menus.pause, &QAction::triggered, this, [this] { RunHandler([this] { TogglePause(m_game); }); });
     connect(m_menus.music, &QAction::triggered, this, [this] { RunHandler([this] { m_game.Music = !m_game.Music; }); });
     connect(m_menus.soundEffects, &QAction::triggered, this,
             [this] { RunHandler([this] { SetSoundEffects(m_game, !m_game.SoundEffects); }); });
-#ifdef LLK_HAVE_DIALOGS
     // Both windows block the board and the menus while open, but the handler returns at once:
     // the countdown goes on while the player reads.
     connect(m_menus.help, &QAction::triggered, this, [this] { RunHandler([this] { frmHelp::Open(this, m_appFolder); }); });
     connect(m_menus.about, &QAction::triggered, this, [this] { RunHandler([this] { frmAboutScreen::Open(this); }); });
-#endif
 }
 
 void Form1::ConnectDifficultyItem(QAction* item)
@@ -220,7 +205,6 @@ bool Form1::Load(const QString& appFolder)
     m_appFolder = appFolder;
     const QSize screenSize = QGuiApplication::primaryScreen()->size();
     if (screenSize.width() < MinimumScreenWidth || screenSize.height() < MinimumScreenHeight) {
-        SetProgramIcon();
         m_feedback->ShowMessage(nullptr, ResolutionRefusalTitle, ResolutionRefusal, Icon::Error);
         return false;
     }
@@ -228,15 +212,12 @@ bool Form1::Load(const QString& appFolder)
     showtoolTipText();
     const QStringList backgrounds = ListBackgrounds(appFolder + QStringLiteral("Background"));
     if (backgrounds.isEmpty()) {
-        SetProgramIcon();
         m_feedback->ShowMessage(nullptr, BackgroundRefusalTitle, BackgroundRefusal, Icon::Error);
         return false;
     }
     AddBackgroundEntries(backgrounds);
     ApplySettings();
-    m_loaded = true;
-    if (m_menus.themes.front())
-        LoadThemeMenus();
+    LoadThemeMenus();
     RewriteMenuCaptions(menuBar()->actions());
     return true;
 }
@@ -247,56 +228,19 @@ void Form1::LoadThemeMenus()
         LoadMenu(m_menus.themes[static_cast<std::size_t>(theme)]);
 }
 
-void Form1::BuildThemeMenus()
-{
-    if (m_menus.themes.front())
-        return;
-    llk::app::BuildThemeMenus(m_menus);
-    for (QMenu* entry : m_menus.themes)
-        for (QAction* item : entry->actions())
-            ConnectDifficultyItem(item);
-    if (!m_loaded)
-        return;
-    // The steps of the window load that concern them.
-    LoadThemeMenus();
-    for (QMenu* pack : m_menus.packs)
-        RewriteMenuCaptions(pack->actions());
-}
-
 void Form1::ShowCentred()
 {
     adjustSize();
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
     show();
-    // A window that starts minimized or hidden is not painted: it gets its icon and sounds anyway.
-    QTimer::singleShot(FinishLoadingLatestMs, this, &Form1::FinishLoading);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_board && event->type() == QEvent::Paint) {
-        m_board->removeEventFilter(this);
-        QTimer::singleShot(FinishLoadingAfterPaintMs, this, &Form1::FinishLoading);
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void Form1::FinishLoading()
-{
-    if (m_loadingFinished)
-        return;
-    m_loadingFinished = true;
-    SetProgramIcon();
-    BuildThemeMenus();
-    m_feedback->PrepareSounds();
+    // The sound output connects to the system's sound server, which the first picture of the
+    // window need not wait for; a sound asked for sooner readies the output itself.
+    QTimer::singleShot(0, this, [this] { m_feedback->PrepareSounds(); });
 }
 
 void Form1::SetProgramIcon()
 {
-    if (m_iconSet)
-        return;
-    m_iconSet = true;
     const QIcon icon = ProgramIcon(assets::IconImages());
     setWindowIcon(icon);
     QGuiApplication::setWindowIcon(icon); // the message boxes carry it too

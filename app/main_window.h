@@ -19,7 +19,7 @@ class QLabel;
 
 namespace llk::app {
 
-class BoardView;
+class ClientArea;
 class ShapeControl;
 class SpriteLayer;
 
@@ -49,20 +49,12 @@ public:
     void ShowCentred();
 
     Game& game() { return m_game; }
-    const QString& appFolder() const { return m_appFolder; }
     int CurrentBackground() const { return m_currentBackground; }
 
-    // Builds the Themes' submenus unless they exist. They come a few frames after the first paint,
-    // with the icon and the sounds, or when the Game menu opens, whichever is first: the 30
-    // submenus and 150 items they hold kept the first picture waiting about 1 ms.
-    void BuildThemeMenus();
     // Fills a themed submenu: member 0 becomes Easy, members 1-4 are created after it.
     void LoadMenu(QMenu* entry);
     // Rewrites the three status texts of the header from the counters.
     void showtoolTipText();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ShowMessage(std::string_view text, Icon icon) override;
@@ -70,9 +62,6 @@ private:
     void TimerSwitched(TimerId timer, bool on) override;
     void GameEnded(GameOutcome outcome) override;
 
-    // After the first paint (or a second after showing, whichever comes first): the program's
-    // icon, the Themes' submenus and the sound output.
-    void FinishLoading();
     void SetProgramIcon();
     void BuildControls();
     void ConnectMenus();
@@ -105,9 +94,6 @@ private:
     Feedback* m_feedback;
     QString m_appFolder;
     bool m_handlerRunning = false;
-    bool m_iconSet = false;
-    bool m_loadingFinished = false;
-    bool m_loaded = false; // Load() went through
     bool m_musicPlaying = false;
 
     MenuBarItems m_menus;
@@ -117,7 +103,7 @@ private:
     QTimer m_timer1;
     QTimer m_timer2;
 
-    BoardView* m_board = nullptr;
+    ClientArea* m_board = nullptr;
     SpriteLayer* m_sprites = nullptr;
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;

@@ -6,17 +6,15 @@
 #include <QDateTime>
 #include <QLabel>
 
-#include "app/board_view.h"
+#include "app/client_area.h"
 #include "app/game_start.h"
 #include "app/look.h"
 #include "records/leaderboard.h"
 #include "records/record.h"
 #include "rules/commands.h"
 
-#ifdef LLK_HAVE_DIALOGS
 #include "dialogs/leaderboard_window.h"
 #include "dialogs/new_record_dialog.h"
-#endif
 
 namespace llk::app {
 namespace {
@@ -121,7 +119,6 @@ void Form1::RecordResult(GameOutcome outcome)
 
 void Form1::EnterResult(records::Record result, int rank)
 {
-#ifdef LLK_HAVE_DIALOGS
     QString name = m_settings.Load().lastName;
     if (name.isEmpty())
         name = LoginName();
@@ -133,10 +130,6 @@ void Form1::EnterResult(records::Record result, int rank)
     });
     // Without a nested event loop: the engine's handler that ended the game returns at once.
     dialog->open();
-#else
-    Q_UNUSED(result);
-    Q_UNUSED(rank);
-#endif
 }
 
 void Form1::SaveResult(const records::Record& result)
@@ -157,16 +150,12 @@ void Form1::SaveResult(const records::Record& result)
 
 void Form1::OpenLeaderboard(const std::optional<records::Record>& newest)
 {
-#ifdef LLK_HAVE_DIALOGS
     const LoadedRecords loaded = m_records.Load();
     auto* window = new dialogs::LeaderboardWindow(this, loaded.records, ThemeNames(), loaded.notice,
                                                   m_game.DifficultyIndex, newest);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Window-modal without a nested event loop: the countdown goes on ticking.
     window->open();
-#else
-    Q_UNUSED(newest);
-#endif
 }
 
 } // namespace llk::app

@@ -1,6 +1,5 @@
 #include "app/menu_style.h"
 
-#include <QMenuBar>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
@@ -14,16 +13,6 @@ constexpr int RightMarginPixels = 22;
 } // namespace
 
 MenuStyle::MenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
-
-QIcon MenuStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
-{
-    // Every menu bar builds the button that shows the titles it has no room for, and reading
-    // that button's picture loaded every image format plugin before the first paint. The
-    // window's menu bar always has room for its four titles: the button is never seen.
-    if (icon == SP_ToolBarHorizontalExtensionButton && qobject_cast<const QMenuBar*>(widget))
-        return {};
-    return QProxyStyle::standardIcon(icon, option, widget);
-}
 
 void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                             const QWidget* widget) const

@@ -12,7 +12,6 @@ public:
     MenuStyle();
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
-    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override;
 };
 
 } // namespace llk::app

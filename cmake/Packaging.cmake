@@ -6,10 +6,6 @@
 #   /usr/share/{applications,icons,metainfo,man,doc}  desktop entry, icons, AppStream, manuals
 # These install rules form the component `deb`, which a plain `cmake --install` leaves out: that
 # keeps the layout of cmake/Install.cmake for /usr/local and ~/.local.
-if(NOT TARGET lianliankan OR NOT TARGET llk-lab OR NOT TARGET llk_install_icons)
-  return()
-endif()
-
 # The game's AppStream id, in reverse-DNS form under the address the about window gives.
 set(LLK_APP_ID com.example.lianliankan)
 set(deb_src ${PROJECT_SOURCE_DIR}/assets/install)

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 
 #include "app/backgrounds.h"
-#include "app/board_view.h"
+#include "app/client_area.h"
 #include "tests/app/form_fixture.h"
 
 namespace llk::test {
@@ -30,7 +30,7 @@ protected:
         return entries;
     }
 
-    const QImage& Shown() const { return Control<app::BoardView>("BoardView")->Background(); }
+    const QImage& Shown() const { return Control<app::ClientArea>("ClientArea")->Background(); }
 };
 
 TEST_F(Backgrounds, ListsThePicturesByNameWithoutRegardToCase)
@@ -57,7 +57,7 @@ TEST_F(Backgrounds, ListsThePicturesByNameWithoutRegardToCase)
 // The picture is drawn from the top-left corner; what a small one leaves uncovered is black.
 TEST_F(Backgrounds, PaintsThePictureFromTheTopLeftOverBlack)
 {
-    auto* client = Control<app::BoardView>("BoardView");
+    auto* client = Control<app::ClientArea>("ClientArea");
     const QImage builtIn = client->grab().toImage();
     const QPoint probe(150, 120); // below the header, where no sprite lies before a game
     EXPECT_EQ(builtIn.pixelColor(probe), Shown().pixelColor(probe)) << "the built-in picture";

@@ -13,11 +13,11 @@ using DenseScreen = FormTest;
 TEST_F(DenseScreen, DrawsTheSharpTilePicturesAtTheirPlace)
 {
     ASSERT_EQ(form->devicePixelRatio(), 2);
-    EXPECT_EQ(Control("BoardView")->size(), QSize(994, 656)) << "the layout stays in logical pixels";
+    EXPECT_EQ(Control("ClientArea")->size(), QSize(994, 656)) << "the layout stays in logical pixels";
     Item("mneasy")->trigger();
     const TileSprite& sprite = game().Sprites[static_cast<std::size_t>(CellIndex(game(), 2, 2))];
     ASSERT_TRUE(sprite.visible);
-    const QImage shown = Control("BoardView")->grab().toImage();
+    const QImage shown = Control("ClientArea")->grab().toImage();
     ASSERT_EQ(shown.size(), QSize(1988, 1312));
     const QImage sharp = assets::TileImage(0, sprite.pictureNumber, 2).convertToFormat(shown.format());
     ASSERT_EQ(sharp.size(), QSize(80, 80));

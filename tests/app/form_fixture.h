@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/board_view.h"
+#include "app/client_area.h"
 #include "app/main_window.h"
 #include "board/board.h"
 #include "rules/pair_search.h"

@@ -6,8 +6,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <functional>
-
 #include "app/game_start.h"
 #include "tests/app/form_fixture.h"
 
@@ -19,7 +17,7 @@ using FreshWindow = FormTest;
 TEST_F(FreshWindow, HasTheDesignedCaptionSizeAndPlace)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("岚川连连看"));
-    const QWidget* client = Control("BoardView");
+    const QWidget* client = Control("ClientArea");
     EXPECT_EQ(client->size(), QSize(994, 656));
     EXPECT_EQ(client->mapTo(form.get(), QPoint(0, 0)).y(), form->menuBar()->height());
     EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the window cannot be resized";
@@ -28,40 +26,13 @@ TEST_F(FreshWindow, HasTheDesignedCaptionSizeAndPlace)
     EXPECT_LE(std::abs(form->geometry().center().y() - screen.center().y()), 1);
 }
 
-// The icon and the sound output are not needed for the first picture of the window.
-TEST_F(FreshWindow, TakesItsIconAndReadiesTheSoundsOnceOnTheScreen)
+TEST_F(FreshWindow, CarriesItsIconAndReadiesTheSoundsOnceShown)
 {
-    ASSERT_TRUE(WaitFor([this] { return feedback.soundsPrepared; }));
     EXPECT_FALSE(form->windowIcon().isNull());
     EXPECT_EQ(QGuiApplication::windowIcon().cacheKey(), form->windowIcon().cacheKey()) << "the boxes carry it too";
-}
-
-TEST_F(FreshWindow, ReadiesTheSoundsOnlyOnce)
-{
     ASSERT_TRUE(WaitFor([this] { return feedback.soundsPrepared > 0; }));
-    QTest::qWait(1200); // past the fallback for a window that is never painted
     EXPECT_EQ(feedback.soundsPrepared, 1);
 }
-
-// Calls `painted` at each paint event of a widget.
-class PaintWatch : public QObject {
-public:
-    PaintWatch(QWidget* widget, std::function<void()> painted) : m_painted(std::move(painted))
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            m_painted();
-        return false;
-    }
-
-private:
-    std::function<void()> m_painted;
-};
 
 // Form1 loaded from a folder with one background, not shown yet.
 class UnshownWindow : public testing::Test {
@@ -69,6 +40,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Background")));
+        UseOwnHome(folder.path());
         WritePicture(folder.filePath(QStringLiteral("Background/sky.jpg")), {64, 64}, Qt::darkCyan);
         ASSERT_TRUE(form.Load(folder.path() + QLatin1Char('/')));
     }
@@ -78,83 +50,20 @@ protected:
     app::Form1 form{&feedback};
 };
 
-// They come a few frames after the first paint, not while the display server still shows it.
-TEST_F(UnshownWindow, TakesItsIconAndSoundsAFewFramesAfterItsFirstPaint)
+// The window load fills every themed submenu and rewrites its caption before the window shows;
+// the sound output waits until the window is on the screen.
+TEST_F(UnshownWindow, HasItsThemesLoadedAndNoSoundOutputYet)
 {
-    QWidget* board = form.findChild<QWidget*>(QStringLiteral("BoardView"));
-    ASSERT_NE(board, nullptr);
-    bool painted = false;
-    PaintWatch watch(board, [&] { painted = true; });
-    form.ShowCentred();
-    ASSERT_TRUE(WaitFor([&] { return painted; }));
-    QCoreApplication::processEvents(); // what was posted during the paint runs now
-    EXPECT_EQ(feedback.soundsPrepared, 0);
-    ASSERT_TRUE(WaitFor([&] { return feedback.soundsPrepared > 0; }, 900)) << "before the one-second fallback";
-    EXPECT_FALSE(form.windowIcon().isNull());
-}
-
-// The Themes' submenus come with the icon and the sounds, loaded as the window load leaves them.
-TEST_F(UnshownWindow, BuildsTheThemesAFewFramesAfterItsFirstPaint)
-{
-    for (const char* pack : {"mnuLIANPACK1", "mnuLIANPACK2", "mnuLIANPACK3"}) {
-        const QMenu* menu = form.findChild<QMenu*>(QString::fromLatin1(pack));
-        ASSERT_NE(menu, nullptr) << pack;
-        EXPECT_TRUE(menu->actions().isEmpty()) << pack;
-    }
-    form.ShowCentred();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    ASSERT_TRUE(WaitFor([&] { return feedback.soundsPrepared > 0; }));
     const QMenu* themed = form.findChild<QMenu*>(QStringLiteral("mnuSJLLK"));
     ASSERT_NE(themed, nullptr);
     EXPECT_EQ(themed->title(), QStringLiteral("&5.水晶连连看\t(63 张图片)"));
     EXPECT_EQ(themed->actions().size(), 5);
     EXPECT_EQ(form.findChildren<QMenu*>(QStringLiteral("mnuPicture1")).size(), 1);
-}
-
-// Opened before that, the Game menu builds them first; opened again, it adds nothing.
-TEST_F(UnshownWindow, TheGameMenuBuildsItsThemesWhenItOpens)
-{
-    QMenu* game = form.findChild<QMenu*>(QStringLiteral("mngame"));
-    ASSERT_NE(game, nullptr);
-    for (int opened = 0; opened < 2; ++opened) {
-        QMetaObject::invokeMethod(game, "aboutToShow");
-        EXPECT_EQ(form.findChildren<QMenu*>(QStringLiteral("mnuADA15")).size(), 1);
-        EXPECT_EQ(form.findChildren<QAction*>(QStringLiteral("mnuADA15I")).size(), 5);
-        EXPECT_EQ(form.findChild<QMenu*>(QStringLiteral("mnuPicture1"))->title(),
-                  QStringLiteral("&0.宠物连连看\t(70 张图片)"));
-    }
+    EXPECT_EQ(form.findChild<QMenu*>(QStringLiteral("mnuPicture1"))->title(), QStringLiteral("&0.宠物连连看\t(70 张图片)"));
     EXPECT_EQ(feedback.soundsPrepared, 0);
     form.findChildren<QAction*>(QStringLiteral("mnuADA15I")).at(1)->trigger();
     EXPECT_EQ(form.game().ThemeIndex, 29);
     EXPECT_EQ(form.game().RowCount, 10);
-}
-
-// Built before the window load, the Themes are loaded by it.
-TEST(ThemeMenus, BuiltBeforeTheWindowLoadAreLoadedByIt)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Background")));
-    WritePicture(folder.filePath(QStringLiteral("Background/sky.jpg")), {64, 64}, Qt::darkCyan);
-    RecordingFeedback feedback;
-    app::Form1 form(&feedback);
-    form.BuildThemeMenus();
-    const QMenu* themed = form.findChild<QMenu*>(QStringLiteral("mnuSJLLK"));
-    ASSERT_NE(themed, nullptr);
-    EXPECT_EQ(themed->actions().size(), 1);
-    ASSERT_TRUE(form.Load(folder.path() + QLatin1Char('/')));
-    EXPECT_EQ(themed->actions().size(), 5);
-    EXPECT_EQ(themed->title(), QStringLiteral("&5.水晶连连看\t(63 张图片)"));
-}
-
-// A window hidden (or minimized) before its first paint still takes its icon and sounds.
-TEST_F(UnshownWindow, HiddenBeforeItsFirstPaintTakesItsIconAndSoundsAfterASecond)
-{
-    form.ShowCentred();
-    form.hide();
-    QTest::qWait(300);
-    EXPECT_EQ(feedback.soundsPrepared, 0) << "not before the fallback";
-    ASSERT_TRUE(WaitFor([&] { return feedback.soundsPrepared > 0; }));
-    EXPECT_FALSE(form.windowIcon().isNull());
 }
 
 TEST_F(FreshWindow, ShowsZeroCountersAndAFullTimeBar)
@@ -187,7 +96,7 @@ TEST_F(FreshWindow, PlacesTheHeaderControlsAtTheirDesignPositions)
     EXPECT_EQ(Control("Label1")->pos(), QPoint(833, 16));
     EXPECT_EQ(Control<QLabel>("Label2")->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0x00));
     // The sprites lie above the header, the markers above the sprites, the pause picture on top.
-    const QObjectList order = Control("BoardView")->children();
+    const QObjectList order = Control("ClientArea")->children();
     EXPECT_LT(order.indexOf(Control("Shape5")), order.indexOf(Sprites()));
     EXPECT_LT(order.indexOf(Sprites()), order.indexOf(Control("Shape1")));
     EXPECT_LT(order.indexOf(Control("Shape2")), order.indexOf(Control("Label6")));

@@ -288,7 +288,7 @@ TEST_F(Memory, TheFirstScreenHintGoesWithTheFirstGameForGood)
     EXPECT_TRUE(hint->isVisible());
     EXPECT_EQ(hint->text(), QStringLiteral("从「游戏」菜单选择主题与难度，开始游戏"));
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0x00));
-    const QRect board = Control("BoardView")->rect();
+    const QRect board = Control("ClientArea")->rect();
     EXPECT_LE(std::abs(hint->geometry().center().x() - board.center().x()), 1);
     EXPECT_GE(hint->width(), hint->sizeHint().width()) << "the whole line shows";
 

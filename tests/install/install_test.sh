@@ -2,14 +2,13 @@
 # Installs the built game into a temporary prefix (with a space and Chinese characters in its
 # path) and checks the tree a desktop needs: the game with its Background folder and Help.txt
 # beside it, the launcher, the desktop entry and the icons; then starts the game through the
-# launcher from another folder and sees it stay up.
+# launcher from another folder under Xvfb, waits for its window and closes it.
 set -euo pipefail
 build=$1
-screen_config=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/x_session.bash"
+work=$XS_WORK
 prefix="$work/安装 目录"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { xs_fail "$@"; }
 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; fail "cmake --install"; }
 
@@ -43,17 +42,17 @@ if find "$prefix" -name '*_test' -o -name 'llk-*' -o -name 'llk_*' | grep -q .; 
   fail "build tools or tests installed: $(find "$prefix" -name '*_test' -o -name 'llk-*' -o -name 'llk_*')"
 fi
 
-# The launcher starts the installed game from anywhere; a refusal (no Background) would end it.
+# The launcher starts the installed game from anywhere; a refusal (no Background) would show
+# its box instead of the main window.
+xs_start_screen 1024x768
 cd /
-QT_QPA_PLATFORM="offscreen:configfile=$screen_config" "$prefix/bin/lianliankan" >"$work/run.log" 2>&1 &
+"$prefix/bin/lianliankan" >"$work/run.log" 2>&1 &
 pid=$!
-sleep 3
-if ! kill -0 "$pid" 2>/dev/null; then
-  cat "$work/run.log"
-  fail "the installed game ended by itself"
-fi
+XS_PIDS+=("$pid")
+window=$(xs_wait_window '^岚川连连看$' 30)
 exe=$(readlink -f "/proc/$pid/exe")
 [ "$exe" = "$(readlink -f "$game_dir/lianliankan")" ] || fail "launcher ran $exe"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
-echo "installed tree complete; the launcher started $exe"
+xs_close_window "$window"
+xs_wait_exit "$pid" 30
+[ "$XS_STATUS" -eq 0 ] || { cat "$work/run.log" >&2; fail "the installed game ended with status $XS_STATUS"; }
+echo "installed tree complete; the launcher started $exe, which showed its window and closed normally"

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/board_view.h"
+#include "app/client_area.h"
 
 namespace llk::test {
 namespace {

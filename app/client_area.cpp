@@ -1,4 +1,4 @@
-#include "app/board_view.h"
+#include "app/client_area.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,12 +34,12 @@ QPixmap ToPixmap(const QImage& image, int scale)
 
 } // namespace
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent)
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardView::SetBackground(const QImage& picture)
+void ClientArea::SetBackground(const QImage& picture)
 {
     // Drawn as it is: on X11 and offscreen a pixmap is an image too, so converting would only
     // copy the pixels (3 MB for the built-in picture, which otherwise stays in the program file).
@@ -47,7 +47,7 @@ void BoardView::SetBackground(const QImage& picture)
     update();
 }
 
-void BoardView::paintEvent(QPaintEvent* event)
+void ClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect picture(QPoint(0, 0), m_background.deviceIndependentSize().toSize());

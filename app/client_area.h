@@ -22,9 +22,9 @@ constexpr int ToPixels(int twips)
 }
 
 // The client area itself, drawing the background picture from its top-left corner, clipped.
-class BoardView final : public QWidget {
+class ClientArea final : public QWidget {
 public:
-    explicit BoardView(QWidget* parent);
+    explicit ClientArea(QWidget* parent);
     void SetBackground(const QImage& picture);
     const QImage& Background() const { return m_background; }
 
