@@ -138,6 +138,18 @@ xs_wait_exit() {
   wait "$1" || XS_STATUS=$?
 }
 
+# Closes window $1 of our child process $2 as a window manager would and expects the program to
+# end with status 0 within 30 seconds, having printed nothing into file $3.
+xs_close_quietly() {
+  xs_close_window "$1"
+  xs_wait_exit "$2" 30
+  [ "$XS_STATUS" -eq 0 ] || xs_fail "the program ended with status $XS_STATUS"
+  if [ -s "$3" ]; then
+    cat "$3" >&2
+    xs_fail "the program printed something"
+  fi
+}
+
 # A JPEG of one colour: xs_mono_jpeg FILE COLOUR [SIZE].
 xs_mono_jpeg() {
   convert -size "${3:-1024x768}" "xc:$2" -quality 90 "jpg:$1"
