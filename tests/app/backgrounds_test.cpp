@@ -124,12 +124,13 @@ protected:
     {
         QGuiApplication::setWindowIcon({}); // another test's window may have set it
         feedback.onMessage = [this] { iconOnTheBox = !QGuiApplication::windowIcon().isNull(); };
+        form = std::make_unique<app::Form1>(&feedback);
     }
-    bool Load() { return form.Load(m_folder.path() + QLatin1Char('/')); }
+    bool Load() { return form->Load(m_folder.path() + QLatin1Char('/')); }
     QDir Folder() const { return QDir(m_folder.path()); }
 
     RecordingFeedback feedback;
-    app::Form1 form{&feedback};
+    std::unique_ptr<app::Form1> form;
     bool iconOnTheBox = false;
 
 private:
