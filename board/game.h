@@ -69,9 +69,7 @@ struct Game {
 
     // Sampler
     RandomState random;
-    int DrawRange = 0;
-    int DrawLength = 0;
-    std::vector<int> DrawList;    // entries 1..DrawLength
+    std::vector<int> DrawList;    // the last draw, from entry 1; entry 0 unused
 
     // Window-side state the engine decides
     std::vector<TileSprite> Sprites; // Image1; member 0 is the template

@@ -119,8 +119,6 @@ void ResetPairSearch(Game& g)
     g.FoundSecond = 0;
 }
 
-bool ListHasCell(const CellList& list, int cell) { return list.Contains(cell); }
-
 int NextNewCell(Game& g)
 {
     const int last = (g.RowCount - 1) * g.ColCount;

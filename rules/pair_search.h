@@ -39,8 +39,6 @@ std::optional<CellPair> TestCandidates(Game& g, bool showHint);
 // join VisitedList. 0 after the last inner row.
 int NextNewCell(Game& g);
 
-bool ListHasCell(const CellList& list, int cell);
-
 // Both markers on the pair: Shape1 on a, Shape2 on b.
 void ShowHint(Game& g, int a, int b);
 
