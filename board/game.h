@@ -19,6 +19,7 @@ constexpr int ClientHeightTwips = 9840; // 656 pixels
 constexpr int MarkerParkedTop = 20000;  // markers wait below the window until first placed
 constexpr int MarkerDesignSize = 615;
 constexpr int PausePictureTwips = 1920; // 128 pixels
+constexpr int SpriteOrigin = -15;       // row 1 and column 1 start one pixel outside the client area
 
 // What a TileSprite shows: the design-time template, a tile bitmap, or a LinkPiece.
 enum class SpritePicture : std::uint8_t { Template, Tile, LinkPiece };
@@ -75,8 +76,8 @@ struct Game {
     std::vector<TileSprite> Sprites; // Image1; member 0 is the template
     int CellWidth = 0;
     int CellHeight = 0;
-    int SpriteOriginX = -15;
-    int SpriteOriginY = -15;
+    int SpriteOriginX = SpriteOrigin;
+    int SpriteOriginY = SpriteOrigin;
     Marker Shape1;
     Marker Shape2;
     double TimeBar = DesignTimeBar; // Shape3's width in twips: the time left
