@@ -100,13 +100,7 @@ void DealSpecialBoard(Game& g)
 
 void ResetHintState(Game& g)
 {
-    g.SearchCursor = 0;
-    g.SearchKind = 0;
-    g.CandidateList.clear();
-    g.VisitedList.clear();
-    g.ExcludedList.clear();
-    g.FoundFirst = 0;
-    g.FoundSecond = 0;
+    ResetPairSearch(g);
     g.LevelClearedFlag = false;
 }
 

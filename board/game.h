@@ -125,6 +125,9 @@ struct Game {
 // Cell numbering: (row - 1) * ColCount + col, rows and columns from 1.
 inline int CellIndex(const Game& g, int row, int col) { return (row - 1) * g.ColCount + col; }
 
+// Empties the pair search's state: the next search starts afresh at the first inner Cell.
+void ResetPairSearch(Game& g);
+
 // Switches a timer and tells the host, which runs the real one.
 void SetTimer(Game& g, TimerId timer, bool on);
 // Plays a sound through the host while the sound-effects switch is on.

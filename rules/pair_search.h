@@ -21,9 +21,6 @@ struct PairSearchOutcome {
     CellPair pair; // set when result is PairFound
 };
 
-// Empties the search state: the next search starts afresh at the first inner Cell.
-void ResetPairSearch(Game& g);
-
 // Continues the search from its state: tests the tiles gathered so far, then gathers one more
 // kind at a time in reading order. With showHint, the pair found is played and outlined.
 PairSearchOutcome FindPair(Game& g, bool showHint);
