@@ -211,7 +211,7 @@ std::optional<std::string> ScriptRunner::Start(const std::vector<std::string_vie
         return std::string("start: expected THEME DIFFICULTY");
     const std::optional<int> theme = InRange(tokens[1], 0, ThemeCount - 1);
     if (!theme)
-        return "start: " + Quote(tokens[1]) + " is not a theme (0 to 29)";
+        return "start: " + Quote(tokens[1]) + " is not a theme (0 to " + std::to_string(ThemeCount - 1) + ")";
     const std::optional<int> difficulty = InRange(tokens[2], 0, 4);
     if (!difficulty)
         return "start: " + Quote(tokens[2]) + " is not a difficulty (0 to 4)";
