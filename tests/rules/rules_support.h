@@ -26,9 +26,6 @@ inline Game EmptyBoard(int rows, int cols)
     return g;
 }
 
-// Lays Cells out as a deal leaves them, from a full copy of g.Cells.
-inline void Relayout(Game& g, std::vector<int> cells) { PlaceTiles(g, cells); }
-
 // A Board whose inner Cells are all tiles, numbered so that no two neighbours share a kind:
 // kind = 1 + (index mod 60), which stays below 70.
 inline Game FullBoard(int rows, int cols)
