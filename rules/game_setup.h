@@ -15,8 +15,8 @@ constexpr int SpecialShuffles = 6;
 constexpr int SpecialHints = 12;
 constexpr int SpecialLevel = 12;
 
-// Resets the per-game counters (3 shuffles, 3 hints, level 1, 15 kinds, no automatic shuffles)
-// and starts the countdown.
+// Resets the per-game counters to a regular game's start (level 1, no automatic shuffles) and
+// starts the countdown.
 void gameLoadData(Game& g);
 
 // Replaces every Cell of the running game's Board (entries 1 to RowCount x ColCount, same size,
