@@ -5,21 +5,28 @@
 
 #include <array>
 
+#include "board/theme.h"
+
 namespace llk::app {
 
-constexpr int ThemeCount = 30;
+using llk::ThemeCount;
 constexpr int DifficultyCount = 5;
 constexpr int ThemesPerPack = 10;
+constexpr int PackCount = ThemeCount / ThemesPerPack;
 
 // One Theme's entry in the Game menu. Themes 0-3 name their five difficulty items one by one;
 // the others have one array of items whose members 1-4 LoadMenu creates at window load.
 struct ThemeEntry {
     const char* entryName;                          // the submenu, e.g. "mnuPicture1"
     std::array<const char*, DifficultyCount> items; // Themes 0-3: five names; others: the array name first
-    const char* caption;                            // the design caption, two "(" groups
+    const char* name;                               // the caption's name and access key, e.g. "宠物连连看(&0)"
 };
 
 const ThemeEntry& ThemeMenuEntry(int theme);
+
+// The design caption of the Theme's entry, with two "(" groups: its name and access key, then the
+// Theme's picture count, e.g. "宠物连连看(&0)(70 张图片)".
+QString ThemeCaption(int theme);
 
 // "初级篇(&E)" … "特殊篇(&S)" in DifficultyIndex order.
 QString DifficultyCaption(int difficulty);

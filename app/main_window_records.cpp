@@ -29,7 +29,7 @@ constexpr int HeaderHeight = 41; // Shape5, 615 twips
 // A Theme's name as its menu entry shows it, without the access key and the picture count.
 QString ThemeName(int theme)
 {
-    const QString caption = QString::fromUtf8(ThemeMenuEntry(theme).caption);
+    const QString caption = ThemeCaption(theme);
     return caption.left(caption.indexOf(u'('));
 }
 

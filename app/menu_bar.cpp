@@ -45,7 +45,7 @@ MenuBarItems BuildMenuBar(QMenuBar* bar)
 {
     MenuBarItems items;
     items.game = AddMenu(bar, "mngame", QStringLiteral("游戏(&G)"));
-    for (int pack = 0; pack < 3; ++pack)
+    for (int pack = 0; pack < PackCount; ++pack)
         items.packs[static_cast<std::size_t>(pack)] = AddMenu(items.game, PackName(pack), PackCaption(pack));
 
     QMenu* itemMenu = AddMenu(bar, "mnuItem", QStringLiteral("道具(&I)"));
@@ -80,8 +80,8 @@ void BuildThemeMenus(MenuBarItems& items)
 {
     for (int theme = 0; theme < ThemeCount; ++theme) {
         const ThemeEntry& entry = ThemeMenuEntry(theme);
-        QMenu* themeMenu = AddMenu(items.packs[static_cast<std::size_t>(theme / ThemesPerPack)], entry.entryName,
-                                   QString::fromUtf8(entry.caption));
+        QMenu* themeMenu =
+            AddMenu(items.packs[static_cast<std::size_t>(theme / ThemesPerPack)], entry.entryName, ThemeCaption(theme));
         items.themes[static_cast<std::size_t>(theme)] = themeMenu;
         const int designItems = entry.items[1] ? DifficultyCount : 1;
         for (int i = 0; i < designItems; ++i)

@@ -20,7 +20,7 @@ inline constexpr char ThemeProperty[] = "ThemeIndex";
 
 struct MenuBarItems {
     QMenu* game = nullptr;                      // mngame
-    std::array<QMenu*, 3> packs{};              // mnuLIANPACK1-3
+    std::array<QMenu*, PackCount> packs{};      // mnuLIANPACK1-3
     std::array<QMenu*, ThemeCount> themes{};    // the ThemeEntry submenus, null until built
     QAction* hint = nullptr;                    // mnts
     QAction* shuffle = nullptr;                 // mnxp

@@ -43,8 +43,7 @@ void ResizeBoard(Game& g, int rows, int cols)
     g.Cells.assign(static_cast<std::size_t>(rows * cols + 1), EmptyCell);
     g.InnerSlots.assign(static_cast<std::size_t>((rows - 2) * (cols - 2) + 1), 0);
     g.CellGrid.assign(static_cast<std::size_t>((rows + 1) * (cols + 1)), EmptyCell);
-    g.DrawRange = 0;
-    g.DrawLength = 0;
+    g.DrawList.clear();
     g.Sprites.resize(1);
 }
 

@@ -9,25 +9,26 @@
 namespace llk {
 namespace {
 
-// How a Theme folds a KindCode above `above`: wrapping round its pictures, or shifting down.
+// How a Theme folds a KindCode: shifting one above `above` down by `amount`, or wrapping a kind
+// beyond the Theme's pictures round them.
 struct FoldRule {
     enum class Kind { Never, Subtract, Wrap } kind;
-    int above;
-    int amount; // the amount subtracted, or the number of pictures wrapped round
+    int above = 0;
+    int amount = 0;
 };
 
-constexpr FoldRule Never{FoldRule::Kind::Never, 0, 0};
+constexpr FoldRule Never{FoldRule::Kind::Never};
+constexpr FoldRule Wrap{FoldRule::Kind::Wrap};
 constexpr FoldRule Subtract(int above, int amount) { return {FoldRule::Kind::Subtract, above, amount}; }
-constexpr FoldRule Wrap(int pictures) { return {FoldRule::Kind::Wrap, KindCodeBase + pictures, pictures}; }
 
 // Themes 1, 4 and 5 shift by less than their picture count, so their folded kinds land mid-range.
 constexpr std::array<FoldRule, ThemeCount> FoldRules{{
     Never,              Subtract(139, 31), Subtract(143, 43), Subtract(154, 54), Subtract(138, 37),
     Subtract(163, 10),  Subtract(148, 48), Subtract(197, 97), Subtract(140, 40), Subtract(142, 42),
-    Wrap(20),           Subtract(171, 71), Wrap(30),          Wrap(31),          Wrap(21),
-    Wrap(24),           Wrap(36),          Wrap(21),          Wrap(21),          Wrap(21),
-    Wrap(30),           Wrap(28),          Wrap(36),          Wrap(21),          Wrap(21),
-    Wrap(36),           Wrap(22),          Wrap(36),          Wrap(22),          Wrap(24),
+    Wrap,               Subtract(171, 71), Wrap,              Wrap,              Wrap,
+    Wrap,               Wrap,              Wrap,              Wrap,              Wrap,
+    Wrap,               Wrap,              Wrap,              Wrap,              Wrap,
+    Wrap,               Wrap,              Wrap,              Wrap,              Wrap,
 }};
 
 // Steps 5 to 7 of both deals: fold every slot into its Cell in reading order, set the pictures,
@@ -55,11 +56,13 @@ int FoldCode(int theme, int code)
 {
     assert(IsTheme(theme));
     const FoldRule& rule = FoldRules[static_cast<std::size_t>(theme)];
-    if (rule.kind == FoldRule::Kind::Never || code <= rule.above)
-        return code;
-    if (rule.kind == FoldRule::Kind::Subtract)
-        return code - rule.amount;
-    return (code - KindCodeBase) % rule.amount + KindCodeBase + 1;
+    switch (rule.kind) {
+    case FoldRule::Kind::Never: return code;
+    case FoldRule::Kind::Subtract: return code > rule.above ? code - rule.amount : code;
+    case FoldRule::Kind::Wrap: break;
+    }
+    const int pictures = PictureCount(theme);
+    return code > KindCodeBase + pictures ? (code - KindCodeBase) % pictures + KindCodeBase + 1 : code;
 }
 
 void FoldKindCode(Game& g, int slot)
@@ -100,13 +103,7 @@ void DealSpecialBoard(Game& g)
 
 void ResetHintState(Game& g)
 {
-    g.SearchCursor = 0;
-    g.SearchKind = 0;
-    g.CandidateList.clear();
-    g.VisitedList.clear();
-    g.ExcludedList.clear();
-    g.FoundFirst = 0;
-    g.FoundSecond = 0;
+    ResetPairSearch(g);
     g.LevelClearedFlag = false;
 }
 

@@ -12,6 +12,17 @@ double SystemTimeOfDay()
     return duration<double>(sinceMidnight).count();
 }
 
+void ResetPairSearch(Game& g)
+{
+    g.SearchCursor = 0;
+    g.SearchKind = 0;
+    g.CandidateList.clear();
+    g.VisitedList.clear();
+    g.ExcludedList.clear();
+    g.FoundFirst = 0;
+    g.FoundSecond = 0;
+}
+
 void SetTimer(Game& g, TimerId timer, bool on)
 {
     (timer == TimerId::Removal ? g.Timer1On : g.Timer2On) = on;

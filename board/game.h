@@ -19,6 +19,7 @@ constexpr int ClientHeightTwips = 9840; // 656 pixels
 constexpr int MarkerParkedTop = 20000;  // markers wait below the window until first placed
 constexpr int MarkerDesignSize = 615;
 constexpr int PausePictureTwips = 1920; // 128 pixels
+constexpr int SpriteOrigin = -15;       // row 1 and column 1 start one pixel outside the client area
 
 // What a TileSprite shows: the design-time template, a tile bitmap, or a LinkPiece.
 enum class SpritePicture : std::uint8_t { Template, Tile, LinkPiece };
@@ -69,16 +70,14 @@ struct Game {
 
     // Sampler
     RandomState random;
-    int DrawRange = 0;
-    int DrawLength = 0;
-    std::vector<int> DrawList;    // entries 1..DrawLength
+    std::vector<int> DrawList;    // the last draw, from entry 1; entry 0 unused
 
     // Window-side state the engine decides
     std::vector<TileSprite> Sprites; // Image1; member 0 is the template
     int CellWidth = 0;
     int CellHeight = 0;
-    int SpriteOriginX = -15;
-    int SpriteOriginY = -15;
+    int SpriteOriginX = SpriteOrigin;
+    int SpriteOriginY = SpriteOrigin;
     Marker Shape1;
     Marker Shape2;
     double TimeBar = DesignTimeBar; // Shape3's width in twips: the time left
@@ -125,6 +124,9 @@ struct Game {
 
 // Cell numbering: (row - 1) * ColCount + col, rows and columns from 1.
 inline int CellIndex(const Game& g, int row, int col) { return (row - 1) * g.ColCount + col; }
+
+// Empties the pair search's state: the next search starts afresh at the first inner Cell.
+void ResetPairSearch(Game& g);
 
 // Switches a timer and tells the host, which runs the real one.
 void SetTimer(Game& g, TimerId timer, bool on);

@@ -43,8 +43,6 @@ void DrawSequence(Game& g, int range, int length)
 {
     assert(length <= range);
     Reseed(g);
-    g.DrawRange = range;
-    g.DrawLength = length;
     g.DrawList.assign(static_cast<std::size_t>(length + 1), 0);
 
     // The numbers not drawn yet, ascending: the same pool the draw picks its r-th entry from.

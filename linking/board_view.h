@@ -5,8 +5,6 @@
 
 namespace llk {
 
-constexpr int SpriteOrigin = -15; // row 1 and column 1 start one pixel outside the client area
-
 // Sets the sprite origin and, for a valid ThemeIndex, the cell pitch in twips from the Theme's
 // tile size and g.TwipsPerPixelX/Y; an invalid Theme keeps the previous pitch.
 void ComputeCellMetrics(Game& g);

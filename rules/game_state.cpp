@@ -2,6 +2,7 @@
 
 #include "board/board.h"
 #include "linking/selection.h"
+#include "rules/commands.h"
 
 namespace llk {
 namespace {
@@ -74,5 +75,13 @@ void KeepBoardHiddenWhilePaused(Game& g)
     ForEachInnerCell(g, [&](int cell) { g.Sprites[cell].visible = false; });
     HideMarkersWhilePaused(g);
 }
+
+void TogglePause(Game& g)
+{
+    g.Paused = !g.Paused;
+    gamePAUSE(g);
+}
+
+void SetSoundEffects(Game& g, bool on) { g.SoundEffects = on; }
 
 } // namespace llk

@@ -29,10 +29,9 @@ void LevelCleared(Game& g)
     }
     const int hints = g.HintsLeft;
     const int shuffles = g.ShufflesLeft;
-    g.host->ShowMessage(BonusText(hints, shuffles, RemainingSeconds(g)), Icon::Information);
-    g.Score += shuffles * ShuffleBonus + hints * HintBonus;
-    // The bar is read again once the box is closed: countdown ticks may have run meanwhile.
-    g.Score += SecondBonus * RemainingSeconds(g);
+    const int seconds = RemainingSeconds(g);
+    g.host->ShowMessage(BonusText(hints, shuffles, seconds), Icon::Information);
+    g.Score += hints * HintBonus + shuffles * ShuffleBonus + seconds * SecondBonus;
     g.TimeBar = FullTimeBar;
     StartCountdown(g);
     ++g.Level;

@@ -278,30 +278,6 @@ int SlideTarget(const Game& g, int p, const ShiftCode& code)
     return SlideStop(g, code).Target(g, p, CellCol(g, p));
 }
 
-void ShiftUp(Game& g, const ShiftCode& code)
-{
-    assert(code.direction == ShiftDirection::Up);
-    RunPass(g, code);
-}
-
-void ShiftDown(Game& g, const ShiftCode& code)
-{
-    assert(code.direction == ShiftDirection::Down);
-    RunPass(g, code);
-}
-
-void ShiftLeft(Game& g, const ShiftCode& code)
-{
-    assert(code.direction == ShiftDirection::Left);
-    RunPass(g, code);
-}
-
-void ShiftRight(Game& g, const ShiftCode& code)
-{
-    assert(code.direction == ShiftDirection::Right);
-    RunPass(g, code);
-}
-
 void ShiftBoard(Game& g, int level)
 {
     if (level < 2 || level > 11)
@@ -309,12 +285,7 @@ void ShiftBoard(Game& g, int level)
     for (const ShiftCode* code : LevelRules[level - 2]) {
         if (!code)
             break;
-        switch (code->direction) {
-        case ShiftDirection::Up: ShiftUp(g, *code); break;
-        case ShiftDirection::Down: ShiftDown(g, *code); break;
-        case ShiftDirection::Left: ShiftLeft(g, *code); break;
-        case ShiftDirection::Right: ShiftRight(g, *code); break;
-        }
+        RunPass(g, *code);
     }
     SyncGrid(g);
 }

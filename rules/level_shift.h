@@ -44,12 +44,6 @@ const ShiftCode& ShiftCodeNamed(std::string_view text);
 // keep their kind and picture; CellGrid follows for levels 2-11.
 void ShiftBoard(Game& g, int level);
 
-// One pass over the code's scan range, each tile sliding as far as it can.
-void ShiftUp(Game& g, const ShiftCode& code);
-void ShiftDown(Game& g, const ShiftCode& code);
-void ShiftLeft(Game& g, const ShiftCode& code);
-void ShiftRight(Game& g, const ShiftCode& code);
-
 // Where a tile about to move into the empty Cell p comes to rest.
 int SlideTarget(const Game& g, int p, const ShiftCode& code);
 

@@ -19,8 +19,8 @@ constexpr std::array<std::string_view, 12> LevelCaptions{
     "第8关 左下右上", "第9关 向外扩散", "第10关 向内集中", "特级篇一统天下",
 };
 
-// The level-cleared box: what the hints (10 each), shuffles (50 each) and whole seconds left
-// (10 each) are worth. Lines end in CR LF.
+// The level-cleared box: what the hints, shuffles and whole seconds left are worth, each at its
+// bonus from the level-end rules. Lines end in CR LF.
 std::string BonusText(int hints, int shuffles, int seconds);
 
 } // namespace llk

@@ -108,19 +108,6 @@ void GatherKind(Game& g, std::optional<KindIndex>& index, bool firstOfCall)
 
 } // namespace
 
-void ResetPairSearch(Game& g)
-{
-    g.SearchCursor = 0;
-    g.SearchKind = 0;
-    g.CandidateList.clear();
-    g.VisitedList.clear();
-    g.ExcludedList.clear();
-    g.FoundFirst = 0;
-    g.FoundSecond = 0;
-}
-
-bool ListHasCell(const CellList& list, int cell) { return list.Contains(cell); }
-
 int NextNewCell(Game& g)
 {
     const int last = (g.RowCount - 1) * g.ColCount;

@@ -21,9 +21,6 @@ struct PairSearchOutcome {
     CellPair pair; // set when result is PairFound
 };
 
-// Empties the search state: the next search starts afresh at the first inner Cell.
-void ResetPairSearch(Game& g);
-
 // Continues the search from its state: tests the tiles gathered so far, then gathers one more
 // kind at a time in reading order. With showHint, the pair found is played and outlined.
 PairSearchOutcome FindPair(Game& g, bool showHint);
@@ -38,8 +35,6 @@ std::optional<CellPair> TestCandidates(Game& g, bool showHint);
 // The next tile from SearchCursor on that the scan has not passed; empty Cells passed on the way
 // join VisitedList. 0 after the last inner row.
 int NextNewCell(Game& g);
-
-bool ListHasCell(const CellList& list, int cell);
 
 // Both markers on the pair: Shape1 on a, Shape2 on b.
 void ShowHint(Game& g, int a, int b);

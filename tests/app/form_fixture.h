@@ -17,6 +17,7 @@
 #include "app/client_area.h"
 #include "app/main_window.h"
 #include "board/board.h"
+#include "rules/game_setup.h"
 #include "rules/pair_search.h"
 
 namespace llk::test {
@@ -160,8 +161,7 @@ protected:
                 cells.push_back(c == '.' ? EmptyCell : c - '0');
         }
         cells.resize(static_cast<std::size_t>(game().RowCount * game().ColCount) + 1, EmptyCell);
-        PlaceTiles(game(), cells);
-        ResetPairSearch(game());
+        LoadBoard(game(), cells);
     }
 
     RecordingFeedback feedback;

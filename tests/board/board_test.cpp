@@ -41,14 +41,12 @@ TEST(BoardSizeFor, EverySizeHasAnEvenNumberOfInnerCells)
 TEST(ResizeBoard, RecreatesTheArraysEmptyAndResetsTheSampler)
 {
     Game g;
-    g.DrawRange = 5;
-    g.DrawLength = 5;
+    g.DrawList = {0, 3, 1, 2};
     ResizeBoard(g, 12, 20);
     EXPECT_EQ(g.Cells.size(), 241u);
     EXPECT_EQ(g.InnerSlots.size(), 181u);
     EXPECT_EQ(g.CellGrid.size(), 13u * 21u);
-    EXPECT_EQ(g.DrawRange, 0);
-    EXPECT_EQ(g.DrawLength, 0);
+    EXPECT_TRUE(g.DrawList.empty());
     EXPECT_EQ(SlotIndex(g, 11, 19), 180);
     EXPECT_EQ(CellIndex(g, 11, 19), 219);
 }

@@ -77,14 +77,14 @@ TEST(LevelShift, LevelSixStopsBothHalvesAtTheMiddleOnElevenRows)
     Game upper = EmptyBoard(11, 18);
     std::vector<int> cells(upper.Cells);
     cells[CellIndex(upper, 3, 4)] = 1;
-    test::Relayout(upper, cells);
+    PlaceTiles(upper, cells);
     ShiftBoard(upper, 6);
     EXPECT_EQ(upper.Cells[CellIndex(upper, 5, 4)], 1) << "falls to row 5, row 6 lies beyond MidIndex 90";
 
     Game lower = EmptyBoard(11, 18);
     cells.assign(lower.Cells.size(), EmptyCell);
     cells[CellIndex(lower, 9, 4)] = 2;
-    test::Relayout(lower, cells);
+    PlaceTiles(lower, cells);
     ShiftBoard(lower, 6);
     EXPECT_EQ(lower.Cells[CellIndex(lower, 6, 4)], 2) << "rises to row 6 and no further";
 }
@@ -95,7 +95,7 @@ TEST(LevelShift, LevelSixSplitsRowFiveInsideTheRowOnTenRows)
     std::vector<int> cells(g.Cells);
     cells[CellIndex(g, 4, 12)] = 1; // row 5, column 12 is index 76 > 72: lower part
     cells[CellIndex(g, 4, 3)] = 2;  // row 5, column 3 is index 67 <= 72: upper part
-    test::Relayout(g, cells);
+    PlaceTiles(g, cells);
     ShiftBoard(g, 6);
     EXPECT_EQ(g.Cells[CellIndex(g, 4, 12)], 1);
     EXPECT_EQ(g.Cells[CellIndex(g, 5, 3)], 2);
@@ -132,7 +132,7 @@ TEST(LevelShift, LevelElevenPacksTheHalfColumnUpAgain)
     std::vector<int> cells(g.Cells);
     cells[CellIndex(g, 8, 3)] = 1;
     cells[CellIndex(g, 9, 3)] = 2;
-    test::Relayout(g, cells);
+    PlaceTiles(g, cells);
     ShiftBoard(g, 11);
     EXPECT_EQ(g.Cells[CellIndex(g, 6, 3)], 1);
     EXPECT_EQ(g.Cells[CellIndex(g, 6, 9)], 2);

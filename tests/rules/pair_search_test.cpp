@@ -142,12 +142,12 @@ TEST(RecordRemoval, MovesThePairFromTheCandidatesToTheVisited)
     Game g = MakeBoard({"......", ".11.1.", ".2..2.", "......"});
     FindPair(g, false);
     RecordRemoval(g, 8, 9);
-    EXPECT_FALSE(ListHasCell(g.CandidateList, 8));
-    EXPECT_FALSE(ListHasCell(g.CandidateList, 9));
-    EXPECT_TRUE(ListHasCell(g.CandidateList, 11));
-    EXPECT_FALSE(ListHasCell(g.ExcludedList, 8));
+    EXPECT_FALSE(g.CandidateList.Contains(8));
+    EXPECT_FALSE(g.CandidateList.Contains(9));
+    EXPECT_TRUE(g.CandidateList.Contains(11));
+    EXPECT_FALSE(g.ExcludedList.Contains(8));
     EXPECT_EQ(g.VisitedList.Entries().back(), 9);
-    EXPECT_TRUE(ListHasCell(g.VisitedList, 8));
+    EXPECT_TRUE(g.VisitedList.Contains(8));
 }
 
 TEST(CellList, KeepsEntriesInOrderAndForgetsRemovedOnesEverywhere)

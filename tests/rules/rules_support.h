@@ -9,6 +9,7 @@
 #include "board/board.h"
 #include "linking/board_view.h"
 #include "rules/commands.h"
+#include "rules/game_setup.h"
 #include "rules/pair_search.h"
 #include "tests/support/board_builder.h"
 
@@ -24,9 +25,6 @@ inline Game EmptyBoard(int rows, int cols)
     PlaceTiles(g, cells);
     return g;
 }
-
-// Lays Cells out as a deal leaves them, from a full copy of g.Cells.
-inline void Relayout(Game& g, std::vector<int> cells) { PlaceTiles(g, cells); }
 
 // A Board whose inner Cells are all tiles, numbered so that no two neighbours share a kind:
 // kind = 1 + (index mod 60), which stays below 70.
@@ -68,13 +66,12 @@ inline Game StartedGame(int theme, int difficulty, Host* host = nullptr)
 }
 
 // Replaces every Cell of the running game's Board by a picture of the same size, as the
-// llk-lab "board" command does: tiles shown, CellGrid in step, the pair search cleared.
+// llk-lab "board" command does.
 inline void LoadRows(Game& g, std::initializer_list<std::string_view> rows)
 {
     const Game picture = MakeBoard(rows);
     assert(picture.RowCount == g.RowCount && picture.ColCount == g.ColCount);
-    PlaceTiles(g, picture.Cells);
-    ResetPairSearch(g);
+    LoadBoard(g, picture.Cells);
 }
 
 // The running Board empty but for two neighbouring tiles of kind 1 at (2, 2) and (2, 3).
@@ -83,8 +80,7 @@ inline void LoadLastPair(Game& g)
     std::vector<int> cells(g.Cells.size(), EmptyCell);
     cells[CellIndex(g, 2, 2)] = 1;
     cells[CellIndex(g, 2, 3)] = 1;
-    PlaceTiles(g, cells);
-    ResetPairSearch(g);
+    LoadBoard(g, cells);
 }
 
 // Links the last pair that LoadLastPair left and runs the removal tick.

@@ -74,7 +74,7 @@ std::optional<std::string> ParseOptions(Args args, BotOptions& options)
         const std::optional<int> number = ParseInt(value);
         if (name == "--theme") {
             if (!number || *number < 0 || *number >= ThemeCount)
-                return "bot: --theme " + Quote(value) + " is not a theme (0 to 29)";
+                return "bot: --theme " + Quote(value) + " is not a theme (0 to " + std::to_string(ThemeCount - 1) + ")";
             options.theme = *number;
         } else if (name == "--difficulty") {
             if (!number || *number < 0 || *number > 4)

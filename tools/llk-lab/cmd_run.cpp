@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "board/board.h"
-#include "board/deal.h"
-#include "linking/selection.h"
 #include "rules/commands.h"
+#include "rules/game_setup.h"
 #include "rules/game_state.h"
 #include "tools/llk-lab/board_file.h"
 #include "tools/llk-lab/commands.h"
@@ -212,7 +211,7 @@ std::optional<std::string> ScriptRunner::Start(const std::vector<std::string_vie
         return std::string("start: expected THEME DIFFICULTY");
     const std::optional<int> theme = InRange(tokens[1], 0, ThemeCount - 1);
     if (!theme)
-        return "start: " + Quote(tokens[1]) + " is not a theme (0 to 29)";
+        return "start: " + Quote(tokens[1]) + " is not a theme (0 to " + std::to_string(ThemeCount - 1) + ")";
     const std::optional<int> difficulty = InRange(tokens[2], 0, 4);
     if (!difficulty)
         return "start: " + Quote(tokens[2]) + " is not a difficulty (0 to 4)";
@@ -288,9 +287,7 @@ std::optional<std::string> ScriptRunner::Tick(const std::vector<std::string_view
     return std::string("tick: expected removal, or countdown with an optional count");
 }
 
-// The rows replace every Cell as a deal would: pictures, sprites and CellGrid follow, the pair
-// search starts afresh and the selection is dropped. A removal still due belonged to the old
-// tiles, so it is discarded, as a game start discards it.
+// The rows replace every Cell of the running game's Board as a deal would.
 std::optional<std::string> ScriptRunner::EndBoard()
 {
     BoardReader reader = std::move(*m_board);
@@ -303,11 +300,7 @@ std::optional<std::string> ScriptRunner::EndBoard()
         return "board: the rows make a " + std::to_string(picture.rows) + " x " + std::to_string(picture.cols) +
                " board; the running game's Board is " + std::to_string(g.RowCount) + " x " +
                std::to_string(g.ColCount);
-    SetTimer(g, TimerId::Removal, false);
-    PlaceTiles(g, picture.cells);
-    ResetHintState(g);
-    DropSelection(g);
-    KeepBoardHiddenWhilePaused(g);
+    LoadBoard(g, picture.cells);
     return std::nullopt;
 }
 

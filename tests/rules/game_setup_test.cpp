@@ -1,7 +1,8 @@
-// Game start, pause and the sound switch: sizes, counters, and what a start leaves behind.
+// Game setup, pause and the sound switch: sizes, counters, what a start leaves behind, and a
+// Board loaded into a running game.
 #include <gtest/gtest.h>
 
-#include "rules/game_start.h"
+#include "rules/game_setup.h"
 #include "rules/game_state.h"
 #include "tests/rules/recording_host.h"
 #include "tests/rules/rules_support.h"
@@ -98,6 +99,81 @@ TEST(StartGame, DropsTheSelectionAndEndsAPause)
     EXPECT_FALSE(g.PausePictureVisible);
     EXPECT_TRUE(g.Timer2On);
     EXPECT_TRUE(g.Sprites[CellIndex(g, 2, 2)].visible);
+}
+
+// The running Board emptied but for tiles of the given kinds at (row 2, col 2 + i).
+std::vector<int> RowOfTiles(const Game& g, std::initializer_list<int> kinds)
+{
+    std::vector<int> cells(g.Cells.size(), EmptyCell);
+    int col = 2;
+    for (const int kind : kinds)
+        cells[static_cast<std::size_t>(CellIndex(g, 2, col++))] = kind;
+    return cells;
+}
+
+TEST(LoadBoard, ReplacesTheCellsAndShowsExactlyTheTiles)
+{
+    Game g = test::StartedGame(0, 0);
+    const std::vector<int> cells = RowOfTiles(g, {3, 0, 3});
+    LoadBoard(g, cells);
+    EXPECT_EQ(g.Cells, cells);
+    for (int cell = 1; cell < static_cast<int>(cells.size()); ++cell)
+        EXPECT_EQ(g.Sprites[cell].visible, cells[cell] != EmptyCell) << cell;
+    EXPECT_EQ(GridAt(g, 2, 2), 3);
+    EXPECT_EQ(GridAt(g, 2, 3), EmptyCell);
+}
+
+TEST(LoadBoard, DiscardsARemovalDueForTheOldTiles)
+{
+    Game g = test::StartedGame(0, 0);
+    LoadBoard(g, RowOfTiles(g, {1, 1}));
+    ClickTile(g, CellIndex(g, 2, 2));
+    ClickTile(g, CellIndex(g, 2, 3));
+    ASSERT_TRUE(g.Timer1On);
+    const std::vector<int> cells = RowOfTiles(g, {2, 2});
+    LoadBoard(g, cells);
+    EXPECT_FALSE(g.Timer1On);
+    EXPECT_EQ(g.Cells, cells);
+}
+
+TEST(LoadBoard, DropsTheSelection)
+{
+    Game g = test::StartedGame(0, 0);
+    LoadBoard(g, RowOfTiles(g, {1, 2, 1}));
+    ClickTile(g, CellIndex(g, 2, 2));
+    ASSERT_EQ(g.SelectionState, 1);
+    LoadBoard(g, RowOfTiles(g, {4, 4}));
+    EXPECT_EQ(g.SelectionState, 0);
+    EXPECT_FALSE(g.Shape1.visible);
+}
+
+TEST(LoadBoard, StartsThePairSearchAfreshAsADealDoes)
+{
+    Game g = test::StartedGame(0, 0);
+    LoadBoard(g, RowOfTiles(g, {1, 0, 2, 1, 2}));
+    ASSERT_EQ(FindPair(g, false).result, SearchResult::PairFound);
+    ASSERT_FALSE(g.CandidateList.empty());
+    g.LevelClearedFlag = true;
+    LoadBoard(g, RowOfTiles(g, {5, 5}));
+    EXPECT_TRUE(g.CandidateList.empty());
+    EXPECT_TRUE(g.VisitedList.empty());
+    EXPECT_EQ(g.SearchCursor, 0);
+    EXPECT_EQ(g.FoundFirst, 0);
+    EXPECT_FALSE(g.LevelClearedFlag);
+    const PairSearchOutcome found = FindPair(g, false);
+    EXPECT_EQ(found.result, SearchResult::PairFound);
+    EXPECT_EQ(found.pair, (CellPair{CellIndex(g, 2, 2), CellIndex(g, 2, 3)}));
+}
+
+TEST(LoadBoard, KeepsTheNewTilesHiddenWhilePaused)
+{
+    Game g = test::StartedGame(0, 0);
+    TogglePause(g);
+    LoadBoard(g, RowOfTiles(g, {6, 6}));
+    EXPECT_FALSE(g.Sprites[CellIndex(g, 2, 2)].visible);
+    TogglePause(g);
+    EXPECT_TRUE(g.Sprites[CellIndex(g, 2, 2)].visible);
+    EXPECT_TRUE(g.Sprites[CellIndex(g, 2, 3)].visible);
 }
 
 TEST(Levelstr, NamesLevelsOneToTwelveFromZero)

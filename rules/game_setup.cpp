@@ -1,4 +1,4 @@
-#include "rules/game_start.h"
+#include "rules/game_setup.h"
 
 #include "board/board.h"
 #include "board/deal.h"
@@ -6,7 +6,6 @@
 #include "linking/selection.h"
 #include "rules/commands.h"
 #include "rules/game_state.h"
-#include "rules/messages.h"
 
 namespace llk {
 
@@ -58,19 +57,13 @@ bool StartGame(Game& g, int theme, int difficulty)
     return true;
 }
 
-std::string Levelstr(int level)
+void LoadBoard(Game& g, std::span<const int> cells)
 {
-    if (level < 1 || level > static_cast<int>(LevelCaptions.size()))
-        return {};
-    return std::string(LevelCaptions[level - 1]);
+    SetTimer(g, TimerId::Removal, false);
+    PlaceTiles(g, cells);
+    ResetHintState(g);
+    DropSelection(g);
+    KeepBoardHiddenWhilePaused(g);
 }
-
-void TogglePause(Game& g)
-{
-    g.Paused = !g.Paused;
-    gamePAUSE(g);
-}
-
-void SetSoundEffects(Game& g, bool on) { g.SoundEffects = on; }
 
 } // namespace llk
