@@ -152,7 +152,7 @@ SpriteLayer::SpriteLayer(const Game& game, QWidget* parent) : QWidget(parent), m
 
 int SpriteLayer::PictureScale() const
 {
-    return devicePixelRatioF() > 1.4 ? 2 : 1;
+    return assets::ScaleForRatio(devicePixelRatioF());
 }
 
 const QPixmap& SpriteLayer::Picture(const TileSprite& sprite) const

@@ -15,6 +15,7 @@
 #include "app/client_area.h"
 #include "app/look.h"
 #include "assets/artwork.h"
+#include "assets/tiles/tile_images.h"
 #include "rules/commands.h"
 
 #include "dialogs/about_window.h"
@@ -119,7 +120,7 @@ Form1::Form1(Feedback* feedback)
     ConnectRecords();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     SyncControls();
-    const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
+    const int scale = assets::ScaleForRatio(devicePixelRatioF());
     m_board->SetBackground(assets::Artwork(assets::Art::Background, scale));
 }
 
@@ -331,7 +332,7 @@ void Form1::SyncControls()
     if (m_game.PausePictureVisible == m_label6->isHidden()) {
         if (m_game.PausePictureVisible && m_label6->pixmap().isNull()) {
             // Decoded on the first pause, not at start-up.
-            const int scale = devicePixelRatioF() > 1.4 ? 2 : 1;
+            const int scale = assets::ScaleForRatio(devicePixelRatioF());
             QPixmap pause = QPixmap::fromImage(assets::Artwork(assets::Art::Pause, scale));
             pause.setDevicePixelRatio(scale);
             m_label6->setPixmap(pause);

@@ -124,4 +124,13 @@ TEST(TileImagesOutsideThemes, SwitchingThemesBackAndForthGivesTheSamePictures)
     EXPECT_EQ(PixelDigest(TileImage(7, 457, 2)), first);
 }
 
+// A screen scaled by 125 % keeps the 1x pictures (scaled up by Qt); from 150 % the 2x ones are drawn.
+TEST(TileScale, TakesTheDoublePicturesFromOneAndAHalf)
+{
+    EXPECT_EQ(assets::ScaleForRatio(1.0), 1);
+    EXPECT_EQ(assets::ScaleForRatio(1.25), 1);
+    EXPECT_EQ(assets::ScaleForRatio(1.5), 2);
+    EXPECT_EQ(assets::ScaleForRatio(2.0), 2);
+}
+
 } // namespace
