@@ -40,13 +40,10 @@ constexpr std::array<const char*, 21> FighterProps{
     "🪓", "🔥", "⚡", "🥊", "🗡️", "🔱", "❄️", "🛡️", "🏹", "💥", "🪄",
     "⛓️", "⚔️", "🌪️", "🔨", "🪃", "🐍", "💣", "🥋", "🦅", "🎯"};
 
-constexpr std::array<const char*, 21> Athletes{
-    "🏃🏽‍♂️", "🚴🏻‍♀️", "🚵🏾‍♂️", "🏊🏼‍♀️", "🏄🏽‍♂️", "🚣🏻‍♀️", "🤽🏾‍♂️", "🤾🏼‍♀️", "⛹🏿‍♂️", "🏌🏻‍♀️", "🏇🏽",
-    "🧗🏼‍♂️", "🤺", "🏂🏾", "⛷️", "🏋🏻‍♀️", "🤼‍♂️", "🤸🏽‍♀️", "🤹🏼‍♂️", "🧘🏾‍♀️", "🕺🏻"};
-// What each athlete plays with or for: Noto dresses most of them alike, so the badge tells them apart.
-constexpr std::array<const char*, 21> SportBadges{
-    "👟", "🏁", "⛰️", "🥽", "🌊", "🛶", "🏐", "🥅", "🏀", "⛳", "🏆",
-    "🪢", "🗡️", "❄️", "🎿", "💪", "🥇", "⭐", "🎪", "🪷", "🎵"};
+// Balls and gear of the ball games, each big enough to be told apart at a glance.
+constexpr std::array<const char*, 21> BallGear{
+    "⚽", "🏀", "🏐", "🏈", "🎽", "⚾", "🥎", "🎾", "🏸", "🏓", "🏒",
+    "⏱️", "🥍", "🏏", "⛳", "🎱", "🎳", "🥏", "🥅", "🏆", "🏅"};
 
 constexpr std::array<const char*, 30> Beasts{
     "👹", "👺", "💀", "👽", "🤖", "🦍", "🐅", "🦣", "🦛", "🦅", "🐍", "🦂", "🦈", "🐊", "🐉",
@@ -162,11 +159,10 @@ QPainterPath GlyphPath(const QString& text, const QString& family, int weight, q
     return transform.map(path);
 }
 
-// --- 15 animated-film characters: animal stars in costume under a spotlight ---------------------
+// --- 15 animated-film characters: animal stars in costume ---------------------
 
 void FilmSubject(QPainter& painter, const QRectF& area, int, int kind, int)
 {
-    Glow(painter, Square(area, 1.2), Alpha(KindHue(kind, 0.45, 1.0), 170));
     Emoji(painter, Square(area, 0.82, {0, 0.12}), KindEntry(FilmCast, kind));
     const bool bow = (kind - 1) % FilmHats.size() == FilmHats.size() - 1;
     painter.save();
@@ -233,25 +229,18 @@ void FighterSubject(QPainter& painter, const QRectF& area, int, int kind, int sc
           KindEntry(FighterProps, kind));
 }
 
-// --- 19 sports: athletes on a ring of their own colour, with a badge of their sport ---------------
+// --- 19 ball games: the ball or the gear of each game, large on the face --------------------------
 
-void AthleteSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+void BallGameSubject(QPainter& painter, const QRectF& area, int, int kind, int)
 {
-    const QRectF ring = Square(area, 1.05, {0, 0.03});
-    painter.setPen(QPen(Alpha(KindHue(kind, 0.5, 0.8), 150), 1.5 * scale));
-    painter.setBrush(Alpha(KindHue(kind, 0.2, 1.0), 200));
-    painter.drawEllipse(ring);
-    Emoji(painter, Square(area, 1.0, {-0.04, -0.04}), KindEntry(Athletes, kind));
-    const QRectF badge = Square(area, 0.46, {0.34, 0.36});
-    Disc(painter, badge, QColor(255, 255, 255), QColor(222, 236, 222), QColor(63, 143, 66), 1.2 * scale);
-    Emoji(painter, Square(badge, 0.7), KindEntry(SportBadges, kind));
+    Emoji(painter, Square(area, 1.0), KindEntry(BallGear, kind));
 }
 
 // --- 20 fighters of a second game: beasts and masks on a burning hexagon -------------------------
 
 void BeastSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
-    const QRectF box = Square(area, 1.1);
+    const QRectF box = Square(area, 1.22);
     QPainterPath hexagon;
     for (int i = 0; i < 6; ++i) {
         const qreal angle = Pi / 6 + i * Pi / 3;
@@ -267,7 +256,8 @@ void BeastSubject(QPainter& painter, const QRectF& area, int, int kind, int scal
     painter.setBrush(gradient);
     painter.setPen(QPen(QColor(40, 30, 60), 1.2 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(hexagon);
-    Emoji(painter, Square(area, 0.84), KindEntry(Beasts, kind));
+    // Small enough that horns and ears stay inside the hexagon's slanted sides.
+    Emoji(painter, Square(area, 0.76), KindEntry(Beasts, kind));
 }
 
 // --- 21 cute animals: stickers on a pastel cushion ---------------------------------------------
@@ -394,46 +384,49 @@ void HeroSubject(QPainter& painter, const QRectF& area, int, int kind, int scale
 
 // --- 24 board-game players and pieces ------------------------------------------------------------
 
+// The chess pieces are one set: every piece the same solid ebony with a light rim, whatever the font
+// puts inside its outline.
 void ChessPiece(QPainter& painter, const QRectF& area, const QString& glyph, int scale)
 {
-    const QPainterPath path = GlyphPath(glyph, QStringLiteral("DejaVu Sans"), QFont::Normal,
-                                        std::min(area.height(), area.width()) * 0.98, area.center());
+    QPainterPath path = GlyphPath(glyph, QStringLiteral("DejaVu Sans"), QFont::Normal,
+                                  std::min(area.height(), area.width()) * 1.0, area.center());
+    path.setFillRule(Qt::WindingFill);
+    path = path.simplified();
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 55));
     painter.drawPath(path.translated(scale, 1.4 * scale));
     const QRectF bounds = path.boundingRect();
     QLinearGradient gradient(bounds.topLeft(), bounds.bottomRight());
-    gradient.setColorAt(0, QColor(92, 84, 96));
+    gradient.setColorAt(0, QColor(96, 88, 100));
     gradient.setColorAt(1, QColor(18, 14, 22));
     painter.setBrush(gradient);
     painter.setPen(QPen(QColor(250, 240, 220), 0.7 * scale));
     painter.drawPath(path);
 }
 
+// A xiangqi piece: a wooden disc with a ring and one large character in its side's colour.
 void XiangqiPiece(QPainter& painter, const QRectF& area, const QString& name, bool red, int scale)
 {
-    const QRectF disc = Square(area, 1.0);
+    const QRectF disc = Square(area, 1.12);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 50));
     painter.drawEllipse(disc.translated(scale, 1.5 * scale));
-    Disc(painter, disc, QColor(250, 228, 180), QColor(204, 152, 88), QColor(120, 76, 34), scale);
-    const QColor ink = red ? QColor(196, 32, 28) : QColor(30, 30, 36);
-    const QRectF inner = Square(disc, 0.78);
-    painter.setPen(QPen(ink, 0.9 * scale));
+    Disc(painter, disc, QColor(252, 234, 194), QColor(214, 166, 104), QColor(120, 76, 34), scale);
+    const QColor ink = red ? QColor(200, 28, 24) : QColor(24, 24, 30);
+    painter.setPen(QPen(ink, 1.0 * scale));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(inner);
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setWeight(QFont::Bold);
-    font.setPixelSize(qMax(1, qRound(inner.height() * 0.72)));
-    painter.setFont(font);
-    painter.setPen(ink);
-    painter.drawText(inner, Qt::AlignCenter, name);
+    painter.drawEllipse(Square(disc, 0.84));
+    const QPainterPath glyph = GlyphPath(name, QStringLiteral("Noto Serif CJK SC"), QFont::Black,
+                                         disc.height() * 0.58, disc.center(), disc.width() * 0.6);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawPath(glyph);
 }
 
 void GoStones(QPainter& painter, const QRectF& area, int scale)
 {
-    const QRectF black = Square(area, 0.66, {-0.16, -0.12});
-    const QRectF white = Square(area, 0.66, {0.16, 0.14});
+    const QRectF black = Square(area, 0.7, {-0.16, -0.12});
+    const QRectF white = Square(area, 0.7, {0.16, 0.14});
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 55));
     painter.drawEllipse(black.translated(scale, 1.5 * scale));
@@ -442,20 +435,20 @@ void GoStones(QPainter& painter, const QRectF& area, int scale)
     Disc(painter, white, QColor(255, 255, 255), QColor(200, 198, 192), QColor(120, 118, 110), 0.6 * scale);
 }
 
+// Kinds 1-6 the chess pieces, 7-13 the red xiangqi side, 14-20 the black side, 21 a pair of go stones.
 void BoardGameSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
     static const std::array<const char*, 6> Chess{"♚", "♛", "♜", "♝", "♞", "♟"};
-    static const std::array<const char*, 7> Xiangqi{"帥", "將", "車", "馬", "炮", "象", "兵"};
-    static const std::array<const char*, 7> Others{"🎲", "🃏", "🀄", "🎴", "🏆", "🤔", "🤓"};
-    if (kind <= 6) {
+    static const std::array<const char*, 7> RedSide{"帥", "仕", "相", "俥", "傌", "炮", "兵"};
+    static const std::array<const char*, 7> BlackSide{"將", "士", "象", "車", "馬", "砲", "卒"};
+    if (kind <= 6)
         ChessPiece(painter, area, QString::fromUtf8(KindEntry(Chess, kind)), scale);
-    } else if (kind <= 13) {
-        XiangqiPiece(painter, area, QString::fromUtf8(KindEntry(Xiangqi, kind, 7)), kind % 2 == 1, scale);
-    } else if (kind == 14) {
+    else if (kind <= 13)
+        XiangqiPiece(painter, area, QString::fromUtf8(KindEntry(RedSide, kind, 7)), true, scale);
+    else if (kind <= 20)
+        XiangqiPiece(painter, area, QString::fromUtf8(KindEntry(BlackSide, kind, 14)), false, scale);
+    else
         GoStones(painter, area, scale);
-    } else {
-        Emoji(painter, Square(area, 0.98), KindEntry(Others, kind, 15));
-    }
 }
 
 // --- 25 little creatures: each in a glass bubble of its own tint ------------------------------------------
@@ -525,7 +518,7 @@ void ZodiacSubject(QPainter& painter, const QRectF& area, int, int kind, int sca
     }
     const QString sign(QChar(char16_t(0x2648 + kind - 1)));
     const QPainterPath glyph = GlyphPath(sign, QStringLiteral("DejaVu Sans"), QFont::Bold, medallion.height() * 0.52,
-                                         medallion.center());
+                                         medallion.center(), medallion.width() * 0.56);
     painter.setBrush(QColor(0, 0, 0, 70));
     painter.drawPath(glyph.translated(0.6 * scale, 0.9 * scale));
     painter.setBrush(QColor(255, 255, 255));
@@ -549,7 +542,7 @@ ThemeArt ThemeArtHigh(int theme)
     case 16: return {Face(0xf6f9fc, 0xd9e2ec, 0x5a7896, 0x2c3e52), DeviceSubject};
     case 17: return {Face(0xfffbea, 0xf4e7c0, 0xdc8f2e, 0x7e4d0e), TownSubject};
     case 18: return {Face(0xf6f6f4, 0xdcdad6, 0xa8262e, 0x4e1014), FighterSubject};
-    case 19: return {Face(0xf7fff4, 0xdcefd8, 0x3f8f42, 0x1d5320), AthleteSubject};
+    case 19: return {Face(0xf7fff4, 0xdcefd8, 0x3f8f42, 0x1d5320), BallGameSubject};
     case 20: return {Face(0xf6f3ff, 0xdcd4f0, 0x5b40a0, 0x281a58), BeastSubject};
     case 21: return {Face(0xfff7f9, 0xf6dde4, 0xe07c9a, 0x8c3656), AnimalSubject};
     case 22: return {Face(0xffffff, 0xeaf0f8, 0x49a0e2, 0x1d5a8e), DigitSubject};
