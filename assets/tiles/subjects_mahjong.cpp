@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace llk::assets {
@@ -67,8 +68,8 @@ std::vector<Spot> BambooLayout(int count)
                     {0.8, 0.84, 0}};
     case 8: return {{0.14, 0.25, 1}, {0.38, 0.25, 1}, {0.62, 0.25, 1}, {0.86, 0.25, 1},
                     {0.14, 0.75, 0}, {0.38, 0.75, 0}, {0.62, 0.75, 0}, {0.86, 0.75, 0}};
-    default: return {{0.2, 0.17, 2}, {0.5, 0.17, 0}, {0.8, 0.17, 1}, {0.2, 0.5, 2}, {0.5, 0.5, 0},
-                     {0.8, 0.5, 1}, {0.2, 0.83, 2}, {0.5, 0.83, 0}, {0.8, 0.83, 1}};
+    default: return {{0.2, 0.15, 2}, {0.5, 0.15, 0}, {0.8, 0.15, 1}, {0.2, 0.5, 2}, {0.5, 0.5, 0},
+                     {0.8, 0.5, 1}, {0.2, 0.85, 2}, {0.5, 0.85, 0}, {0.8, 0.85, 1}};
     }
 }
 
@@ -108,11 +109,23 @@ void DrawDots(QPainter& painter, const QRectF& area, int count, int scale)
         return;
     }
     const std::vector<Spot> spots = DotLayout(count);
-    const qreal radius = count <= 2 ? area.width() * 0.3 : count <= 6 ? area.width() * 0.21 : area.width() * 0.16;
+    const qreal radius = qMin(count <= 2 ? area.width() * 0.3 : count <= 6 ? area.width() * 0.21 : area.width() * 0.16,
+                              area.height() * 0.13 * (count <= 3 ? 1.8 : count <= 6 ? 1.1 : 1.0));
+    // The layout is drawn towards the centre until its outer circles keep a clear gap from the
+    // face's outline, which runs about a pixel outside this area.
+    const qreal gap = 1.5 * scale;
+    qreal spreadX = 0;
+    qreal spreadY = 0;
+    for (const Spot& spot : spots) {
+        spreadX = qMax(spreadX, std::abs(spot.x - 0.5) * area.width());
+        spreadY = qMax(spreadY, std::abs(spot.y - 0.5) * area.height());
+    }
+    const qreal fitX = spreadX > 0 ? qMin(1.0, (area.width() / 2 - gap - radius) / spreadX) : 1.0;
+    const qreal fitY = spreadY > 0 ? qMin(1.0, (area.height() / 2 - gap - radius) / spreadY) : 1.0;
     for (const Spot& spot : spots)
-        DrawCircle(painter, {area.left() + spot.x * area.width(), area.top() + spot.y * area.height()},
-                   qMin(radius, area.height() * 0.13 * (count <= 3 ? 1.8 : count <= 6 ? 1.1 : 1.0)),
-                   SuitColour(spot.colour), scale);
+        DrawCircle(painter,
+                   area.center() + QPointF((spot.x - 0.5) * area.width() * fitX, (spot.y - 0.5) * area.height() * fitY),
+                   radius, SuitColour(spot.colour), scale);
 }
 
 // A bamboo stick: a slim stem swelling into a node at each end and in the middle.
@@ -141,7 +154,8 @@ void DrawBamboo(QPainter& painter, const QRectF& area, int count, int scale)
     }
     const std::vector<Spot> spots = BambooLayout(count);
     const qreal width = count == 8 ? area.width() * 0.16 : area.width() * 0.19;
-    const qreal height = area.height() * (count >= 7 ? 0.3 : 0.44);
+    // Rows of three leave a clear gap between sticks, so nine read as nine and not as three bars.
+    const qreal height = area.height() * (count >= 7 ? 0.23 : 0.44);
     for (const Spot& spot : spots) {
         const QPointF centre(area.left() + spot.x * area.width(), area.top() + spot.y * area.height());
         const QColor colour = spot.colour == 2 ? Red : spot.colour == 1 ? Green : QColor(20, 100, 110);
