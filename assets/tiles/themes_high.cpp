@@ -1,8 +1,10 @@
 // Tile faces and subjects of Themes 15-29: emoji from Noto Color Emoji on backdrops of each
 // Theme's own, numerals, chess pieces and zodiac glyphs drawn by code.
 #include "assets/tiles/drawn_subjects_high.h"
+#include "assets/tiles/hero_figure.h"
 #include "assets/tiles/subject_drawing.h"
 #include "assets/tiles/theme_art.h"
+#include "assets/tiles/tile_body.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -33,13 +35,6 @@ constexpr std::array<const char*, 21> TownCast{
     "👮‍♂️", "👷‍♀️", "💂", "👨🏻‍🍳", "👩🏽‍🚒", "👨‍🔬", "👩🏼‍🎨", "👩🏾‍🏭", "👩‍🌾", "👨🏼‍🏫", "👩🏾‍⚕️",
     "👨‍✈️", "👩🏻‍🎤", "👨🏽‍🔧", "👩‍💻", "🕵️‍♂️", "👨🏻‍💼", "👰🏻‍♀️", "🤵🏾‍♂️", "👩🏽‍🎓", "👨🏻‍⚖️"};
 
-constexpr std::array<const char*, 21> FighterFaces{
-    "🧔🏻", "👨🏼‍🦰", "👩🏻‍🦰", "👱🏽‍♂️", "👱🏻‍♀️", "👨🏿‍🦱", "👩🏾‍🦱", "👨🏻‍🦳", "👩🏼‍🦳", "👨🏽‍🦲", "👴🏻",
-    "👵🏽", "🥷", "👳🏾‍♂️", "🧕🏽", "👲🏻", "👩🏿", "👨🏾", "🧑🏼‍🦲", "🧔🏿‍♂️", "👩🏻"};
-constexpr std::array<const char*, 21> FighterProps{
-    "🪓", "🔥", "⚡", "🥊", "🗡️", "🔱", "❄️", "🛡️", "🏹", "💥", "🪄",
-    "⛓️", "⚔️", "🌪️", "🔨", "🪃", "🐍", "💣", "🥋", "🦅", "🎯"};
-
 // Balls and gear of the ball games, each big enough to be told apart at a glance.
 constexpr std::array<const char*, 21> BallGear{
     "⚽", "🏀", "🏐", "🏈", "🎽", "⚾", "🥎", "🎾", "🏸", "🏓", "🏒",
@@ -52,13 +47,6 @@ constexpr std::array<const char*, 30> Beasts{
 constexpr std::array<const char*, 28> CuteAnimals{
     "🐈", "🐕", "🐇", "🐿️", "🦔", "🦦", "🦥", "🐢", "🐧", "🐤", "🦩", "🦚", "🦜", "🦆",
     "🦨", "🐑", "🐐", "🐖", "🐄", "🐎", "🦒", "🐘", "🦘", "🦙", "🐪", "🐓", "🦫", "🦭"};
-
-constexpr std::array<const char*, 21> HeroFaces{
-    "🥷", "🧔🏻", "👴🏼", "🧘🏻‍♂️", "👩🏻", "👨🏽‍🦲", "👲🏼", "👳🏻‍♂️", "🧙🏻‍♂️", "👸🏻", "🧑🏻‍🦰",
-    "👩🏻‍🦳", "🧚🏻‍♀️", "👨🏾‍🦱", "🧒🏻", "👩🏽‍🦱", "🦹🏻‍♂️", "🧝🏻‍♂️", "🤴🏻", "🧑🏿", "💂🏻‍♀️"};
-constexpr std::array<const char*, 21> HeroArts{
-    "影", "剑", "拳", "针", "琴", "棍", "扇", "刀", "符", "鞭", "枪",
-    "笛", "掌", "斧", "弓", "钩", "杖", "镖", "戟", "锤", "轮"};
 
 constexpr std::array<const char*, 36> Creatures{
     "🐛", "🦋", "🐌", "🐞", "🐜", "🪲", "🦗", "🕷️", "🦂", "🦟", "🪰", "🪱",
@@ -195,38 +183,68 @@ void TownSubject(QPainter& painter, const QRectF& area, int, int kind, int scale
     Emoji(painter, Square(screen, 0.9, {0, 0.02}), KindEntry(TownCast, kind));
 }
 
-// --- 18 fighters: portrait on a team-coloured burst, the fighter's weapon or element in a badge --
+// --- 18 fighters: busts with the weapon raised, on a burst of their team's colour ----------------
 
-void FighterSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+constexpr unsigned FairSkin = 0xf8d5b8, LightSkin = 0xecb98f, TannedSkin = 0xc98e62, DarkSkin = 0x8d5a3a;
+
+const std::array<Hero, 21> Fighters{{
+    {Headwear::SpikyHair, Weapon::EnergyBlade, Dress::Suit, 0x2a4fa8, 0xf0c020, 0xf2d040, FairSkin},
+    {Headwear::Headband, Weapon::Katana, Dress::Jacket, 0xf4f2ec, 0xd82a2a, 0x2a2024, LightSkin},
+    {Headwear::NinjaHood, Weapon::Kunai, Dress::Suit, 0x283050, 0x323a64, 0x9aa4b8, LightSkin},
+    {Headwear::LongHair, Weapon::Spear, Dress::Armour, 0x8aa0c0, 0x4a6aa8, 0xf0d068, FairSkin},
+    {Headwear::Mohawk, Weapon::Axe, Dress::Vest, 0x3a3a3a, 0x6a4020, 0x38c048, TannedSkin},
+    {Headwear::CrestedHelmet, Weapon::Glaive, Dress::Armour, 0xb02828, 0x3a2a2a, 0x3a3440, LightSkin},
+    {Headwear::Ponytail, Weapon::Bow, Dress::Jacket, 0x2e8a4a, 0xe8d8a0, 0xc0481c, FairSkin},
+    {Headwear::TwinBuns, Weapon::Fan, Dress::Suit, 0x2aa0b8, 0xf0d040, 0x2a2024, FairSkin},
+    {Headwear::HornedHelmet, Weapon::Hammer, Dress::Armour, 0x8a5a3a, 0x6a6a74, 0x8a929c, LightSkin, true},
+    {Headwear::Bald, Weapon::Chain, Dress::Vest, 0x7a2a9a, 0x2a2a2a, 0x3a2a20, DarkSkin, true},
+    {Headwear::WrestlingMask, Weapon::Claws, Dress::Vest, 0xd02a6a, 0xf0d020, 0xd02a6a, TannedSkin},
+    {Headwear::Hood, Weapon::Scythe, Dress::Robe, 0x3a2a52, 0x5a3a7a, 0xc8ccd8, FairSkin},
+    {Headwear::Afro, Weapon::Nunchaku, Dress::Jacket, 0xf0c020, 0x1a1a1a, 0x2a1a14, DarkSkin},
+    {Headwear::Topknot, Weapon::Sword, Dress::Robe, 0x2a4a8a, 0xe8e0d0, 0x1a1618, LightSkin},
+    {Headwear::Visor, Weapon::Shield, Dress::Armour, 0x50607a, 0x2a7ad0, 0xc8d0dc, LightSkin},
+    {Headwear::Bandana, Weapon::Broadsword, Dress::Vest, 0x2a5aa8, 0xd82a2a, 0x3a2418, TannedSkin, true},
+    {Headwear::Crown, Weapon::Trident, Dress::Armour, 0x2a6a8a, 0xe8b430, 0xe8e4dc, FairSkin, true},
+    {Headwear::Cap, Weapon::Ring, Dress::Jacket, 0xe04a2a, 0x2a6ad0, 0x3a2a20, LightSkin},
+    {Headwear::FurHat, Weapon::Halberd, Dress::Jacket, 0x6a4a2a, 0xe8d8b8, 0x8a6a4a, LightSkin},
+    {Headwear::PlumedHelmet, Weapon::Sword, Dress::Armour, 0xc8a040, 0xa02020, 0xb0b8c4, TannedSkin},
+    {Headwear::HalfMask, Weapon::Mace, Dress::Suit, 0x1a1a24, 0xc02030, 0xe8e8f0, FairSkin},
+}};
+
+// The face less its outline, where a full-face subject may paint.
+QPainterPath FaceClip(int theme, int scale)
+{
+    QPainterPath clip;
+    clip.addRoundedRect(FaceRect(theme, scale).adjusted(scale, scale, -scale, -scale), 3.0 * scale, 3.0 * scale);
+    return clip;
+}
+
+void FighterSubject(QPainter& painter, const QRectF& area, int theme, int kind, int scale)
 {
     static const std::array<unsigned, 7> Teams{0xd8343f, 0x2f6fd6, 0xe0a21b, 0x2e9e5b, 0x8a45c8, 0xe06a1b, 0x1f9fb0};
     const QColor team = Rgb(Teams[(kind - 1) % Teams.size()]);
-    // An impact burst with uneven spikes behind the portrait, as on a character-select screen.
-    const QRectF burst = Square(area, 1.16);
+    painter.setClipPath(FaceClip(theme, scale));
+    // An impact burst with uneven spikes behind the fighter, as on a character-select screen.
+    const QRectF burst = Square(area, 1.2, {0, -0.04});
     const QPointF centre = burst.center();
     QPainterPath spikes;
     constexpr int Spikes = 13;
     for (int i = 0; i < Spikes * 2; ++i) {
         const qreal jitter = std::fmod((i + kind * 7) * 0.618034, 1.0);
-        const qreal radius = burst.width() / 2 * (i % 2 ? 0.74 + 0.06 * jitter : 0.88 + 0.12 * jitter);
+        const qreal radius = burst.width() / 2 * (i % 2 ? 0.72 + 0.06 * jitter : 0.88 + 0.12 * jitter);
         const qreal angle = kind * 0.4 + i * Pi / Spikes;
         const QPointF point = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
         i ? spikes.lineTo(point) : spikes.moveTo(point);
     }
     spikes.closeSubpath();
     QRadialGradient fire(centre, burst.width() / 2);
-    fire.setColorAt(0, team.lighter(175));
-    fire.setColorAt(0.6, team);
-    fire.setColorAt(1, team.darker(135));
+    fire.setColorAt(0, team.lighter(185));
+    fire.setColorAt(0.6, team.lighter(120));
+    fire.setColorAt(1, team);
     painter.setBrush(fire);
-    painter.setPen(QPen(team.darker(180), 0.9 * scale, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    painter.setPen(Qt::NoPen);
     painter.drawPath(spikes);
-    Emoji(painter, Square(area, 0.82, {-0.08, -0.06}), KindEntry(FighterFaces, kind));
-    const QRectF badge = Square(area, 0.5, {0.3, 0.3});
-    Disc(painter, badge, QColor(255, 255, 255), QColor(226, 226, 232), team.darker(130), 1.2 * scale);
-    Emoji(painter, badge.adjusted(badge.width() * 0.14, badge.height() * 0.14, -badge.width() * 0.14,
-                                  -badge.height() * 0.14),
-          KindEntry(FighterProps, kind));
+    DrawHero(painter, FaceRect(theme, scale), KindEntry(Fighters, kind), {0x1e1820, 1.0}, scale);
 }
 
 // --- 19 ball games: the ball or the gear of each game, large on the face --------------------------
@@ -330,10 +348,32 @@ void DigitSubject(QPainter& painter, const QRectF& area, int, int kind, int scal
     DigitGlyph(painter, text[1], centre + QPointF(step, size.height() * 0.14), size, 7, scale);
 }
 
-// --- 23 martial-arts heroes: an ink brush circle, the hero and a red seal naming the art -------
+// --- 23 martial-arts heroes: busts in robes with the weapon of their school, in an ink circle ------
 
-// One sweep of a loaded brush: a ring that swells from a fine start, runs most of the way round and
-// thins out again, filled as a single outline so it has no seams.
+const std::array<Hero, 21> Swordsmen{{
+    {Headwear::Topknot, Weapon::Sword, Dress::Robe, 0xf0ece0, 0x3a5a9a, 0x1a1618, FairSkin},
+    {Headwear::StrawHat, Weapon::Broadsword, Dress::Robe, 0x7a6a58, 0x3a3028, 0x1a1618, LightSkin},
+    {Headwear::ScholarHat, Weapon::Fan, Dress::Robe, 0x3a6aa8, 0xe8e0cc, 0x1a1618, FairSkin},
+    {Headwear::PlumedHelmet, Weapon::Spear, Dress::Armour, 0xb03028, 0x8a6a2a, 0xb8a060, LightSkin},
+    {Headwear::LongHair, Weapon::Flute, Dress::Robe, 0xe8a0b0, 0xf8f0f0, 0x1a1618, FairSkin},
+    {Headwear::TwinBuns, Weapon::Ring, Dress::Robe, 0x3a9a6a, 0xf0d060, 0x1a1618, FairSkin},
+    {Headwear::Bald, Weapon::Staff, Dress::Robe, 0x5a6a7a, 0xe8e0d0, 0xf0f0f0, LightSkin, true},
+    {Headwear::VeilHat, Weapon::Sword, Dress::Robe, 0xb8a8d8, 0x6a5a9a, 0x1a1618, FairSkin},
+    {Headwear::Headband, Weapon::Halberd, Dress::Vest, 0x5a3a2a, 0xc02a2a, 0x2a2020, TannedSkin},
+    {Headwear::Crown, Weapon::Glaive, Dress::Armour, 0x2a6a4a, 0xc8a040, 0x1a1618, TannedSkin, true},
+    {Headwear::Ponytail, Weapon::Bow, Dress::Jacket, 0xc03a2a, 0xf0e0c0, 0x1a1618, FairSkin},
+    {Headwear::Hood, Weapon::Kunai, Dress::Suit, 0x2a2a30, 0x3a3a44, 0x1a1618, LightSkin},
+    {Headwear::LongHair, Weapon::Umbrella, Dress::Robe, 0xf0e8d8, 0xc8302a, 0x1a1618, FairSkin},
+    {Headwear::Topknot, Weapon::Brush, Dress::Robe, 0x2a2a2e, 0xf0ece0, 0xe8e8e8, FairSkin, true},
+    {Headwear::Bandana, Weapon::Mace, Dress::Vest, 0x6a4a30, 0x2a5a8a, 0x2a2020, TannedSkin, true},
+    {Headwear::SpikyHair, Weapon::Axe, Dress::Vest, 0x2a2a2a, 0x8a2a2a, 0x2a2020, DarkSkin, true},
+    {Headwear::FurHat, Weapon::Hammer, Dress::Armour, 0x6a5a4a, 0x8a7a5a, 0x7a5a3a, LightSkin},
+    {Headwear::HalfMask, Weapon::Chain, Dress::Robe, 0x5a2a6a, 0xc8c0d8, 0x1a1618, FairSkin},
+    {Headwear::StrawHat, Weapon::Staff, Dress::Robe, 0x3a5a4a, 0xd8c8a0, 0x1a1618, TannedSkin},
+    {Headwear::NinjaHood, Weapon::Sword, Dress::Suit, 0x4a1a1a, 0x2a1a1a, 0xc03030, LightSkin},
+    {Headwear::ScholarHat, Weapon::Sword, Dress::Robe, 0x8a2a2a, 0xe8d8b0, 0x1a1618, LightSkin, true},
+}};
+
 void InkCircle(QPainter& painter, const QRectF& box, QColor ink, int kind, int scale)
 {
     const qreal radius = box.width() / 2 - 1.5 * scale;
@@ -360,26 +400,13 @@ void InkCircle(QPainter& painter, const QRectF& box, QColor ink, int kind, int s
     painter.drawPath(brush);
 }
 
-void Seal(QPainter& painter, const QRectF& box, const char* art, int scale)
-{
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(196, 38, 32));
-    painter.drawRoundedRect(box, scale, scale);
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setWeight(QFont::Bold);
-    font.setPixelSize(qMax(1, qRound(box.height() * 0.82)));
-    painter.setFont(font);
-    painter.setPen(QColor(255, 240, 226));
-    painter.drawText(box, Qt::AlignCenter, QString::fromUtf8(art));
-}
-
-void HeroSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
+void HeroSubject(QPainter& painter, const QRectF& area, int theme, int kind, int scale)
 {
     // Each school paints with its own ink: soot, cinnabar, indigo, jade, ochre, purple and teal.
     static const std::array<unsigned, 7> Inks{0x2a2624, 0xb8322a, 0x2c3f86, 0x2f7d4f, 0xa8741e, 0x6a3282, 0x1f7480};
-    InkCircle(painter, Square(area, 1.1), Alpha(Rgb(Inks[(kind - 1) % Inks.size()]), 220), kind, scale);
-    Emoji(painter, Square(area, 0.86, {-0.05, 0.02}), KindEntry(HeroFaces, kind));
-    Seal(painter, Square(area, 0.34, {0.36, -0.34}), KindEntry(HeroArts, kind), scale);
+    painter.setClipPath(FaceClip(theme, scale));
+    InkCircle(painter, Square(area, 1.16, {0, -0.04}), Alpha(Rgb(Inks[(kind - 1) % Inks.size()]), 200), kind, scale);
+    DrawHero(painter, FaceRect(theme, scale), KindEntry(Swordsmen, kind), {0x2a2020, 0.8}, scale);
 }
 
 // --- 24 board-game players and pieces ------------------------------------------------------------
