@@ -48,11 +48,6 @@ constexpr std::array<const char*, 28> CuteAnimals{
     "🐈", "🐕", "🐇", "🐿️", "🦔", "🦦", "🦥", "🐢", "🐧", "🐤", "🦩", "🦚", "🦜", "🦆",
     "🦨", "🐑", "🐐", "🐖", "🐄", "🐎", "🦒", "🐘", "🦘", "🦙", "🐪", "🐓", "🦫", "🦭"};
 
-constexpr std::array<const char*, 36> Creatures{
-    "🐛", "🦋", "🐌", "🐞", "🐜", "🪲", "🦗", "🕷️", "🦂", "🦟", "🪰", "🪱",
-    "🦠", "🐝", "🦎", "🐍", "🐙", "🦑", "🦐", "🦀", "🐡", "🐠", "🐟", "🐚",
-    "🪼", "🦕", "🦖", "🐣", "🦇", "👻", "🦞", "🐁", "🐳", "🐬", "👾", "🦪"};
-
 constexpr std::array<const char*, 27> Sweets{
     "🍦", "🍧", "🍨", "🍩", "🍪", "🎂", "🍰", "🧁", "🥧", "🍫", "🍬", "🍭", "🍮", "🍯",
     "🥮", "🍡", "🥠", "🧇", "🥞", "🥐", "🥨", "🌰", "🍥", "🥯", "🍿", "🧋", "☕"};
@@ -478,29 +473,6 @@ void BoardGameSubject(QPainter& painter, const QRectF& area, int, int kind, int 
         GoStones(painter, area, scale);
 }
 
-// --- 25 little creatures: each in a glass bubble of its own tint ------------------------------------------
-
-void CreatureSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
-{
-    const QRectF bubble = Square(area, 1.16);
-    const QColor tint = KindHue(kind, 0.3, 1.0);
-    QRadialGradient glass(bubble.center(), bubble.width() / 2, bubble.center() + QPointF(0, bubble.height() * 0.2));
-    glass.setColorAt(0, Alpha(tint, 40));
-    glass.setColorAt(0.8, Alpha(tint, 120));
-    glass.setColorAt(1, Alpha(tint.darker(115), 200));
-    painter.setBrush(glass);
-    painter.setPen(QPen(Alpha(tint.darker(150), 170), 0.8 * scale));
-    painter.drawEllipse(bubble.adjusted(0.4 * scale, 0.4 * scale, -0.4 * scale, -0.4 * scale));
-    Emoji(painter, Square(area, 0.9, {0, 0.02}), KindEntry(Creatures, kind));
-    // The shine of the glass passes over the creature inside.
-    painter.setPen(QPen(QColor(255, 255, 255, 200), std::max(1.0 * scale, bubble.width() * 0.06), Qt::SolidLine,
-                        Qt::RoundCap));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawArc(bubble.adjusted(bubble.width() * 0.13, bubble.height() * 0.13, -bubble.width() * 0.13,
-                                    -bubble.height() * 0.13),
-                    110 * 16, 50 * 16);
-}
-
 // --- 27 desserts and biscuits --------------------------------------------------------------------
 
 void SweetSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
@@ -575,7 +547,7 @@ ThemeArt ThemeArtHigh(int theme)
     case 22: return {Face(0xffffff, 0xeaf0f8, 0x49a0e2, 0x1d5a8e), DigitSubject};
     case 23: return {Face(0xf8f0dc, 0xe4d2ac, 0x6e4a2a, 0x36220f), HeroSubject};
     case 24: return {Face(0xfaf0da, 0xe8d0a4, 0x8a5a2a, 0x482c10), BoardGameSubject};
-    case 25: return {Face(0xfbfff0, 0xe4efc4, 0x86a23a, 0x465a12), CreatureSubject};
+    case 25: return {Face(0xfbfff0, 0xe4efc4, 0x86a23a, 0x465a12), PocketCreatureSubject};
     case 26: return {Face(0xf2faff, 0xd3e8f6, 0x2f6ed0, 0x15346e), MascotSubject};
     case 27: return {Face(0xfff9ef, 0xf3e0c8, 0x7c4a2c, 0x40231a), SweetSubject};
     case 28: return {Face(0xfffdf4, 0xf0ead6, 0x5b9e4d, 0x2c5a22), FruitSubject};
