@@ -426,14 +426,22 @@ void ChessPiece(QPainter& painter, const QRectF& area, const QString& glyph, int
     painter.drawPath(path);
 }
 
-// A xiangqi piece: a wooden disc with a ring and one large character in its side's colour.
-void XiangqiPiece(QPainter& painter, const QRectF& area, const QString& name, bool red, int scale)
+// A xiangqi piece: a disc with a ring and one large character in its side's colour. Each rank has
+// a wood of its own, the same on both sides, so a glance tells the ranks apart.
+void XiangqiPiece(QPainter& painter, const QRectF& area, const QString& name, int rank, bool red, int scale)
 {
+    static const std::array<std::array<unsigned, 2>, 7> Woods{{{0xffe27a, 0xd8a020},
+                                                               {0xf4f0e6, 0xc8c0b0},
+                                                               {0xc8ecc4, 0x78b070},
+                                                               {0xcfe4fa, 0x7aa0d0},
+                                                               {0xf6d6b0, 0xc08850},
+                                                               {0xcaf2ee, 0x6cbcb4},
+                                                               {0xe4d8f4, 0xa890cc}}};
     const QRectF disc = Square(area, 1.12);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 50));
     painter.drawEllipse(disc.translated(scale, 1.5 * scale));
-    Disc(painter, disc, QColor(252, 234, 194), QColor(214, 166, 104), QColor(120, 76, 34), scale);
+    Disc(painter, disc, Rgb(Woods[rank][0]), Rgb(Woods[rank][1]), QColor(120, 76, 34), scale);
     const QColor ink = red ? QColor(200, 28, 24) : QColor(24, 24, 30);
     painter.setPen(QPen(ink, 1.0 * scale));
     painter.setBrush(Qt::NoBrush);
@@ -466,9 +474,9 @@ void BoardGameSubject(QPainter& painter, const QRectF& area, int, int kind, int 
     if (kind <= 6)
         ChessPiece(painter, area, QString::fromUtf8(KindEntry(Chess, kind)), scale);
     else if (kind <= 13)
-        XiangqiPiece(painter, area, QString::fromUtf8(KindEntry(RedSide, kind, 7)), true, scale);
+        XiangqiPiece(painter, area, QString::fromUtf8(KindEntry(RedSide, kind, 7)), kind - 7, true, scale);
     else if (kind <= 20)
-        XiangqiPiece(painter, area, QString::fromUtf8(KindEntry(BlackSide, kind, 14)), false, scale);
+        XiangqiPiece(painter, area, QString::fromUtf8(KindEntry(BlackSide, kind, 14)), kind - 14, false, scale);
     else
         GoStones(painter, area, scale);
 }
