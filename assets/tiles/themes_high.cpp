@@ -501,21 +501,22 @@ void FruitSubject(QPainter& painter, const QRectF& area, int, int kind, int scal
         DrawnFruit(painter, area, kind - int(Fruit.size()), scale);
 }
 
-// --- 29 the zodiac: Western signs on medallions of their element, Chinese animals on red and gold
+// --- 29 the zodiac: Western signs and Chinese animals on gold-rimmed medallions -----------------
 
 void ZodiacSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
+    // Each sign has a medallion of its own colour round the hue circle, the Western signs bright,
+    // the Chinese animals deep, so no two share one.
+    const int sign = (kind - 1) % 12;
+    const qreal hue = std::fmod(sign * 5.0 / 12.0 + (kind > 12 ? 1.0 / 24 : 0.0), 1.0);
+    const QColor light = QColor::fromHsvF(float(hue), kind > 12 ? 0.55f : 0.42f, kind > 12 ? 0.9f : 1.0f);
+    const QColor dark = QColor::fromHsvF(float(hue), 0.85f, kind > 12 ? 0.5f : 0.72f);
     const QRectF medallion = Square(area, 1.12);
+    Disc(painter, medallion, light, dark, QColor(236, 186, 60), 1.6 * scale);
     if (kind > 12) {
-        Disc(painter, medallion, QColor(236, 70, 56), QColor(160, 16, 20), QColor(236, 186, 60), 1.6 * scale);
         Emoji(painter, Square(area, 0.8), KindEntry(ChineseZodiac, kind, 13));
         return;
     }
-    // Fire, earth, air and water in the order the signs run.
-    static const std::array<std::array<unsigned, 2>, 4> Elements{
-        {{0xff9a5a, 0xc8321c}, {0x9ccf6a, 0x3f7f2a}, {0x8fd0ff, 0x3a78c8}, {0x8aa2ff, 0x3a3aa8}}};
-    const auto& element = Elements[(kind - 1) % 4];
-    Disc(painter, medallion, Rgb(element[0]), Rgb(element[1]), QColor(236, 186, 60), 1.6 * scale);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 190));
     for (int i = 0; i < 5; ++i) {
@@ -523,8 +524,7 @@ void ZodiacSubject(QPainter& painter, const QRectF& area, int, int kind, int sca
         const QPointF at = medallion.center() + QPointF(std::cos(angle), std::sin(angle)) * medallion.width() * 0.36;
         painter.drawPath(StarPath(at, 1.6 * scale, 0.6 * scale, 4));
     }
-    const QString sign(QChar(char16_t(0x2648 + kind - 1)));
-    const QPainterPath glyph = GlyphPath(sign, QStringLiteral("DejaVu Sans"), QFont::Bold, medallion.height() * 0.52,
+    const QPainterPath glyph = GlyphPath(QString(QChar(char16_t(0x2648 + sign))), QStringLiteral("DejaVu Sans"), QFont::Bold, medallion.height() * 0.52,
                                          medallion.center(), medallion.width() * 0.56);
     painter.setBrush(QColor(0, 0, 0, 70));
     painter.drawPath(glyph.translated(0.6 * scale, 0.9 * scale));
