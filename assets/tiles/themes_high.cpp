@@ -27,7 +27,7 @@ constexpr std::array<const char*, 24> FilmCast{
 constexpr std::array<const char*, 8> FilmHats{"👑", "🎩", "🧢", "🎓", "👒", "🪖", "⛑️", "🎀"};
 
 constexpr std::array<const char*, 36> Devices{
-    "💻", "🖥️", "⌨️", "🖱️", "🖲️", "💾", "💿", "🖨️", "📱", "☎️", "📟", "📠",
+    "💻", "🖥️", "⌨️", "🖱️", "🖲️", "💾", "📀", "🖨️", "📱", "☎️", "📟", "📠",
     "🔋", "🔌", "📷", "📹", "📺", "📻", "🎙️", "🎛️", "🕹️", "🎮", "📡", "💡",
     "🔦", "🎧", "🔊", "📼", "⏰", "⌚", "🧮", "🔭", "🔬", "🛰️", "🤖", "💽"};
 
@@ -290,8 +290,8 @@ constexpr std::array<unsigned, 10> DigitColours{0x8e44ad, 0xe8383d, 0xf07c1a, 0x
 
 // Kinds 1-9 are the numerals 1-9, kind 10 is 0; the rest are two-digit numbers chosen so that
 // no number is another written backwards.
-constexpr std::array<int, 36> Numbers{1,  2,  3,  4,  5,  6,  7,  8,  9,  0,  10, 11, 12, 20, 22, 25, 30, 33,
-                                      34, 38, 40, 44, 47, 50, 55, 56, 60, 66, 69, 70, 77, 78, 80, 88, 90, 99};
+constexpr std::array<int, 36> Numbers{1,  2,  3,  4,  5,  6,  7,  8,  9,  0,  10, 11, 12, 20, 22, 25, 37, 33,
+                                      34, 38, 40, 44, 47, 50, 55, 56, 63, 68, 69, 70, 77, 78, 80, 88, 90, 99};
 
 void DigitGlyph(QPainter& painter, QChar digit, QPointF centre, QSizeF size, qreal tilt, int scale)
 {
