@@ -72,6 +72,7 @@ struct Hero {
     unsigned hair;   // hair, or the colour of a helmet or hat
     unsigned skin;
     bool beard = false;
+    bool leftHand = false; // the weapon held on the viewer's left instead of the right
 };
 
 // How a Theme draws its heroes: the line colour and weight of a comic or of an ink painting.

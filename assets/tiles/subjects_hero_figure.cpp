@@ -830,14 +830,17 @@ Grip GripFor(Weapon weapon)
 void DrawHeld(const Pencil& pen, const Hero& hero)
 {
     const Grip grip = GripFor(hero.weapon);
+    const QPointF at = hero.leftHand ? QPointF(1 - grip.at.x(), grip.at.y()) : grip.at;
     pen.painter.save();
-    pen.painter.translate(grip.at);
+    pen.painter.translate(at);
+    if (hero.leftHand)
+        pen.painter.scale(-1, 1);
     pen.painter.rotate(grip.lean);
     DrawWeapon(pen, hero.weapon, hero);
     pen.painter.restore();
     // The fist round the grip.
     if (hero.weapon != Weapon::Shield)
-        pen.Fill(Ellipse(grip.at + QPointF(0, 0.01), 0.05, 0.045), Rgb(hero.skin));
+        pen.Fill(Ellipse(at + QPointF(0, 0.01), 0.05, 0.045), Rgb(hero.skin));
 }
 
 } // namespace

@@ -241,7 +241,10 @@ void FighterSubject(QPainter& painter, const QRectF& area, int theme, int kind, 
     painter.setBrush(fire);
     painter.setPen(Qt::NoPen);
     painter.drawPath(spikes);
-    DrawHero(painter, FaceRect(theme, scale), KindEntry(Fighters, kind), {0x1e1820, 1.0}, scale);
+    // Every other fighter holds the weapon up on the left, so neighbours on the board differ in outline.
+    Hero fighter = KindEntry(Fighters, kind);
+    fighter.leftHand = kind % 2 == 0;
+    DrawHero(painter, FaceRect(theme, scale), fighter, {0x1e1820, 1.0}, scale);
 }
 
 // --- 19 ball games: the ball or the gear of each game, large on the face --------------------------
@@ -403,7 +406,9 @@ void HeroSubject(QPainter& painter, const QRectF& area, int theme, int kind, int
     static const std::array<unsigned, 7> Inks{0x2a2624, 0xb8322a, 0x2c3f86, 0x2f7d4f, 0xa8741e, 0x6a3282, 0x1f7480};
     painter.setClipPath(FaceClip(theme, scale));
     InkCircle(painter, Square(area, 1.16, {0, -0.04}), Alpha(Rgb(Inks[(kind - 1) % Inks.size()]), 200), kind, scale);
-    DrawHero(painter, FaceRect(theme, scale), KindEntry(Swordsmen, kind), {0x2a2020, 0.8}, scale);
+    Hero hero = KindEntry(Swordsmen, kind);
+    hero.leftHand = kind % 2 == 0;
+    DrawHero(painter, FaceRect(theme, scale), hero, {0x2a2020, 0.8}, scale);
 }
 
 // --- 24 board-game players and pieces ------------------------------------------------------------
