@@ -1,5 +1,5 @@
-// Hero busts drawn by code for the portrait Themes: a head with its own headwear and a weapon held
-// up beside it, the shoulders running off the bottom of the face.
+// Hero busts drawn by code for the portrait Themes: a head with its own headwear and a weapon or a
+// prop held up beside it, the shoulders running off the bottom of the face.
 #pragma once
 
 #include <QPainter>
@@ -32,8 +32,22 @@ enum class Headwear {
     HalfMask,
     FurHat,
     Cap,
+    Tiara,
+    Tricorn,
+    SpaceHelmet,
+    WizardHat,
+    WitchHat,
+    CowboyHat,
+    ChefHat,
+    Deerstalker,
+    TopHat,
+    PithHelmet,
+    SailorCap,
+    FireHelmet,
+    Beret,
 };
 
+// What a hero holds up: a weapon, or for the film cast a prop (wand to book).
 enum class Weapon {
     Sword,
     Katana,
@@ -59,9 +73,25 @@ enum class Weapon {
     Mace,
     Ring,
     EnergyBlade,
+    Wand,
+    Spyglass,
+    Flag,
+    Lasso,
+    Ladle,
+    Magnifier,
+    Microphone,
+    Flower,
+    Balloon,
+    Lantern,
+    Broom,
+    Anchor,
+    Flask,
+    Wrench,
+    Star,
+    Book,
 };
 
-enum class Dress { Jacket, Robe, Armour, Vest, Suit };
+enum class Dress { Jacket, Robe, Armour, Vest, Suit, Gown };
 
 struct Hero {
     Headwear headwear;

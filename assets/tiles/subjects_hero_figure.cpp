@@ -12,7 +12,7 @@ namespace {
 bool IsHeroine(Headwear headwear)
 {
     return headwear == Headwear::LongHair || headwear == Headwear::Ponytail || headwear == Headwear::TwinBuns ||
-           headwear == Headwear::VeilHat;
+           headwear == Headwear::VeilHat || headwear == Headwear::Tiara || headwear == Headwear::WitchHat;
 }
 
 // --- hair and headwear ---------------------------------------------------------------------------
@@ -42,7 +42,9 @@ void HeadwearBehind(const Pencil& pen, const Hero& hero)
     const QColor hair = Rgb(hero.hair);
     const QColor trim = Rgb(hero.trim);
     switch (hero.headwear) {
-    case Headwear::LongHair: {
+    case Headwear::LongHair:
+    case Headwear::Tiara:
+    case Headwear::WitchHat: {
         QPainterPath mass;
         mass.moveTo(0.5, 0.22);
         mass.cubicTo(0.26, 0.22, 0.28, 0.50, 0.27, 0.76);
@@ -371,6 +373,133 @@ void HeadwearFront(const Pencil& pen, const Hero& hero)
         pen.Fill(Box(0.58, 0.325, 0.86, 0.365, 0.02), trim.darker(120));
         pen.Fill(Ellipse({cx, 0.35}, 0.165, 0.14).intersected(Box(0, 0, 1, 0.35)), trim);
         break;
+    case Headwear::Tiara:
+        pen.Fill(HairCap(0.37), hair);
+        pen.Fill(Polygon({{0.38, 0.29}, {0.4, 0.2}, {0.45, 0.25}, {0.5, 0.15}, {0.55, 0.25}, {0.6, 0.2},
+                          {0.62, 0.29}, {0.5, 0.27}}),
+                 Gold);
+        pen.NoLine();
+        painter.setBrush(QColor(0x3a, 0xb8, 0xf0));
+        painter.drawEllipse(QPointF(0.5, 0.225), 0.018, 0.018);
+        break;
+    case Headwear::Tricorn: {
+        pen.Fill(HairCap(0.36), hair);
+        pen.Fill(Ellipse({cx, 0.26}, 0.15, 0.1).intersected(Box(0, 0, 1, 0.3)), trim);
+        QPainterPath brim;
+        brim.moveTo(0.13, 0.33);
+        brim.quadTo(0.3, 0.14, 0.5, 0.2);
+        brim.quadTo(0.7, 0.14, 0.87, 0.33);
+        brim.quadTo(0.5, 0.26, 0.13, 0.33);
+        pen.Fill(brim, trim);
+        pen.NoLine();
+        painter.setBrush(QColor(0xf4, 0xf0, 0xe6));
+        painter.drawEllipse(QPointF(0.5, 0.25), 0.03, 0.028);
+        break;
+    }
+    case Headwear::SpaceHelmet: {
+        pen.Fill(HairCap(0.35), hair);
+        pen.Fill(Ellipse({cx, 0.67}, 0.22, 0.05), QColor(0xb8, 0xc0, 0xcc));
+        pen.Outline();
+        painter.setBrush(QColor(0xc8, 0xec, 0xff, 70));
+        painter.drawEllipse(QPointF(cx, 0.43), 0.25, 0.25);
+        painter.setPen(QPen(QColor(255, 255, 255, 220), 2.0 * pen.px, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(0.3, 0.23, 0.4, 0.4), 100 * 16, 50 * 16);
+        break;
+    }
+    case Headwear::WizardHat:
+    case Headwear::WitchHat: {
+        pen.Fill(HairCap(0.36), hair);
+        QPainterPath cone;
+        cone.moveTo(0.34, 0.3);
+        cone.quadTo(0.44, 0.16, 0.46, 0.04);
+        cone.quadTo(0.56, 0.08, 0.74, 0.02);
+        cone.quadTo(0.58, 0.14, 0.66, 0.3);
+        cone.closeSubpath();
+        pen.Fill(cone, trim);
+        pen.Fill(Ellipse({cx, 0.3}, 0.27, 0.05), trim);
+        if (hero.headwear == Headwear::WizardHat) {
+            pen.NoLine();
+            painter.setBrush(Gold);
+            painter.drawPath(StarPath({0.52, 0.2}, 0.04, 0.017, 5));
+            painter.drawPath(StarPath({0.45, 0.12}, 0.025, 0.01, 5));
+        } else {
+            pen.Fill(Box(0.35, 0.255, 0.65, 0.29), QColor(0x8a, 0x3a, 0xb8));
+        }
+        break;
+    }
+    case Headwear::CowboyHat: {
+        pen.Fill(HairCap(0.36), hair);
+        QPainterPath brim;
+        brim.moveTo(0.16, 0.25);
+        brim.quadTo(0.22, 0.34, 0.5, 0.34);
+        brim.quadTo(0.78, 0.34, 0.84, 0.25);
+        brim.quadTo(0.78, 0.3, 0.5, 0.29);
+        brim.quadTo(0.22, 0.3, 0.16, 0.25);
+        pen.Fill(brim, trim);
+        QPainterPath crown;
+        crown.moveTo(0.35, 0.3);
+        crown.quadTo(0.34, 0.14, 0.42, 0.14);
+        crown.quadTo(0.5, 0.18, 0.58, 0.14);
+        crown.quadTo(0.66, 0.14, 0.65, 0.3);
+        crown.closeSubpath();
+        pen.Fill(crown, trim);
+        pen.Fill(Box(0.35, 0.25, 0.65, 0.285), trim.darker(150));
+        break;
+    }
+    case Headwear::ChefHat: {
+        pen.Fill(HairCap(0.36), hair);
+        QPainterPath puff;
+        puff.addEllipse(QPointF(0.39, 0.17), 0.09, 0.09);
+        puff.addEllipse(QPointF(0.5, 0.12), 0.1, 0.1);
+        puff.addEllipse(QPointF(0.61, 0.17), 0.09, 0.09);
+        puff.addRect(QRectF(0.35, 0.17, 0.3, 0.1));
+        pen.Fill(puff.simplified(), QColor(0xfa, 0xfa, 0xf6));
+        pen.Fill(Box(0.35, 0.25, 0.65, 0.33, 0.01), QColor(0xfa, 0xfa, 0xf6));
+        break;
+    }
+    case Headwear::Deerstalker:
+        pen.Fill(Polygon({{0.38, 0.3}, {0.28, 0.36}, {0.36, 0.36}}), trim.darker(115));
+        pen.Fill(Polygon({{0.62, 0.3}, {0.72, 0.36}, {0.64, 0.36}}), trim.darker(115));
+        pen.Fill(Ellipse({cx, 0.34}, 0.175, 0.15).intersected(Box(0, 0, 1, 0.35)), trim);
+        painter.setPen(QPen(trim.darker(150), 0.8 * pen.px));
+        for (qreal x : {0.42, 0.5, 0.58})
+            painter.drawLine(QPointF(x, 0.2), QPointF(x, 0.34));
+        pen.Fill(Ellipse({cx, 0.19}, 0.03, 0.02), trim.darker(130));
+        break;
+    case Headwear::TopHat:
+        pen.Fill(HairCap(0.36), hair);
+        pen.Fill(Ellipse({cx, 0.3}, 0.22, 0.045), QColor(0x1e, 0x1e, 0x26));
+        pen.Fill(Box(0.37, 0.04, 0.63, 0.3, 0.01), QColor(0x1e, 0x1e, 0x26));
+        pen.Fill(Box(0.37, 0.22, 0.63, 0.27), trim);
+        break;
+    case Headwear::PithHelmet:
+        pen.Fill(HairCap(0.36), hair);
+        pen.Fill(Ellipse({cx, 0.32}, 0.27, 0.05), trim);
+        pen.Fill(Ellipse({cx, 0.31}, 0.19, 0.17).intersected(Box(0, 0, 1, 0.31)), trim);
+        pen.Fill(Box(0.31, 0.27, 0.69, 0.3), trim.darker(140));
+        break;
+    case Headwear::SailorCap:
+        pen.Fill(HairCap(0.35), hair);
+        pen.Fill(Ellipse({cx, 0.27}, 0.2, 0.07), QColor(0xfa, 0xfa, 0xfa));
+        pen.Fill(Box(0.35, 0.28, 0.65, 0.335, 0.01), trim);
+        break;
+    case Headwear::FireHelmet:
+        pen.Fill(Ellipse({cx, 0.35}, 0.27, 0.055), QColor(0xc8, 0x24, 0x1c));
+        pen.Fill(Ellipse({cx, 0.35}, 0.18, 0.17).intersected(Box(0, 0, 1, 0.35)), QColor(0xd8, 0x2c, 0x22));
+        pen.Fill(Polygon({{0.44, 0.2}, {0.56, 0.2}, {0.58, 0.3}, {0.5, 0.34}, {0.42, 0.3}}), Gold);
+        break;
+    case Headwear::Beret: {
+        pen.Fill(HairCap(0.36), hair);
+        QPainterPath beret = Ellipse({0.46, 0.25}, 0.21, 0.075);
+        QTransform tilt;
+        tilt.translate(0.46, 0.25);
+        tilt.rotate(-10);
+        tilt.translate(-0.46, -0.25);
+        pen.Fill(tilt.map(beret), trim);
+        pen.Fill(Box(0.455, 0.15, 0.475, 0.185, 0.01), trim.darker(130));
+        break;
+    }
     }
 }
 
@@ -422,6 +551,14 @@ void DrawDress(const Pencil& pen, const Hero& hero)
     case Dress::Suit:
         pen.Fill(Box(0.4, 0.65, 0.6, 0.72, 0.02), trim);
         pen.Fill(body.intersected(Box(0.47, 0.72, 0.53, 1.05)), trim);
+        break;
+    case Dress::Gown:
+        pen.Fill(Ellipse({0.5, 0.68}, 0.13, 0.07).intersected(Box(0, 0.6, 1, 1)), skin);
+        pen.Fill(Ellipse({0.22, 0.79}, 0.12, 0.09), cloth.lighter(118));
+        pen.Fill(Ellipse({0.78, 0.79}, 0.12, 0.09), cloth.lighter(118));
+        painter.setPen(QPen(trim, 1.4 * pen.px));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(0.4, 0.63, 0.2, 0.12), 200 * 16, 140 * 16);
         break;
     }
 }

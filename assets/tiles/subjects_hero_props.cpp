@@ -280,6 +280,146 @@ void DrawWeapon(const Pencil& pen, Weapon weapon, const Hero& hero)
         painter.drawPath(Box(-0.01, -0.78, 0.01, -0.06, 0.01));
         break;
     }
+    case Weapon::Wand:
+        Shaft(pen, 0.1, -0.44, 0.012, QColor(0x2a, 0x22, 0x2c));
+        pen.Fill(StarPath({0, -0.52}, 0.1, 0.042, 5), Gold);
+        break;
+    case Weapon::Spyglass:
+        pen.FillAcross(Box(-0.036, -0.2, 0.036, 0.08, 0.01), Gold);
+        pen.FillAcross(Box(-0.03, -0.4, 0.03, -0.2, 0.01), Gold.lighter(110));
+        pen.FillAcross(Box(-0.025, -0.56, 0.025, -0.4, 0.01), Gold.lighter(120));
+        pen.Fill(Box(-0.04, -0.23, 0.04, -0.19, 0.01), QColor(0x4a, 0x30, 0x20));
+        break;
+    case Weapon::Flag: {
+        Shaft(pen, 0.14, -0.76, 0.012, QColor(0xa0, 0xa8, 0xb4));
+        QPainterPath cloth;
+        cloth.moveTo(0.01, -0.74);
+        cloth.quadTo(0.14, -0.8, 0.32, -0.72);
+        cloth.lineTo(0.32, -0.52);
+        cloth.quadTo(0.14, -0.6, 0.01, -0.54);
+        cloth.closeSubpath();
+        pen.Fill(cloth, trim);
+        pen.NoLine();
+        painter.setBrush(QColor(255, 255, 255));
+        painter.drawPath(StarPath({0.16, -0.64}, 0.05, 0.02, 5));
+        break;
+    }
+    case Weapon::Lasso:
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(pen.line, 3.4 * pen.px, Qt::SolidLine, Qt::RoundCap));
+        painter.drawEllipse(QPointF(-0.02, -0.34), 0.17, 0.12);
+        painter.drawLine(QPointF(0, 0), QPointF(0.06, -0.23));
+        painter.setPen(QPen(QColor(0xd8, 0xb0, 0x6a), 1.8 * pen.px, Qt::SolidLine, Qt::RoundCap));
+        painter.drawEllipse(QPointF(-0.02, -0.34), 0.17, 0.12);
+        painter.drawLine(QPointF(0, 0), QPointF(0.06, -0.23));
+        break;
+    case Weapon::Ladle:
+        Shaft(pen, 0.1, -0.4, 0.014, Steel);
+        pen.FillAcross(Ellipse({0, -0.46}, 0.1, 0.09).intersected(Box(-1, -0.47, 1, 1)), Steel);
+        break;
+    case Weapon::Magnifier:
+        Shaft(pen, 0.1, -0.2, 0.022, QColor(0x6a, 0x3e, 0x22));
+        pen.Fill(Ellipse({0, -0.34}, 0.14, 0.14).subtracted(Ellipse({0, -0.34}, 0.105, 0.105)), Gold);
+        pen.NoLine();
+        painter.setBrush(QColor(0xc8, 0xe8, 0xff, 150));
+        painter.drawEllipse(QPointF(0, -0.34), 0.105, 0.105);
+        painter.setBrush(QColor(255, 255, 255, 220));
+        painter.drawEllipse(QPointF(-0.04, -0.38), 0.03, 0.02);
+        break;
+    case Weapon::Microphone:
+        Shaft(pen, 0.1, -0.14, 0.026, QColor(0x2a, 0x2a, 0x30));
+        pen.Fill(Ellipse({0, -0.22}, 0.075, 0.08), QColor(0xb0, 0xb4, 0xbc));
+        painter.setPen(QPen(QColor(0x60, 0x64, 0x6c), 0.6 * pen.px));
+        painter.drawLine(QPointF(-0.07, -0.22), QPointF(0.07, -0.22));
+        painter.drawLine(QPointF(0, -0.3), QPointF(0, -0.14));
+        break;
+    case Weapon::Flower: {
+        painter.setPen(QPen(QColor(0x3a, 0x8a, 0x34), 1.6 * pen.px, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(0, 0.08), QPointF(0, -0.34));
+        QPainterPath leaf;
+        leaf.moveTo(0, -0.14);
+        leaf.quadTo(0.1, -0.24, 0.16, -0.2);
+        leaf.quadTo(0.1, -0.12, 0, -0.14);
+        pen.Fill(leaf, QColor(0x58, 0xb0, 0x3c));
+        QPainterPath petals;
+        for (int i = 0; i < 5; ++i) {
+            const qreal angle = i * 2 * Pi / 5;
+            petals.addEllipse(QPointF(std::sin(angle), -std::cos(angle)) * 0.07 + QPointF(0, -0.42), 0.06, 0.06);
+        }
+        pen.Fill(petals.simplified(), trim);
+        pen.Fill(Ellipse({0, -0.42}, 0.04, 0.04), QColor(0xff, 0xd0, 0x30));
+        break;
+    }
+    case Weapon::Balloon: {
+        painter.setPen(QPen(pen.line, 0.8 * pen.px));
+        painter.setBrush(Qt::NoBrush);
+        QPainterPath string;
+        string.moveTo(0, 0);
+        string.cubicTo(-0.04, -0.2, 0.08, -0.3, 0.02, -0.48);
+        painter.drawPath(string);
+        QRadialGradient skin(QPointF(-0.02, -0.7), 0.2);
+        skin.setColorAt(0, trim.lighter(150));
+        skin.setColorAt(1, trim);
+        pen.Outline();
+        painter.setBrush(skin);
+        painter.drawEllipse(QPointF(0.03, -0.65), 0.15, 0.18);
+        pen.Fill(Polygon({{0.02, -0.47}, {0.05, -0.47}, {0.035, -0.5}}), trim);
+        break;
+    }
+    case Weapon::Lantern:
+        painter.setPen(QPen(pen.line, 1.0 * pen.px));
+        painter.drawLine(QPointF(0, 0), QPointF(0, -0.1));
+        pen.Fill(Ellipse({0, -0.24}, 0.13, 0.12), QColor(0xe0, 0x30, 0x28));
+        pen.Fill(Box(-0.06, -0.38, 0.06, -0.34, 0.01), Gold);
+        pen.Fill(Box(-0.06, -0.14, 0.06, -0.1, 0.01), Gold);
+        painter.setPen(QPen(QColor(0xb0, 0x20, 0x1c), 0.7 * pen.px));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(0, -0.24), 0.06, 0.12);
+        break;
+    case Weapon::Broom:
+        Shaft(pen, 0.14, -0.6, 0.015);
+        pen.Fill(Polygon({{-0.03, -0.6}, {0.03, -0.6}, {0.12, -0.9}, {-0.12, -0.9}}), QColor(0xd8, 0xb4, 0x5a));
+        pen.Fill(Box(-0.04, -0.64, 0.04, -0.59, 0.01), QColor(0x8a, 0x3a, 0xb8));
+        break;
+    case Weapon::Anchor: {
+        const QColor iron(0x5a, 0x66, 0x78);
+        pen.Fill(Ellipse({0, -0.56}, 0.05, 0.05).subtracted(Ellipse({0, -0.56}, 0.025, 0.025)), iron);
+        pen.FillAcross(Box(-0.02, -0.52, 0.02, -0.06, 0.01), iron);
+        pen.Fill(Box(-0.11, -0.46, 0.11, -0.42, 0.01), iron);
+        QPainterPath arms;
+        arms.moveTo(-0.17, -0.2);
+        arms.quadTo(-0.14, -0.02, 0, -0.04);
+        arms.quadTo(0.14, -0.02, 0.17, -0.2);
+        arms.lineTo(0.13, -0.16);
+        arms.quadTo(0.1, -0.07, 0, -0.08);
+        arms.quadTo(-0.1, -0.07, -0.13, -0.16);
+        arms.closeSubpath();
+        pen.Fill(arms, iron);
+        break;
+    }
+    case Weapon::Flask: {
+        pen.Fill(Box(-0.03, -0.36, 0.03, -0.22, 0.01), QColor(0xe0, 0xf0, 0xf8));
+        pen.Fill(Ellipse({0, -0.15}, 0.11, 0.1), QColor(0xe0, 0xf0, 0xf8));
+        pen.NoLine();
+        painter.setBrush(QColor(0x48, 0xd0, 0x60));
+        painter.drawPath(Ellipse({0, -0.15}, 0.1, 0.09).intersected(Box(-1, -0.16, 1, 1)));
+        painter.setBrush(QColor(255, 255, 255, 200));
+        painter.drawEllipse(QPointF(-0.03, -0.2), 0.015, 0.015);
+        painter.drawEllipse(QPointF(0.02, -0.3), 0.012, 0.012);
+        break;
+    }
+    case Weapon::Wrench:
+        Shaft(pen, 0.1, -0.36, 0.022, Steel);
+        pen.FillAcross(Ellipse({0, -0.44}, 0.085, 0.085).subtracted(Box(-0.03, -0.56, 0.03, -0.44)), Steel);
+        break;
+    case Weapon::Star:
+        pen.Fill(StarPath({0, -0.24}, 0.18, 0.08, 5), Gold);
+        break;
+    case Weapon::Book:
+        pen.Fill(Box(-0.13, -0.34, 0.13, -0.02, 0.01), trim);
+        pen.Fill(Box(0.1, -0.32, 0.13, -0.04), QColor(0xf8, 0xf4, 0xe8));
+        pen.Fill(Box(-0.07, -0.26, 0.05, -0.22), Gold);
+        break;
     }
 }
 
@@ -296,6 +436,14 @@ Grip GripFor(Weapon weapon)
     case Weapon::Umbrella: return {{0.78, 0.92}, -14, false};
     case Weapon::Ring: return {{0.78, 0.88}, 0, true};
     case Weapon::Flute: return {{0.8, 0.88}, 24, false};
+    case Weapon::Spyglass: return {{0.78, 0.88}, 28, false};
+    case Weapon::Magnifier:
+    case Weapon::Microphone:
+    case Weapon::Lantern:
+    case Weapon::Flask:
+    case Weapon::Star:
+    case Weapon::Book: return {{0.77, 0.86}, 6, true};
+    case Weapon::Lasso: return {{0.8, 0.9}, 4, true};
     case Weapon::Axe:
     case Weapon::Hammer:
     case Weapon::Mace: return {{0.8, 0.9}, 10, false};

@@ -20,12 +20,6 @@ namespace llk::assets {
 namespace {
 
 // Every subject list holds exactly the Theme's picture count.
-constexpr std::array<const char*, 24> FilmCast{
-    "🦁", "🦊", "🐻", "🐼", "🐷", "🐰", "🐯", "🐸", "🐨", "🐵", "🐶", "🐱",
-    "🐮", "🐹", "🐔", "🐧", "🐺", "🐗", "🐴", "🦝", "🐲", "🐭", "🦓", "🐻‍❄️"};
-// The costume each film star wears, in the order of the cast.
-constexpr std::array<const char*, 8> FilmHats{"👑", "🎩", "🧢", "🎓", "👒", "🪖", "⛑️", "🎀"};
-
 constexpr std::array<const char*, 36> Devices{
     "💻", "🖥️", "⌨️", "🖱️", "🖲️", "💾", "📀", "🖨️", "📱", "☎️", "📟", "📠",
     "🔋", "🔌", "📷", "📹", "📺", "📻", "🎙️", "🎛️", "🕹️", "🎮", "📡", "💡",
@@ -144,20 +138,6 @@ QPainterPath GlyphPath(const QString& text, const QString& family, int weight, q
     return transform.map(path);
 }
 
-// --- 15 animated-film characters: animal stars in costume ---------------------
-
-void FilmSubject(QPainter& painter, const QRectF& area, int, int kind, int)
-{
-    Emoji(painter, Square(area, 0.82, {0, 0.12}), KindEntry(FilmCast, kind));
-    const bool bow = (kind - 1) % FilmHats.size() == FilmHats.size() - 1;
-    painter.save();
-    const QRectF hat = Square(area, bow ? 0.4 : 0.54, bow ? QPointF(0.26, -0.24) : QPointF(0, -0.37));
-    painter.translate(hat.center());
-    painter.rotate(kind % 2 ? -10 : 10);
-    Emoji(painter, hat.translated(-hat.center()), FilmHats[(kind - 1) % FilmHats.size()]);
-    painter.restore();
-}
-
 // --- 16 computers and devices: plain on a cool, clean face --------------------------------------
 
 void DeviceSubject(QPainter& painter, const QRectF& area, int, int kind, int)
@@ -245,6 +225,53 @@ void FighterSubject(QPainter& painter, const QRectF& area, int theme, int kind, 
     Hero fighter = KindEntry(Fighters, kind);
     fighter.leftHand = kind % 2 == 0;
     DrawHero(painter, FaceRect(theme, scale), fighter, {0x1e1820, 1.0}, scale);
+}
+
+// --- 15 animated-film characters: the cast of a cartoon studio, each on a star of its own colour ---
+
+const std::array<Hero, 24> FilmCast{{
+    {Headwear::Tiara, Weapon::Wand, Dress::Gown, 0xf08cb4, 0xffe0f0, 0xf0c850, FairSkin},
+    {Headwear::Tricorn, Weapon::Spyglass, Dress::Jacket, 0xb02a2a, 0x2a2228, 0x2a1a14, TannedSkin, true},
+    {Headwear::SpaceHelmet, Weapon::Flag, Dress::Suit, 0xf0f0f4, 0xe04a2a, 0x6a4a2a, LightSkin},
+    {Headwear::WizardHat, Weapon::Staff, Dress::Robe, 0x4a3aa8, 0x2a4aa8, 0xe8e8f0, FairSkin, true},
+    {Headwear::CowboyHat, Weapon::Lasso, Dress::Vest, 0xc8783a, 0x8a4a20, 0x6a4020, TannedSkin},
+    {Headwear::ChefHat, Weapon::Ladle, Dress::Jacket, 0xf4f4f0, 0xd03a3a, 0x3a2a20, LightSkin},
+    {Headwear::Deerstalker, Weapon::Magnifier, Dress::Jacket, 0x8a6a48, 0x7a6a4a, 0x4a3020, FairSkin},
+    {Headwear::TopHat, Weapon::Wand, Dress::Suit, 0x2a2a34, 0xc02030, 0x2a2024, LightSkin},
+    {Headwear::LongHair, Weapon::Trident, Dress::Suit, 0x2aa8a0, 0xf08ca0, 0x2ab8a8, FairSkin},
+    {Headwear::SpikyHair, Weapon::Microphone, Dress::Jacket, 0x2a2a30, 0xe0e0e0, 0xf050a0, LightSkin},
+    {Headwear::TwinBuns, Weapon::Flower, Dress::Gown, 0x5ac05a, 0xf06090, 0x6a3a1a, FairSkin},
+    {Headwear::Afro, Weapon::Balloon, Dress::Jacket, 0xf0c020, 0x2a6ad0, 0xe8402a, FairSkin},
+    {Headwear::PithHelmet, Weapon::Lantern, Dress::Jacket, 0xc8b078, 0xd8c48a, 0x4a3020, TannedSkin},
+    {Headwear::WitchHat, Weapon::Broom, Dress::Robe, 0x6a3a9a, 0x2a2230, 0x3a2a4a, FairSkin},
+    {Headwear::Crown, Weapon::Mace, Dress::Robe, 0xc02a3a, 0xf0e8d8, 0x8a5a30, LightSkin, true},
+    {Headwear::SailorCap, Weapon::Anchor, Dress::Jacket, 0xf4f6fa, 0x2a3a8a, 0xd8a040, FairSkin},
+    {Headwear::FireHelmet, Weapon::Axe, Dress::Jacket, 0x3a3a40, 0xf0d040, 0x3a2a20, DarkSkin},
+    {Headwear::Beret, Weapon::Brush, Dress::Jacket, 0x3a6ac0, 0xd02a3a, 0x2a2024, LightSkin},
+    {Headwear::Bald, Weapon::Flask, Dress::Jacket, 0xf4f4f4, 0x5aa0d0, 0xd8d8d8, FairSkin, true},
+    {Headwear::Visor, Weapon::Wrench, Dress::Armour, 0x8a98a8, 0xf09a20, 0x5a6a80, LightSkin},
+    {Headwear::HalfMask, Weapon::Star, Dress::Suit, 0x2a58c0, 0xe02a2a, 0x2a2024, TannedSkin},
+    {Headwear::Hood, Weapon::Bow, Dress::Jacket, 0x3a8a3a, 0x2e6e2e, 0x8a5a2a, LightSkin},
+    {Headwear::Ponytail, Weapon::Book, Dress::Jacket, 0xe89a3a, 0x3a7ac0, 0x5a3a22, FairSkin},
+    {Headwear::Cap, Weapon::Umbrella, Dress::Jacket, 0x3ab0d0, 0xf0c020, 0x2a2024, DarkSkin},
+}};
+
+void FilmSubject(QPainter& painter, const QRectF& area, int theme, int kind, int scale)
+{
+    painter.setClipPath(FaceClip(theme, scale));
+    // A star of the studio's walk of fame behind every character, in a colour of its own.
+    const QColor colour = KindHue(kind, 0.5, 1.0);
+    const QRectF box = Square(area, 1.25, {0, -0.04});
+    const QPainterPath star = StarPath(box.center(), box.width() / 2, box.width() * 0.24, 5);
+    QRadialGradient gradient(box.center(), box.width() / 2);
+    gradient.setColorAt(0, colour.lighter(130));
+    gradient.setColorAt(1, colour);
+    painter.setBrush(gradient);
+    painter.setPen(QPen(colour.darker(130), scale));
+    painter.drawPath(star);
+    Hero character = KindEntry(FilmCast, kind);
+    character.leftHand = kind % 2 == 0;
+    DrawHero(painter, FaceRect(theme, scale), character, {0x2a2230, 0.9}, scale);
 }
 
 // --- 19 ball games: the ball or the gear of each game, large on the face --------------------------
