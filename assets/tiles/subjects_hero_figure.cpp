@@ -482,7 +482,7 @@ void HeadwearFront(const Pencil& pen, const Hero& hero)
     case Headwear::SailorCap:
         pen.Fill(HairCap(0.35), hair);
         pen.Fill(Ellipse({cx, 0.27}, 0.2, 0.07), QColor(0xfa, 0xfa, 0xfa));
-        pen.Fill(Box(0.35, 0.28, 0.65, 0.335, 0.01), trim);
+        pen.Fill(Box(0.35, 0.28, 0.65, 0.335, 0.01), Rgb(hero.cloth));
         break;
     case Headwear::FireHelmet:
         pen.Fill(Ellipse({cx, 0.35}, 0.27, 0.055), QColor(0xc8, 0x24, 0x1c));

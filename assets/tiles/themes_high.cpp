@@ -166,7 +166,7 @@ constexpr unsigned FairSkin = 0xf8d5b8, LightSkin = 0xecb98f, TannedSkin = 0xc98
 
 const std::array<Hero, 21> Fighters{{
     {Headwear::SpikyHair, Weapon::EnergyBlade, Dress::Suit, 0x2a4fa8, 0xf0c020, 0xf2d040, FairSkin},
-    {Headwear::Headband, Weapon::Katana, Dress::Jacket, 0xf4f2ec, 0xd82a2a, 0x2a2024, LightSkin},
+    {Headwear::Headband, Weapon::Katana, Dress::Jacket, 0x2a2a30, 0xd82a2a, 0x2a2024, LightSkin},
     {Headwear::NinjaHood, Weapon::Kunai, Dress::Suit, 0x283050, 0x323a64, 0x9aa4b8, LightSkin},
     {Headwear::LongHair, Weapon::Spear, Dress::Armour, 0x8aa0c0, 0x4a6aa8, 0xf0d068, FairSkin},
     {Headwear::Mohawk, Weapon::Axe, Dress::Vest, 0x3a3a3a, 0x6a4020, 0x38c048, TannedSkin},
@@ -232,10 +232,10 @@ void FighterSubject(QPainter& painter, const QRectF& area, int theme, int kind, 
 const std::array<Hero, 24> FilmCast{{
     {Headwear::Tiara, Weapon::Wand, Dress::Gown, 0xf08cb4, 0xffe0f0, 0xf0c850, FairSkin},
     {Headwear::Tricorn, Weapon::Spyglass, Dress::Jacket, 0xb02a2a, 0x2a2228, 0x2a1a14, TannedSkin, true},
-    {Headwear::SpaceHelmet, Weapon::Flag, Dress::Suit, 0xf0f0f4, 0xe04a2a, 0x6a4a2a, LightSkin},
+    {Headwear::SpaceHelmet, Weapon::Flag, Dress::Suit, 0xc4cedc, 0xe04a2a, 0x6a4a2a, LightSkin},
     {Headwear::WizardHat, Weapon::Staff, Dress::Robe, 0x4a3aa8, 0x2a4aa8, 0xe8e8f0, FairSkin, true},
     {Headwear::CowboyHat, Weapon::Lasso, Dress::Vest, 0xc8783a, 0x8a4a20, 0x6a4020, TannedSkin},
-    {Headwear::ChefHat, Weapon::Ladle, Dress::Jacket, 0xf4f4f0, 0xd03a3a, 0x3a2a20, LightSkin},
+    {Headwear::ChefHat, Weapon::Ladle, Dress::Jacket, 0xc8d2e0, 0xd03a3a, 0x3a2a20, LightSkin},
     {Headwear::Deerstalker, Weapon::Magnifier, Dress::Jacket, 0x8a6a48, 0x7a6a4a, 0x4a3020, FairSkin},
     {Headwear::TopHat, Weapon::Wand, Dress::Suit, 0x2a2a34, 0xc02030, 0x2a2024, LightSkin},
     {Headwear::LongHair, Weapon::Trident, Dress::Suit, 0x2aa8a0, 0xf08ca0, 0x2ab8a8, FairSkin},
@@ -245,10 +245,10 @@ const std::array<Hero, 24> FilmCast{{
     {Headwear::PithHelmet, Weapon::Lantern, Dress::Jacket, 0xc8b078, 0xd8c48a, 0x4a3020, TannedSkin},
     {Headwear::WitchHat, Weapon::Broom, Dress::Robe, 0x6a3a9a, 0x2a2230, 0x3a2a4a, FairSkin},
     {Headwear::Crown, Weapon::Mace, Dress::Robe, 0xc02a3a, 0xf0e8d8, 0x8a5a30, LightSkin, true},
-    {Headwear::SailorCap, Weapon::Anchor, Dress::Jacket, 0xf4f6fa, 0x2a3a8a, 0xd8a040, FairSkin},
+    {Headwear::SailorCap, Weapon::Anchor, Dress::Jacket, 0x2a3a8a, 0xf4f6fa, 0xd8a040, FairSkin},
     {Headwear::FireHelmet, Weapon::Axe, Dress::Jacket, 0x3a3a40, 0xf0d040, 0x3a2a20, DarkSkin},
     {Headwear::Beret, Weapon::Brush, Dress::Jacket, 0x3a6ac0, 0xd02a3a, 0x2a2024, LightSkin},
-    {Headwear::Bald, Weapon::Flask, Dress::Jacket, 0xf4f4f4, 0x5aa0d0, 0xd8d8d8, FairSkin, true},
+    {Headwear::Bald, Weapon::Flask, Dress::Jacket, 0xb8cce0, 0x5aa0d0, 0xd8d8d8, FairSkin, true},
     {Headwear::Visor, Weapon::Wrench, Dress::Armour, 0x8a98a8, 0xf09a20, 0x5a6a80, LightSkin},
     {Headwear::HalfMask, Weapon::Star, Dress::Suit, 0x2a58c0, 0xe02a2a, 0x2a2024, TannedSkin},
     {Headwear::Hood, Weapon::Bow, Dress::Jacket, 0x3a8a3a, 0x2e6e2e, 0x8a5a2a, LightSkin},
@@ -278,7 +278,7 @@ void FilmSubject(QPainter& painter, const QRectF& area, int theme, int kind, int
 
 void BallGameSubject(QPainter& painter, const QRectF& area, int, int kind, int)
 {
-    Emoji(painter, Square(area, 1.0), KindEntry(BallGear, kind));
+    Emoji(painter, Square(area, 1.1), KindEntry(BallGear, kind));
 }
 
 // --- 20 fighters of a second game: beasts and masks on a burning hexagon -------------------------
@@ -378,11 +378,11 @@ void DigitSubject(QPainter& painter, const QRectF& area, int, int kind, int scal
 // --- 23 martial-arts heroes: busts in robes with the weapon of their school, in an ink circle ------
 
 const std::array<Hero, 21> Swordsmen{{
-    {Headwear::Topknot, Weapon::Sword, Dress::Robe, 0xf0ece0, 0x3a5a9a, 0x1a1618, FairSkin},
+    {Headwear::Topknot, Weapon::Sword, Dress::Robe, 0xc0d4ec, 0x3a5a9a, 0x1a1618, FairSkin},
     {Headwear::StrawHat, Weapon::Broadsword, Dress::Robe, 0x7a6a58, 0x3a3028, 0x1a1618, LightSkin},
     {Headwear::ScholarHat, Weapon::Fan, Dress::Robe, 0x3a6aa8, 0xe8e0cc, 0x1a1618, FairSkin},
     {Headwear::PlumedHelmet, Weapon::Spear, Dress::Armour, 0xb03028, 0x8a6a2a, 0xb8a060, LightSkin},
-    {Headwear::LongHair, Weapon::Flute, Dress::Robe, 0xe8a0b0, 0xf8f0f0, 0x1a1618, FairSkin},
+    {Headwear::LongHair, Weapon::Flute, Dress::Robe, 0xe07a98, 0xf8f0f0, 0x1a1618, FairSkin},
     {Headwear::TwinBuns, Weapon::Ring, Dress::Robe, 0x3a9a6a, 0xf0d060, 0x1a1618, FairSkin},
     {Headwear::Bald, Weapon::Staff, Dress::Robe, 0x5a6a7a, 0xe8e0d0, 0xf0f0f0, LightSkin, true},
     {Headwear::VeilHat, Weapon::Sword, Dress::Robe, 0xb8a8d8, 0x6a5a9a, 0x1a1618, FairSkin},
@@ -390,7 +390,7 @@ const std::array<Hero, 21> Swordsmen{{
     {Headwear::Crown, Weapon::Glaive, Dress::Armour, 0x2a6a4a, 0xc8a040, 0x1a1618, TannedSkin, true},
     {Headwear::Ponytail, Weapon::Bow, Dress::Jacket, 0xc03a2a, 0xf0e0c0, 0x1a1618, FairSkin},
     {Headwear::Hood, Weapon::Kunai, Dress::Suit, 0x2a2a30, 0x3a3a44, 0x1a1618, LightSkin},
-    {Headwear::LongHair, Weapon::Umbrella, Dress::Robe, 0xf0e8d8, 0xc8302a, 0x1a1618, FairSkin},
+    {Headwear::LongHair, Weapon::Umbrella, Dress::Robe, 0xa8d8c0, 0xc8302a, 0x1a1618, FairSkin},
     {Headwear::Topknot, Weapon::Brush, Dress::Robe, 0x2a2a2e, 0xf0ece0, 0xe8e8e8, FairSkin, true},
     {Headwear::Bandana, Weapon::Mace, Dress::Vest, 0x6a4a30, 0x2a5a8a, 0x2a2020, TannedSkin, true},
     {Headwear::SpikyHair, Weapon::Axe, Dress::Vest, 0x2a2a2a, 0x8a2a2a, 0x2a2020, DarkSkin, true},
