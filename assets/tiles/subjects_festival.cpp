@@ -1,4 +1,4 @@
-// Theme 11: Chinese dragon and festival motifs; Theme 12: numbers in three scripts.
+// Theme 11: Chinese dragon and festival motifs.
 #include "assets/tiles/drawn_subjects.h"
 #include "assets/tiles/theme_art.h"
 
@@ -116,26 +116,6 @@ void DrawCoin(QPainter& painter, const QRectF& area, int scale)
                          QString::fromUtf8(Words[i]));
 }
 
-// Numbers: 0-9 in bright Arabic digits, 一 to 十 in red, I to X on gold plaques.
-constexpr std::array<QRgb, 10> DigitColours{0xe53935, 0xfb8c00, 0xf9a825, 0x43a047, 0x00897b,
-                                            0x1e88e5, 0x3949ab, 0x8e24aa, 0xd81b60, 0x6d4c41};
-
-void DrawOutlinedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-                      const QColor& fill, const QColor& edge, qreal edgeWidth)
-{
-    RequireGlyphs(font.family(), text);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF bounds = path.boundingRect();
-    path.translate(box.center() - bounds.center());
-    painter.setPen(QPen(edge, edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawPath(path);
-}
-
 } // namespace
 
 void FestivalSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
@@ -152,56 +132,6 @@ void FestivalSubject(QPainter& painter, const QRectF& area, int, int kind, int s
         DrawCoin(painter, area, scale);
     else
         DrawEmoji(painter, area, motif);
-}
-
-void NumberSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
-{
-    const int group = (kind - 1) / 10;
-    const int index = (kind - 1) % 10;
-    if (group == 0) {
-        QFont font(QStringLiteral("Noto Sans CJK SC"));
-        font.setWeight(QFont::Black);
-        font.setPixelSize(qMax(1, qRound(area.height() * 1.05)));
-        const QColor colour(DigitColours[index]);
-        DrawOutlinedText(painter, area.translated(0.8 * scale, 1.0 * scale), QString::number(index), font,
-                         QColor(0, 0, 0, 60), QColor(0, 0, 0, 60), 2.5 * scale);
-        DrawOutlinedText(painter, area, QString::number(index), font, colour, colour.darker(160), 1.6 * scale);
-    } else if (group == 1) {
-        static const char* const Chinese[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
-        // A red seal, the numeral in gold.
-        const qreal r = qMin(area.width(), area.height()) * 0.56;
-        const QRectF seal(area.center().x() - r, area.center().y() - r, 2 * r, 2 * r);
-        QLinearGradient red(seal.topLeft(), seal.bottomLeft());
-        red.setColorAt(0, QColor(236, 64, 52));
-        red.setColorAt(1, QColor(160, 16, 24));
-        painter.setPen(QPen(QColor(110, 8, 14), 1.0 * scale));
-        painter.setBrush(red);
-        painter.drawEllipse(seal);
-        painter.setPen(QPen(QColor(250, 200, 90), 1.0 * scale));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(seal.adjusted(2.0 * scale, 2.0 * scale, -2.0 * scale, -2.0 * scale));
-        QFont font(QStringLiteral("Noto Serif CJK SC"));
-        font.setWeight(QFont::Black);
-        font.setPixelSize(qMax(1, qRound(r * 1.25)));
-        DrawOutlinedText(painter, seal, QString::fromUtf8(Chinese[index]), font, QColor(255, 222, 110),
-                         QColor(255, 222, 110), 0.2 * scale);
-    } else {
-        static const char* const Roman[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X"};
-        const QRectF plaque = area.adjusted(-area.width() * 0.06, area.height() * 0.12, area.width() * 0.06,
-                                            -area.height() * 0.12);
-        QLinearGradient gold(plaque.topLeft(), plaque.bottomLeft());
-        gold.setColorAt(0, QColor(255, 226, 130));
-        gold.setColorAt(1, QColor(214, 160, 40));
-        painter.setPen(QPen(QColor(140, 96, 20), 1.0 * scale));
-        painter.setBrush(gold);
-        painter.drawRoundedRect(plaque, 3.0 * scale, 3.0 * scale);
-        QFont font(QStringLiteral("Noto Serif CJK SC"));
-        font.setWeight(QFont::Bold);
-        font.setPixelSize(qMax(1, qRound(plaque.height() * 0.7)));
-        const QString text = QString::fromUtf8(Roman[index]);
-        font.setStretch(text.size() >= 3 ? 70 : 100);
-        DrawOutlinedText(painter, plaque, text, font, QColor(90, 50, 10), QColor(90, 50, 10), 0.3 * scale);
-    }
 }
 
 } // namespace llk::assets
