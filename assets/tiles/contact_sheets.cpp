@@ -1,8 +1,11 @@
-// Review sheets: every picture of each Theme, read back through TileImage, at 1x and 2x with its TileKind.
+// Review sheets: every picture of each Theme, read back through TileImage, at 1x and 2x with its TileKind,
+// and distinct.txt, the two most alike pictures of each Theme.
+#include "assets/tiles/likeness.h"
 #include "assets/tiles/tile_atlas.h"
 #include "assets/tiles/tile_images.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
@@ -70,6 +73,23 @@ QImage Sheet(int theme)
     return sheet;
 }
 
+// One line per Theme with its closest pair at real size, then the threshold they are held to.
+QByteArray DistinctReport()
+{
+    QByteArray report;
+    for (int theme = 0; theme < ThemeCount; ++theme) {
+        std::vector<QImage> pictures;
+        for (int kind = 1; kind <= PictureCount(theme); ++kind)
+            pictures.push_back(TileImage(theme, FirstBitmapId(theme) + kind - 1, 1));
+        const ClosestPair closest = FindClosestPair(pictures);
+        report += QStringLiteral("theme %1 closest %2 %3 distance %4\n")
+                      .arg(theme, 2, 10, QLatin1Char('0')).arg(closest.first).arg(closest.second)
+                      .arg(closest.distance, 0, 'f', 1).toLatin1();
+    }
+    report += QStringLiteral("threshold %1\n").arg(DistinctThreshold, 0, 'f', 1).toLatin1();
+    return report;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -90,6 +110,12 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "contact sheets: cannot write %s\n", qPrintable(path));
             return 1;
         }
+    }
+    const QString distinctPath = out.filePath(QStringLiteral("distinct.txt"));
+    QFile distinct(distinctPath);
+    if (!distinct.open(QIODevice::WriteOnly | QIODevice::Truncate) || distinct.write(DistinctReport()) < 0) {
+        std::fprintf(stderr, "contact sheets: cannot write %s\n", qPrintable(distinctPath));
+        return 1;
     }
     std::printf("contact sheets: %d Themes written to %s\n", ThemeCount, argv[1]);
     return 0;

@@ -1,4 +1,5 @@
-// Parts of Themes 15-29 drawn by code in files of their own: pixel mascots, biscuits and fruit.
+// Parts of Themes 15-29 drawn by code in files of their own: pocket creatures, pixel mascots,
+// biscuits and fruit.
 #pragma once
 
 #include <QPainter>
@@ -6,7 +7,8 @@
 
 namespace llk::assets {
 
-void MascotSubject(QPainter& painter, const QRectF& area, int theme, int kind, int scale); // 26
+void PocketCreatureSubject(QPainter& painter, const QRectF& area, int theme, int kind, int scale); // 25
+void MascotSubject(QPainter& painter, const QRectF& area, int theme, int kind, int scale);         // 26
 
 // The drawn treats that follow the emoji of Themes 27 and 28, `kind` counting from 1 among them.
 void BiscuitSubject(QPainter& painter, const QRectF& area, int kind, int scale);

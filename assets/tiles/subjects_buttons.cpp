@@ -1,4 +1,4 @@
-// Theme 7: round glossy buttons, each with a symbol of its own; Theme 1: glossy game-piece badges.
+// Theme 7: round glossy buttons, each with a symbol of its own.
 #include "assets/tiles/drawn_subjects.h"
 #include "assets/tiles/theme_art.h"
 
@@ -76,14 +76,6 @@ void DrawSymbol(QPainter& painter, const QRectF& box, const QString& symbol, con
     painter.drawText(box, Qt::AlignCenter, symbol);
 }
 
-// Game icons for Theme 1, each on a glossy badge of its own colour.
-const char* const GamePieces[] = {
-    "♟️", "🎲", "🃏", "🀄", "🎴", "🎯", "🎱", "🧩", "🎮", "🕹️", "🎰", "🎳", "🏓",
-    "🏸", "🥏", "🪀", "🪁", "⚽", "🏀", "🏈", "⚾", "🎾", "🏐", "🏉", "🥌", "⛳",
-    "🎣", "🥊", "🛷", "🎿", "⛸️", "🏒", "🏹", "🪃", "🏆", "🥇", "♠️", "♥️", "🪄",
-};
-static_assert(std::size(GamePieces) == 39);
-
 } // namespace
 
 void ButtonSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
@@ -94,28 +86,6 @@ void ButtonSubject(QPainter& painter, const QRectF& area, int, int kind, int sca
     DrawGlossyDisc(painter, disc, colour, scale);
     DrawSymbol(painter, disc, QString::fromUtf8(ButtonSymbols[kind - 1]), colour, scale);
     DrawGloss(painter, disc);
-}
-
-void GamePieceSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
-{
-    const qreal side = qMin(area.width(), area.height()) * 1.12;
-    const QRectF badge(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
-    const QColor colour(ButtonColours[(kind * 5) % ButtonColours.size()]);
-    QLinearGradient fill(badge.topLeft(), badge.bottomLeft());
-    fill.setColorAt(0, colour.lighter(150));
-    fill.setColorAt(1, colour.darker(115));
-    painter.setPen(QPen(colour.darker(180), 1.0 * scale));
-    painter.setBrush(fill);
-    const qreal radius = side * 0.26;
-    painter.drawRoundedRect(badge, radius, radius);
-    const QRectF icon = badge.adjusted(side * 0.09, side * 0.09, -side * 0.09, -side * 0.09);
-    DrawEmoji(painter, icon, QString::fromUtf8(GamePieces[kind - 1]));
-    QLinearGradient gloss(badge.topLeft(), QPointF(badge.left(), badge.center().y()));
-    gloss.setColorAt(0, QColor(255, 255, 255, 150));
-    gloss.setColorAt(1, QColor(255, 255, 255, 20));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(gloss);
-    painter.drawRoundedRect(badge.adjusted(scale, scale, -scale, -side * 0.5), radius - scale, radius - scale);
 }
 
 } // namespace llk::assets

@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace llk::assets {
@@ -67,8 +68,8 @@ std::vector<Spot> BambooLayout(int count)
                     {0.8, 0.84, 0}};
     case 8: return {{0.14, 0.25, 1}, {0.38, 0.25, 1}, {0.62, 0.25, 1}, {0.86, 0.25, 1},
                     {0.14, 0.75, 0}, {0.38, 0.75, 0}, {0.62, 0.75, 0}, {0.86, 0.75, 0}};
-    default: return {{0.2, 0.17, 2}, {0.5, 0.17, 0}, {0.8, 0.17, 1}, {0.2, 0.5, 2}, {0.5, 0.5, 0},
-                     {0.8, 0.5, 1}, {0.2, 0.83, 2}, {0.5, 0.83, 0}, {0.8, 0.83, 1}};
+    default: return {{0.2, 0.13, 2}, {0.5, 0.13, 0}, {0.8, 0.13, 1}, {0.2, 0.5, 2}, {0.5, 0.5, 0},
+                     {0.8, 0.5, 1}, {0.2, 0.87, 2}, {0.5, 0.87, 0}, {0.8, 0.87, 1}};
     }
 }
 
@@ -108,11 +109,23 @@ void DrawDots(QPainter& painter, const QRectF& area, int count, int scale)
         return;
     }
     const std::vector<Spot> spots = DotLayout(count);
-    const qreal radius = count <= 2 ? area.width() * 0.3 : count <= 6 ? area.width() * 0.21 : area.width() * 0.16;
+    const qreal radius = qMin(count <= 2 ? area.width() * 0.3 : count <= 6 ? area.width() * 0.21 : area.width() * 0.16,
+                              area.height() * 0.13 * (count <= 3 ? 1.8 : count <= 6 ? 1.1 : 1.0));
+    // The layout is drawn towards the centre until its outer circles keep a clear gap from the
+    // face's outline, which runs about a pixel outside this area.
+    const qreal gap = 1.5 * scale;
+    qreal spreadX = 0;
+    qreal spreadY = 0;
+    for (const Spot& spot : spots) {
+        spreadX = qMax(spreadX, std::abs(spot.x - 0.5) * area.width());
+        spreadY = qMax(spreadY, std::abs(spot.y - 0.5) * area.height());
+    }
+    const qreal fitX = spreadX > 0 ? qMin(1.0, (area.width() / 2 - gap - radius) / spreadX) : 1.0;
+    const qreal fitY = spreadY > 0 ? qMin(1.0, (area.height() / 2 - gap - radius) / spreadY) : 1.0;
     for (const Spot& spot : spots)
-        DrawCircle(painter, {area.left() + spot.x * area.width(), area.top() + spot.y * area.height()},
-                   qMin(radius, area.height() * 0.13 * (count <= 3 ? 1.8 : count <= 6 ? 1.1 : 1.0)),
-                   SuitColour(spot.colour), scale);
+        DrawCircle(painter,
+                   area.center() + QPointF((spot.x - 0.5) * area.width() * fitX, (spot.y - 0.5) * area.height() * fitY),
+                   radius, SuitColour(spot.colour), scale);
 }
 
 // A bamboo stick: a slim stem swelling into a node at each end and in the middle.
@@ -141,7 +154,8 @@ void DrawBamboo(QPainter& painter, const QRectF& area, int count, int scale)
     }
     const std::vector<Spot> spots = BambooLayout(count);
     const qreal width = count == 8 ? area.width() * 0.16 : area.width() * 0.19;
-    const qreal height = area.height() * (count >= 7 ? 0.3 : 0.44);
+    // Rows of three leave a clear gap between sticks, so nine read as nine and not as three bars.
+    const qreal height = area.height() * (count >= 7 ? 0.2 : 0.44);
     for (const Spot& spot : spots) {
         const QPointF centre(area.left() + spot.x * area.width(), area.top() + spot.y * area.height());
         const QColor colour = spot.colour == 2 ? Red : spot.colour == 1 ? Green : QColor(20, 100, 110);
@@ -186,11 +200,14 @@ void MahjongSubject(QPainter& painter, const QRectF& face, int, int kind, int sc
                                       face.height() * 0.07);
     static const QString Numerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
     if (kind <= 9) {
-        const qreal half = area.height() / 2;
-        DrawGlyph(painter, QRectF(area.left(), area.top() - half * 0.02, area.width(), half), Numerals[kind - 1], Ink,
-                  half * 0.9);
-        DrawGlyph(painter, QRectF(area.left(), area.top() + half * 0.98, area.width(), half), QStringLiteral("萬"),
-                  Red, half * 0.98);
+        // The numerals take turns in blue, green and black, so that one, two and three (whose
+        // strokes differ least) never share an ink.
+        static const QColor NumeralInks[] = {Blue, Green, Ink};
+        const qreal top = area.height() * 0.6;
+        DrawGlyph(painter, QRectF(area.left(), area.top(), area.width(), top), Numerals[kind - 1],
+                  NumeralInks[(kind - 1) % 3], top * 1.0);
+        DrawGlyph(painter, QRectF(area.left(), area.top() + top, area.width(), area.height() - top), QStringLiteral("萬"),
+                  Red, (area.height() - top) * 1.0);
     } else if (kind <= 18) {
         DrawDots(painter, area, kind - 9, scale);
     } else if (kind <= 27) {

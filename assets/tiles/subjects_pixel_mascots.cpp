@@ -1,4 +1,4 @@
-// Theme 26: game mascots as crisp pixel sprites, whole cells at either scale, over a soft glow.
+// Theme 26: game mascots as crisp pixel sprites, whole cells at either scale.
 #include "assets/tiles/drawn_subjects_high.h"
 #include "assets/tiles/subject_drawing.h"
 
@@ -336,7 +336,6 @@ void MascotSubject(QPainter& painter, const QRectF& area, int, int kind, int sca
     const PixelSprite& sprite = KindEntry(Mascots, kind);
     const int cell = qMax(1, qRound(std::min(area.width(), area.height()) / 12 / scale)) * scale;
     const QPoint origin(qRound(area.center().x() - 6 * cell), qRound(area.center().y() - 6 * cell));
-    Glow(painter, Square(area, 1.25), Alpha(KindHue(kind, 0.35, 1.0), 200));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
     for (int pass = 0; pass < 2; ++pass) {

@@ -52,7 +52,7 @@ const char* const Magic[] = {
 
 const char* const CartoonCharacters[] = {
     "🤡", "🤠", "👻", "👽", "🤖", "🎅", "🧙", "🧚", "🧛", "🧜‍♀️", "🧝",
-    "🧞", "🧟", "🦸", "🦹", "🥷", "👸", "💂", "🧌", "👼", "🧑‍🚀",
+    "🧞", "🧟", "🦸", "🦹", "🥷", "👸", "🤴", "🧌", "👼", "🧑‍🚀",
 };
 
 std::span<const char* const> EmojiList(int theme)

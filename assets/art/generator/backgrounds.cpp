@@ -425,14 +425,31 @@ QImage Celadon()
     return image;
 }
 
+// Deepens a picture by multiplying it with `glaze`, as a coloured glaze over a print would: the
+// ivory tiles and the pale link pieces need a mid-to-deep tone behind them to stand out, and a
+// multiply keeps every line and hue of the scene.
+void Glaze(QImage& image, QColor glaze)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            line[x] = qRgb(qRed(p) * glaze.red() / 255, qGreen(p) * glaze.green() / 255, qBlue(p) * glaze.blue() / 255);
+        }
+    }
+}
+
 struct Painter {
     const char* name;
     QImage (*paint)();
+    QColor glaze;
 };
 
 const Painter Painters[] = {
-    {"山水", Landscape}, {"竹林", Bamboo},      {"星空", StarrySky},     {"晚霞", Sunset},
-    {"碧海", Sea},       {"雪原", SnowField},   {"花窗", LatticeWindow}, {"青瓷", Celadon},
+    {"山水", Landscape, QColor(175, 165, 150)},      {"竹林", Bamboo, QColor(150, 160, 140)},
+    {"星空", StarrySky, QColor(255, 255, 255)}, {"晚霞", Sunset, QColor(215, 205, 215)},
+    {"碧海", Sea, QColor(170, 170, 180)},            {"雪原", SnowField, QColor(140, 150, 175)},
+    {"花窗", LatticeWindow, QColor(170, 148, 122)},  {"青瓷", Celadon, QColor(160, 180, 168)},
 };
 
 } // namespace
@@ -447,9 +464,13 @@ QStringList BackgroundNames()
 
 QImage PaintBackground(const QString& name)
 {
-    for (const Painter& painter : Painters)
-        if (name == QString::fromUtf8(painter.name))
-            return painter.paint().convertToFormat(QImage::Format_RGB32);
+    for (const Painter& painter : Painters) {
+        if (name == QString::fromUtf8(painter.name)) {
+            QImage image = painter.paint().convertToFormat(QImage::Format_RGB32);
+            Glaze(image, painter.glaze);
+            return image;
+        }
+    }
     return {};
 }
 
