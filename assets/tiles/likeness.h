@@ -10,6 +10,12 @@ namespace llk::assets {
 // What the eye takes in of a picture at a glance: the colours of the middle of the face on a coarse
 // grid and its light and dark on a finer one. The tile's rim is left out: every picture of a Theme
 // shares it.
+//
+// The print sees colour and light where they fall, not what a picture shows: a backdrop of another
+// colour behind the same kind of subject counts as much as a different subject, and two subjects
+// of one kind drawn in different poses (a shrimp and a lobster) are as far apart as any two. Such
+// pairs are for whoever draws a Theme to keep apart; this measure holds the pictures that blur into
+// each other at real size.
 struct LikenessPrint {
     std::vector<float> colour; // lightness and two colour-opponent values per cell
     std::vector<float> shape;  // lightness per cell

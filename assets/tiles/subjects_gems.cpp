@@ -46,19 +46,19 @@ QPolygonF Outline(int cut)
             polygon << QPointF(r * qCos(t) * 0.95, 0.1 + 0.42 * qSin(t) * (qSin(t) < 0 ? 1.3 : 0.9));
         }
         break;
-    case 4:                                       // marquise: pointed at both ends
-        for (int i = 0; i < 16; ++i) {
+    case 4:                                       // marquise lying on its side: pointed left and right,
+        for (int i = 0; i < 16; ++i) {            // so it never reads as the upright pear
             const qreal t = 2 * M_PI * i / 16;
-            polygon << QPointF(0.32 * qSin(t) * qSqrt(qAbs(qSin(t))), -0.5 * qCos(t));
+            polygon << QPointF(0.5 * qCos(t), 0.32 * qSin(t) * qSqrt(qAbs(qSin(t))));
         }
         break;
     case 5:                                       // trillion
         polygon << QPointF(0, -0.48) << QPointF(0.28, -0.04) << QPointF(0.5, 0.4) << QPointF(0, 0.46)
                 << QPointF(-0.5, 0.4) << QPointF(-0.28, -0.04);
         break;
-    case 6:                                       // classic diamond, seen from the side
-        polygon << QPointF(-0.26, -0.36) << QPointF(0.26, -0.36) << QPointF(0.5, -0.1) << QPointF(0, 0.5)
-                << QPointF(-0.5, -0.1);
+    case 6:                                       // hexagon, flat at the top and bottom
+        polygon << QPointF(-0.25, -0.42) << QPointF(0.25, -0.42) << QPointF(0.5, 0) << QPointF(0.25, 0.42)
+                << QPointF(-0.25, 0.42) << QPointF(-0.5, 0);
         break;
     case 7:                                       // lozenge
         polygon << QPointF(0, -0.5) << QPointF(0.38, 0) << QPointF(0, 0.5) << QPointF(-0.38, 0);

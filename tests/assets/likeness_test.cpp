@@ -125,7 +125,9 @@ TEST_P(ThemeLikeness, NoTwoPicturesAtRealSizeLookAlike)
         pictures.push_back(TileImage(theme, FirstBitmapId(theme) + kind - 1, 1));
     const ClosestPair closest = FindClosestPair(pictures);
     EXPECT_GE(closest.distance, DistinctThreshold)
-        << "theme " << theme << ": kinds " << closest.first << " and " << closest.second << " look alike";
+        << "theme " << theme << ": kinds " << closest.first << " and " << closest.second << " look alike at distance "
+        << QString::number(closest.distance, 'f', 1).toStdString() << " (threshold "
+        << QString::number(DistinctThreshold, 'f', 1).toStdString() << ")";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTheme, ThemeLikeness, testing::Range(0, ThemeCount),
