@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < count; ++i) {
         const QDateTime now = QDateTime::currentDateTime();
         llk::records::Record record;
-        record.name = "w" + std::to_string(firstScore + i);
+        record.name = QStringLiteral("w%1").arg(firstScore + i).toStdString();
         record.score = firstScore + i;
         record.level = 1;
         record.theme = 0;
