@@ -15,23 +15,19 @@ extern char** environ;
 namespace llk::test {
 namespace {
 
-// The channel count of sink input `id` in `pactl list sink-inputs`, 0 when it is not listed.
+// The channel count of sink input `id`, 0 when it is not listed. A line of the short listing reads
+// "id, sink, client, driver" separated by tabs, then the format: "s16le 2ch 44100Hz".
 int ChannelsOf(int id)
 {
-    std::istringstream listing(Run("pactl list sink-inputs 2>/dev/null"));
-    const std::string heading = "Sink Input #" + std::to_string(id);
-    bool found = false;
+    std::istringstream listing(Run("pactl list sink-inputs short 2>/dev/null"));
     for (std::string line; std::getline(listing, line);) {
-        if (line.rfind("Sink Input #", 0) == 0)
-            found = line == heading;
-        const auto at = line.find("Sample Specification:");
-        if (found && at != std::string::npos) {
-            std::istringstream spec(line.substr(at + 21));
-            std::string format;
-            int channels = 0;
-            spec >> format >> channels;
+        std::istringstream fields(line);
+        std::string index, sink, client, driver, format;
+        int channels = 0;
+        if (std::getline(fields, index, '\t') && index == std::to_string(id) && std::getline(fields, sink, '\t')
+            && std::getline(fields, client, '\t') && std::getline(fields, driver, '\t')
+            && (fields >> format >> channels))
             return channels;
-        }
     }
     return 0;
 }

@@ -48,10 +48,8 @@ ns_watch_streams() {
       stamp=$(date +%s.%N)
       channels=0
       if [ "$kind" = new ]; then
-        channels=$(pactl list sink-inputs | awk -v id="Sink Input #$id" '
-          $0 == id { found = 1; next }
-          found && /Sample Specification:/ { sub(/ch.*/, "", $4); print $4; exit }
-          /^Sink Input #/ { found = 0 }')
+        # The short listing: id, sink, client, driver, then "s16le 2ch 44100Hz".
+        channels=$(pactl list sink-inputs short | awk -F'\t' -v id="$id" '$1 == id { split($5, f, " "); print f[2] + 0; exit }')
       fi
       echo "$stamp $kind $id ${channels:-0}" >>"$NS_EVENTS"
     done
