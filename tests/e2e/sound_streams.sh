@@ -22,20 +22,12 @@ window=$(xs_wait_window '^岚川连连看$')
 eval "$(xdotool getwindowgeometry --shell "$window")"
 board_top=$((HEIGHT - 656)) # the board fills the window below the menu bar
 
-keys() {
-  local key
-  for key in "$@"; do
-    xdotool key "$key"
-    sleep 0.3
-  done
-}
-
 # The last event's fields: stamp kind id channels.
 last_event() { tail -n 1 "$NS_EVENTS"; }
 events() { grep -c . "$NS_EVENTS"; }
 
 xs_click_in "$window" 500 400 # activates the window; no tile there yet
-keys alt+g 0 0 e              # an Easy game of the first Theme
+xs_type_keys alt+g 0 0 e              # an Easy game of the first Theme
 ns_wait_events 1
 read -r _ kind music_id channels < <(last_event)
 [ "$kind" = new ] && [ "$channels" = "$MUSIC_CHANNELS" ] || xs_fail "the game's start opened no music stream: $(last_event)"
@@ -78,12 +70,12 @@ echo
 
 # Pause closes the music stream; resuming opens one again.
 before=$(events)
-keys F11
+xs_type_keys F11
 ns_wait_events $((before + 1))
 read -r _ kind id _ < <(last_event)
 [ "$kind" = remove ] && [ "$id" = "$music_id" ] || xs_fail "pausing left the music playing: $(last_event)"
 [ "$(ns_open_streams)" -eq 0 ] || xs_fail "streams open while paused: $(pactl list sink-inputs short)"
-keys F11
+xs_type_keys F11
 ns_wait_events $((before + 2))
 read -r _ kind music_id channels < <(last_event)
 [ "$kind" = new ] && [ "$channels" = "$MUSIC_CHANNELS" ] || xs_fail "resuming opened no music stream: $(last_event)"
@@ -91,13 +83,13 @@ echo "pause closed the music stream; resuming opened #$music_id"
 
 # With the 音效开关 off a click opens nothing: the next stream to open is the music's, turned on
 # again after the click.
-keys alt+s s alt+s m
+xs_type_keys alt+s s alt+s m
 ns_wait_events $((before + 3))
 read -r _ kind id _ < <(last_event)
 [ "$kind" = remove ] && [ "$id" = "$music_id" ] || xs_fail "the 音乐开关 left the music playing: $(last_event)"
 click_tile
 sleep 0.3
-keys alt+s m
+xs_type_keys alt+s m
 ns_wait_events $((before + 4))
 read -r _ kind _ channels < <(last_event)
 [ "$kind" = new ] && [ "$channels" = "$MUSIC_CHANNELS" ] ||

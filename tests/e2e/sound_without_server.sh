@@ -18,22 +18,14 @@ window=$(xs_wait_window '^岚川连连看$')
 eval "$(xdotool getwindowgeometry --shell "$window")"
 board_top=$((HEIGHT - 656))
 
-keys() {
-  local key
-  for key in "$@"; do
-    xdotool key "$key"
-    sleep 0.3
-  done
-}
-
 xs_click_in "$window" 500 400
-keys alt+g 0 0 e
+xs_type_keys alt+g 0 0 e
 # A row of tiles, one press each: clicks, and links where neighbours match.
 for col in 0 1 2 3 4 5 6 7 8 9 10 11; do
   xs_click_in "$window" $((59 + 40 * col)) $((board_top + 59))
   sleep 0.2
 done
-keys F11 F11 alt+s m alt+s s alt+s m alt+s s
+xs_type_keys F11 F11 alt+s m alt+s s alt+s m alt+s s
 xs_click_in "$window" 59 $((board_top + 99))
 sleep 0.5
 kill -0 "$pid" 2>/dev/null || xs_fail "the program ended without an audio server"

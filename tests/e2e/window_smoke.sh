@@ -26,10 +26,7 @@ xs_click_in "$window" 500 400
 import -window root -crop "$board" +repage "$XS_WORK/before-board.png"
 
 # 游戏(&G) → 第 0 组(&0) → 宠物连连看(&0) → 初级篇(&E)
-for key in alt+g 0 0 e; do
-  xdotool key "$key"
-  sleep 0.3 # each menu opens before the next key
-done
+xs_type_keys alt+g 0 0 e
 
 # An Easy board of Theme 0 is 7 x 12 tiles of 40 x 40 pixels; most of it must change.
 board_changed() {

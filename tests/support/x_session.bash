@@ -85,6 +85,16 @@ xs_wait_window() {
   xs_fail "no window named '$1' appeared"
 }
 
+# Presses each key in turn, as a player types through menus: a key pressed before the menu it
+# belongs to has opened would go elsewhere.
+xs_type_keys() {
+  local key
+  for key in "$@"; do
+    xdotool key "$key"
+    sleep 0.3
+  done
+}
+
 # Clicks at ($2, $3) inside window $1: without a window manager this is what activates it.
 xs_click_in() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
