@@ -25,7 +25,7 @@ public:
     // A modal box with one OK button; returns when the player has closed it.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) = 0;
     virtual void LoadSounds() = 0;
-    // Readies the sound output ahead of the first sound; called once the window is on the screen.
+    // Readies the sound output ahead of the first sound, once; called as each game starts.
     virtual void PrepareSounds() = 0;
     virtual void PlaySound(Sound sound) = 0;
     // The music plays while `on`, going on from where it was paused.

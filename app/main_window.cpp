@@ -195,8 +195,12 @@ void Form1::ConnectDifficultyItem(QAction* item)
     const int difficulty = item->property(IndexProperty).toInt();
     connect(item, &QAction::triggered, this, [this, theme, difficulty] {
         RunHandler([this, theme, difficulty] {
-            if (StartGame(m_game, theme, difficulty))
-                StopMusic(); // every game hears the music from its start
+            if (!StartGame(m_game, theme, difficulty))
+                return;
+            // Sounds are heard only in a game: the output connects to the sound server with
+            // the first one, not while the window opens.
+            m_feedback->PrepareSounds();
+            StopMusic(); // every game hears the music from its start
         });
     });
 }
@@ -235,9 +239,6 @@ void Form1::ShowCentred()
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
     show();
-    // The sound output connects to the system's sound server, which the first picture of the
-    // window need not wait for; a sound asked for sooner readies the output itself.
-    QTimer::singleShot(0, this, [this] { m_feedback->PrepareSounds(); });
 }
 
 void Form1::SetProgramIcon()
