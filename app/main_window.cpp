@@ -48,11 +48,18 @@ QLabel* MakeLabel(const char* name, const QColor& colour, const QFont& font, QPo
     return label;
 }
 
+// The window's own icon, in the sizes a title bar, a task bar and a window switcher show. The
+// desktop entry's icon theme carries the larger ones; an X server is sent every size a window
+// icon holds as it maps the window, and the 256-pixel one alone is a quarter of a megabyte.
+constexpr int LargestWindowIcon = 128;
+
 QIcon ProgramIcon(const QList<QImage>& images)
 {
     QIcon icon;
-    for (const QImage& image : images)
-        icon.addPixmap(QPixmap::fromImage(image));
+    for (const QImage& image : images) {
+        if (image.width() <= LargestWindowIcon)
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
 
