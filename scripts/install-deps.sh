@@ -6,8 +6,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev libx11-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
-  xvfb xauth xdotool imagemagick iproute2 pulseaudio desktop-file-utils python3
-  dpkg-dev file lintian appstream qt6-translations-l10n qt6-wayland weston
+  xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils desktop-file-utils python3
+  dpkg-dev file lintian appstream qt6-wayland weston
 )
 missing=()
 for p in "${packages[@]}"; do
