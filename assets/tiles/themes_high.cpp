@@ -35,14 +35,14 @@ constexpr std::array<const char*, 21> BallGear{
     "⏱️", "🥍", "🏏", "⛳", "🎱", "🎳", "🥏", "🥅", "🏆", "🏅"};
 
 constexpr std::array<const char*, 30> Beasts{
-    "👹", "👺", "💀", "👽", "🤖", "🦍", "🐅", "🦣", "🦛", "🦅", "🐍", "🦂", "🦈", "🐊", "🐉",
-    "🥷", "🦏", "🐂", "😈", "🎃", "🦇", "🦖", "🐙", "🦀", "🦉", "🦾", "🧛", "🧟", "🦎", "🐝"};
+    "👹", "👺", "💀", "👾", "🗿", "🦍", "🕷️", "🐲", "🦛", "🦅", "🐍", "🦂", "🦈", "🐊", "🐦‍🔥",
+    "🛡️", "🦏", "🥊", "😈", "🎃", "🦇", "🦠", "🐙", "🦀", "🦉", "🦾", "🪓", "🏹", "👊", "🐝"};
 
-// Animals of farm, pond and wild that the pets of Theme 0 and the zodiac of Theme 29 leave free,
-// with a few of the best-loved small ones.
+// Animals of farm, pond, shore and wild that the pets of Theme 0 and the zodiac of Theme 29 leave
+// free, one of each kind, so that no two look like the same creature in another colour.
 constexpr std::array<const char*, 28> CuteAnimals{
-    "🐈", "🐈‍⬛", "🦮", "🐄", "🐩", "🐏", "🐥", "🐣", "🕊️", "🦢", "🦤", "🪿", "🦬", "🐕‍🦺",
-    "🦧", "🐋", "🐻‍❄️", "🫎", "🐁", "🐦‍⬛", "🐃", "🦔", "🦦", "🦥", "🐿️", "🐧", "🦩", "🦭"};
+    "🐈", "🦮", "🐄", "🐩", "🐏", "🐥", "🦢", "🦤", "🦬", "🦧", "🐋", "🐻‍❄️", "🫎", "🐁",
+    "🐦‍⬛", "🐃", "🫏", "🐫", "🦣", "🦎", "🦕", "🦞", "🦑", "🪲", "🦡", "🐚", "🐜", "🪱"};
 
 constexpr std::array<const char*, 27> Sweets{
     "🍦", "🍧", "🍨", "🍩", "🍪", "🎂", "🍰", "🧁", "🥧", "🍫", "🍬", "🍭", "🍮", "🍯",
@@ -281,7 +281,7 @@ void BallGameSubject(QPainter& painter, const QRectF& area, int, int kind, int)
     Emoji(painter, Square(area, 1.1), KindEntry(BallGear, kind));
 }
 
-// --- 20 fighters of a second game: beasts and masks on a burning hexagon -------------------------
+// --- 20 fighters of a second game: beasts, monsters and their gear on a burning hexagon ----------
 
 void BeastSubject(QPainter& painter, const QRectF& area, int, int kind, int scale)
 {
