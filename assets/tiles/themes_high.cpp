@@ -29,9 +29,10 @@ constexpr std::array<const char*, 21> TownCast{
     "👮‍♂️", "👷‍♀️", "💂", "👨🏻‍🍳", "👩🏽‍🚒", "👨‍🔬", "👩🏼‍🎨", "👩🏾‍🏭", "👩‍🌾", "👨🏼‍🏫", "👩🏾‍⚕️",
     "👨‍✈️", "👩🏻‍🎤", "👨🏽‍🔧", "👩‍💻", "🕵️‍♂️", "👨🏻‍💼", "👰🏻‍♀️", "🤵🏾‍♂️", "👩🏽‍🎓", "👨🏻‍⚖️"};
 
-// Balls and gear of the ball games, each big enough to be told apart at a glance.
+// Balls and gear of the ball games and the prizes and cheers around them, one of each kind, each
+// big enough to be told apart at a glance.
 constexpr std::array<const char*, 21> BallGear{
-    "⚽", "🏀", "🏐", "🏈", "🎽", "⚾", "🥎", "🎾", "🏸", "🏓", "🏒",
+    "⚽", "🏀", "🏐", "🏈", "🎽", "⚾", "📣", "🎾", "🏸", "🏓", "🏒",
     "⏱️", "🥍", "🏏", "⛳", "🎱", "🎳", "🥏", "🥅", "🏆", "🏅"};
 
 constexpr std::array<const char*, 30> Beasts{
