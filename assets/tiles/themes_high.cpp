@@ -441,24 +441,33 @@ void HeroSubject(QPainter& painter, const QRectF& area, int theme, int kind, int
 
 // --- 24 board-game players and pieces ------------------------------------------------------------
 
-// The chess pieces are one set: every piece the same solid ebony with a light rim, whatever the font
-// puts inside its outline.
+// The chess pieces are one set: every piece the same solid ebony with a light rim. The font draws
+// the king's and queen's crowns as white openings inside their outlines; the body is filled as the
+// union of the outlines, and those openings come back only as fine grey lines.
 void ChessPiece(QPainter& painter, const QRectF& area, const QString& glyph, int scale)
 {
-    QPainterPath path = GlyphPath(glyph, QStringLiteral("DejaVu Sans"), QFont::Normal,
-                                  std::min(area.height(), area.width()) * 1.0, area.center());
-    path.setFillRule(Qt::WindingFill);
-    path = path.simplified();
+    const QPainterPath path = GlyphPath(glyph, QStringLiteral("DejaVu Sans"), QFont::Normal,
+                                        std::min(area.height(), area.width()) * 1.0, area.center());
+    QPainterPath body;
+    for (const QPolygonF& outline : path.toSubpathPolygons()) {
+        QPainterPath part;
+        part.addPolygon(outline);
+        part.closeSubpath();
+        body = body.united(part);
+    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 55));
-    painter.drawPath(path.translated(scale, 1.4 * scale));
-    const QRectF bounds = path.boundingRect();
+    painter.drawPath(body.translated(scale, 1.4 * scale));
+    const QRectF bounds = body.boundingRect();
     QLinearGradient gradient(bounds.topLeft(), bounds.bottomRight());
     gradient.setColorAt(0, QColor(96, 88, 100));
     gradient.setColorAt(1, QColor(18, 14, 22));
     painter.setBrush(gradient);
     painter.setPen(QPen(QColor(250, 240, 220), 0.7 * scale));
-    painter.drawPath(path);
+    painter.drawPath(body);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(122, 114, 130));
+    painter.drawPath(body.subtracted(path));
 }
 
 // A xiangqi piece: a disc with a ring and one large character in its side's colour. Each rank has
