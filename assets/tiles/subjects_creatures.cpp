@@ -226,6 +226,67 @@ void FeatureFront(const Ink& ink, const Creature& creature)
     }
 }
 
+// Each body wears its own coat, so that the three creatures of one feature differ in more than
+// colour: round ones are plain, pear-shaped ones have stripes on the crown and egg-shaped ones
+// spots on the flanks.
+void Markings(const Ink& ink, const Creature& creature, const QPainterPath& body)
+{
+    QPainter& painter = ink.painter;
+    painter.setPen(Qt::NoPen);
+    if (creature.body == Body::Pear) {
+        painter.setBrush(creature.colour.darker(175));
+        QPainterPath stripes;
+        for (int i = -1; i <= 1; ++i) {
+            QPainterPath stripe = Ellipse({0.5 + i * 0.1, 0.33}, 0.032, 0.08);
+            QTransform turn;
+            turn.translate(0.5, 0.5);
+            turn.rotate(i * 14);
+            turn.translate(-0.5, -0.5);
+            stripes.addPath(turn.map(stripe));
+        }
+        painter.drawPath(stripes.intersected(body));
+    } else if (creature.body == Body::Egg) {
+        painter.setBrush(QColor(255, 255, 255, 150));
+        QPainterPath spots;
+        for (qreal side : {-1.0, 1.0}) {
+            spots.addPath(Ellipse({0.5 + side * 0.19, 0.71}, 0.05, 0.055));
+            spots.addPath(Ellipse({0.5 + side * 0.13, 0.83}, 0.036, 0.038));
+        }
+        painter.drawPath(spots.intersected(body));
+    }
+}
+
+// Round ones smile, pear-shaped ones call out with an open mouth and egg-shaped ones grin with
+// one small fang.
+void Mouth(const Ink& ink, const Creature& creature, qreal centre, qreal eyes)
+{
+    QPainter& painter = ink.painter;
+    switch (creature.body) {
+    case Body::Pear:
+        painter.setPen(QPen(ink.line, 0.9 * ink.px));
+        painter.setBrush(QColor(0x8a, 0x20, 0x30));
+        painter.drawEllipse(QPointF(centre, eyes + 0.115), 0.04, 0.035);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xff, 0x8a, 0x9a));
+        painter.drawEllipse(QPointF(centre, eyes + 0.13), 0.024, 0.014);
+        break;
+    case Body::Egg:
+        painter.setPen(QPen(ink.line, 1.1 * ink.px, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(centre - 0.06, eyes + 0.06, 0.12, 0.07), 200 * 16, 140 * 16);
+        painter.setPen(QPen(ink.line, 0.6 * ink.px));
+        painter.setBrush(Qt::white);
+        painter.drawPath(Triangle({centre + 0.012, eyes + 0.128}, {centre + 0.042, eyes + 0.122},
+                                  {centre + 0.03, eyes + 0.16}));
+        break;
+    default:
+        painter.setPen(QPen(ink.line, 1.1 * ink.px, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(centre - 0.045, eyes + 0.07, 0.09, 0.06), 200 * 16, 140 * 16);
+        break;
+    }
+}
+
 void Face(const Ink& ink, const Creature& creature)
 {
     QPainter& painter = ink.painter;
@@ -251,9 +312,7 @@ void Face(const Ink& ink, const Creature& creature)
         painter.drawPath(Triangle({centre - 0.045, eyes + 0.09}, {centre + 0.045, eyes + 0.09}, {centre, eyes + 0.16}));
         return;
     }
-    painter.setPen(QPen(ink.line, 1.1 * ink.px, Qt::SolidLine, Qt::RoundCap));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawArc(QRectF(centre - 0.045, eyes + 0.07, 0.09, 0.06), 200 * 16, 140 * 16);
+    Mouth(ink, creature, centre, eyes);
 }
 
 } // namespace
@@ -274,6 +333,7 @@ void PocketCreatureSubject(QPainter& painter, const QRectF& area, int, int kind,
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 90));
     painter.drawPath(body.intersected(Ellipse({0.5, 0.84}, 0.18, 0.11)));
+    Markings(ink, creature, body);
     FeatureFront(ink, creature);
     Face(ink, creature);
     painter.restore();
