@@ -1,5 +1,6 @@
 // The drawn subjects of the portrait, ball-game, board-game and creature Themes: big on the face,
-// and busts that run off its bottom edge instead of ending on a line inside it.
+// busts that run off its bottom edge instead of ending on a line inside it, and chess pieces of
+// one set.
 #include "assets/tiles/theme_art.h"
 #include "assets/tiles/tile_body.h"
 #include "assets/tiles/tile_images.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -103,6 +105,61 @@ TEST_P(DrawnTheme, EverySubjectFillsAboutThreeQuartersOfTheFace)
 
 INSTANTIATE_TEST_SUITE_P(Subjects, DrawnTheme, testing::Values(15, 18, 19, 23, 24, 25),
                          [](const testing::TestParamInfo<int>& info) { return "Theme" + std::to_string(info.param); });
+
+// How many pixels of the plain face a picture's subject walls in: the face pixels that no path
+// over face pixels joins to the face's edge.
+int EnclosedFacePixels(const QImage& image, int theme)
+{
+    const QRect face = InnerFace(theme);
+    std::vector<char> open(size_t(face.width()) * face.height(), 0);
+    auto at = [&](int x, int y) -> char& { return open[size_t(y - face.top()) * face.width() + (x - face.left())]; };
+    for (int y = face.top(); y <= face.bottom(); ++y) {
+        const QColor plain = FaceColourAt(theme, face, y);
+        for (int x = face.left(); x <= face.right(); ++x)
+            at(x, y) = StandsOut(image.pixel(x, y), plain) ? 0 : 1;
+    }
+    std::vector<QPoint> todo;
+    for (int y = face.top(); y <= face.bottom(); ++y)
+        for (int x = face.left(); x <= face.right(); ++x)
+            if ((x == face.left() || x == face.right() || y == face.top() || y == face.bottom()) && at(x, y) == 1) {
+                at(x, y) = 2;
+                todo.push_back({x, y});
+            }
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint q = p + step;
+            if (face.contains(q) && at(q.x(), q.y()) == 1) {
+                at(q.x(), q.y()) = 2;
+                todo.push_back(q);
+            }
+        }
+    }
+    return int(std::count(open.begin(), open.end(), 1));
+}
+
+// The board-game Theme's six chess pieces are one solid ebony set: a king or queen drawn hollow,
+// its crown open to the pale face, would stand out from the solid rook, bishop, knight and pawn.
+TEST(BoardGameTheme, TheChessPiecesAreOneSolidSet)
+{
+    for (int kind = 1; kind <= 6; ++kind)
+        EXPECT_LE(EnclosedFacePixels(Picture(24, kind), 24), 12) << "kind " << kind;
+}
+
+TEST(BoardGameTheme, AHollowPieceIsFound)
+{
+    QImage ring = Picture(24, 3);
+    const QRect face = InnerFace(24);
+    const QPoint centre = face.center();
+    for (int y = centre.y() - 8; y <= centre.y() + 8; ++y)
+        for (int x = centre.x() - 8; x <= centre.x() + 8; ++x)
+            ring.setPixel(x, y, qRgb(20, 20, 20));
+    for (int y = centre.y() - 5; y <= centre.y() + 5; ++y)
+        for (int x = centre.x() - 5; x <= centre.x() + 5; ++x)
+            ring.setPixel(x, y, FaceColourAt(24, face, y).rgb());
+    EXPECT_GE(EnclosedFacePixels(ring, 24), 100);
+}
 
 TEST(DrawnTheme, ASpeckOrAThinBarDoesNotFillTheFace)
 {
