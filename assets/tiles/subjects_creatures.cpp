@@ -70,6 +70,21 @@ QPainterPath Triangle(QPointF a, QPointF b, QPointF c)
     return path;
 }
 
+// Three upright ellipses side by side on the middle line, `spacing` apart and centred at height `y`,
+// the outer two turned by `degrees` about `pivot` so that they fan out: a crest of plumes, stripes.
+QPainterPath Fan(qreal spacing, qreal y, QSizeF radii, QPointF pivot, qreal degrees)
+{
+    QPainterPath fan;
+    for (int i = -1; i <= 1; ++i) {
+        QTransform turn;
+        turn.translate(pivot.x(), pivot.y());
+        turn.rotate(i * degrees);
+        turn.translate(-pivot.x(), -pivot.y());
+        fan.addPath(turn.map(Ellipse({0.5 + i * spacing, y}, radii.width(), radii.height())));
+    }
+    return fan;
+}
+
 QPainterPath Mirrored(const QPainterPath& path)
 {
     QTransform mirror;
@@ -161,16 +176,7 @@ void FeatureBehind(const Ink& ink, const Creature& creature)
         break;
     }
     case Feature::Crest: {
-        QPainterPath crest;
-        for (int i = -1; i <= 1; ++i) {
-            QPainterPath plume = Ellipse({0.5 + i * 0.08, 0.18}, 0.04, 0.12);
-            QTransform turn;
-            turn.translate(0.5, 0.32);
-            turn.rotate(i * 24);
-            turn.translate(-0.5, -0.32);
-            crest.addPath(turn.map(plume));
-        }
-        ink.Fill(crest.simplified(), QColor(0xe8, 0x3a, 0x4a));
+        ink.Fill(Fan(0.08, 0.18, {0.04, 0.12}, {0.5, 0.32}, 24).simplified(), QColor(0xe8, 0x3a, 0x4a));
         break;
     }
     default: break;
@@ -235,16 +241,7 @@ void Markings(const Ink& ink, const Creature& creature, const QPainterPath& body
     painter.setPen(Qt::NoPen);
     if (creature.body == Body::Pear) {
         painter.setBrush(creature.colour.darker(175));
-        QPainterPath stripes;
-        for (int i = -1; i <= 1; ++i) {
-            QPainterPath stripe = Ellipse({0.5 + i * 0.1, 0.33}, 0.032, 0.08);
-            QTransform turn;
-            turn.translate(0.5, 0.5);
-            turn.rotate(i * 14);
-            turn.translate(-0.5, -0.5);
-            stripes.addPath(turn.map(stripe));
-        }
-        painter.drawPath(stripes.intersected(body));
+        painter.drawPath(Fan(0.1, 0.33, {0.032, 0.08}, {0.5, 0.5}, 14).intersected(body));
     } else if (creature.body == Body::Egg) {
         painter.setBrush(QColor(255, 255, 255, 150));
         QPainterPath spots;
