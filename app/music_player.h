@@ -2,40 +2,39 @@
 #pragma once
 
 #include <QByteArray>
-#include <QIODevice>
 
 #include <memory>
-
-class QAudioSink;
 
 namespace llk::app {
 
 // The samples of one period of a loop, read round and round without an end.
-class LoopingPcm final : public QIODevice {
+class LoopingPcm {
 public:
     explicit LoopingPcm(QByteArray samples);
 
+    // Copies the next `maxSize` bytes, going round the end into the start; 0 for an empty loop.
+    qint64 Read(char* data, qint64 maxSize);
     // Where the next read starts, in bytes from the loop's start.
     qint64 Position() const { return m_position; }
+    // Moves the next read to `position`, taken round the loop.
+    void Seek(qint64 position);
     void Rewind() { m_position = 0; }
-
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override;
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override;
-    qint64 writeData(const char*, qint64) override { return -1; }
+    qint64 Size() const { return m_samples.size(); }
 
 private:
     QByteArray m_samples;
     qint64 m_position = 0;
 };
 
-// QAudioSink pulls the samples straight from the program's image: the loop is sample-exact, a
-// pause keeps its place, and nothing is decoded. (QSoundEffect loops seamlessly too but always
-// starts over; QMediaPlayer would bring a whole media back end for one WAVE file.) Stopping
-// closes the output stream, so a paused game holds no audio stream open. Without an audio
-// device the player stays silent and prints nothing.
+struct PulseOutput;
+
+// Plays the loop on the sound server with a stream of its own that takes two seconds of samples
+// at a time, so the game wakes about twice a second while the music plays. (Qt 6.4's QAudioSink
+// feeds its PulseAudio stream from a 20 ms timer whatever its buffer: fifty wake-ups a second,
+// ten times the CPU of a plain player.) A pause asks the server how much it has played, closes
+// the stream and goes on from there, so a resumed game hears what it had not heard yet and a
+// paused game holds no stream open. Without a sound server the player stays silent and prints
+// nothing.
 class MusicPlayer {
 public:
     MusicPlayer();
@@ -43,7 +42,7 @@ public:
     MusicPlayer(const MusicPlayer&) = delete;
     MusicPlayer& operator=(const MusicPlayer&) = delete;
 
-    // Finds the audio device and the samples, once; true when the music can play.
+    // Connects to the sound server and finds the samples, once; true when the music can play.
     bool Prepare();
     // Plays on from where the music was paused, from the start at first and after Stop().
     void Play();
@@ -58,7 +57,7 @@ private:
     bool m_prepared = false;
     bool m_on = false;
     std::unique_ptr<LoopingPcm> m_samples;
-    std::unique_ptr<QAudioSink> m_output;
+    std::unique_ptr<PulseOutput> m_output;
 };
 
 } // namespace llk::app

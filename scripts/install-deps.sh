@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev libx11-dev libxdamage-dev
+  qt6-base-dev qt6-multimedia-dev libpulse-dev libgl-dev libfontconfig-dev libx11-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
   xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils desktop-file-utils python3
