@@ -20,66 +20,86 @@ using llk::assets::Artwork;
 
 // ---- Link pieces ---------------------------------------------------------------------------
 
-// The 12 x 12 boxes of the dots, at scale 1: (left, top).
-constexpr QPoint Centre{20, 19};
-constexpr QPoint Left{3, 19};
-constexpr QPoint Right{37, 19};
-constexpr QPoint Top{20, 2};
-constexpr QPoint Bottom{20, 36};
-constexpr int Dot = 12;
+// Where each piece's path runs from its centre, the middle of the picture's 12 x 12 centre box.
+enum Side { Left, Right, Top, Bottom };
+constexpr QPoint PathCentre{26, 25};
 
 struct PieceCase {
     int member;
-    std::array<QPoint, 3> dots;
+    std::array<Side, 2> sides;
 };
 
 const PieceCase Pieces[] = {
-    {1, {Centre, Left, Right}}, {2, {Centre, Top, Bottom}}, {3, {Centre, Right, Bottom}},
-    {4, {Centre, Top, Right}},  {5, {Centre, Left, Bottom}}, {6, {Centre, Top, Left}},
+    {1, {Left, Right}}, {2, {Top, Bottom}}, {3, {Right, Bottom}},
+    {4, {Top, Right}},  {5, {Left, Bottom}}, {6, {Top, Left}},
 };
 
-QRect Box(QPoint topLeft, int scale)
+double Lightness(QRgb pixel)
 {
-    return {topLeft * scale, QSize(Dot, Dot) * scale};
+    return (0.2126 * qRed(pixel) + 0.7152 * qGreen(pixel) + 0.0722 * qBlue(pixel)) / 255.0;
 }
 
-TEST(LinkPiece, HasItsSizeAtBothScales)
+// The pixels across the path's arm towards `side`, at a third of the way from the centre to the edge.
+std::vector<QRgb> AcrossArm(const QImage& image, Side side, int scale)
 {
-    for (int member = 1; member <= 6; ++member) {
-        EXPECT_EQ(llk::assets::LinkPiece(member, 1).size(), QSize(52, 50)) << member;
-        EXPECT_EQ(llk::assets::LinkPiece(member, 2).size(), QSize(104, 100)) << member;
-        EXPECT_TRUE(llk::assets::LinkPiece(member, 1).hasAlphaChannel());
+    std::vector<QRgb> pixels;
+    const QPoint c = PathCentre * scale;
+    const bool horizontal = side == Left || side == Right;
+    const int along = side == Left ? c.x() * 2 / 3 : side == Right ? (image.width() + 2 * c.x()) / 3
+        : side == Top ? c.y() * 2 / 3 : (image.height() + 2 * c.y()) / 3;
+    for (int d = -12 * scale; d <= 12 * scale; ++d)
+        pixels.push_back(horizontal ? image.pixel(along, c.y() + d) : image.pixel(c.x() + d, along));
+    return pixels;
+}
+
+// True when no pixel of `image` beyond the centre's glow, towards `side`, is drawn.
+bool BlankTowards(const QImage& image, Side side, int scale)
+{
+    const int reach = 14 * scale;
+    const QPoint c = PathCentre * scale;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool beyond = side == Left ? x < c.x() - reach : side == Right ? x > c.x() + reach
+                : side == Top ? y < c.y() - reach : y > c.y() + reach;
+            if (beyond && qAlpha(image.pixel(x, y)) != 0)
+                return false;
+        }
     }
-    EXPECT_TRUE(llk::assets::LinkPiece(0).isNull());
-    EXPECT_TRUE(llk::assets::LinkPiece(7).isNull());
-    EXPECT_TRUE(llk::assets::LinkPiece(1, 3).isNull());
+    return true;
 }
 
-TEST(LinkPiece, DrawsThreeDotsFillingTheirBoxesAndNothingElse)
+TEST(LinkPiece, RunsABoldWarmPathFromTheCentreToItsTwoEdgesOnly)
 {
     for (const PieceCase& piece : Pieces) {
         for (int scale : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << "piece " << piece.member << " at " << scale << "x");
             const QImage image = llk::assets::LinkPiece(piece.member, scale).convertToFormat(QImage::Format_ARGB32);
-            std::vector<QRect> drawn(3);
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    if (qAlpha(image.pixel(x, y)) == 0)
-                        continue;
-                    int inside = -1;
-                    for (int d = 0; d < 3; ++d)
-                        if (Box(piece.dots[d], scale).contains(x, y))
-                            inside = d;
-                    ASSERT_NE(inside, -1) << "piece " << piece.member << " at " << scale << "x draws at " << x << "," << y;
-                    drawn[inside] |= QRect(x, y, 1, 1);
+            const QRgb centre = image.pixel(PathCentre * scale);
+            EXPECT_GT(qAlpha(centre), 200);
+            EXPECT_GT(qRed(centre), qBlue(centre) + 80) << "the path is warm";
+            for (Side side : {Left, Right, Top, Bottom}) {
+                if (side != piece.sides[0] && side != piece.sides[1]) {
+                    EXPECT_TRUE(BlankTowards(image, side, scale)) << "side " << side;
+                    continue;
                 }
-            }
-            for (int d = 0; d < 3; ++d) {
-                const QRect box = Box(piece.dots[d], scale);
-                EXPECT_EQ(drawn[d], box) << "piece " << piece.member << " dot " << d << " at " << scale << "x";
-                const QRgb middle = image.pixel(box.center());
-                EXPECT_GT(qAlpha(middle), 200);
-                EXPECT_GE(qBlue(middle), qRed(middle)) << "a dot is pale blue";
-                EXPECT_GT(qBlue(middle), 200) << "a dot is pale blue";
+                // The arm reaches the picture's edge, so neighbouring pieces join up.
+                const QPoint edge = side == Left ? QPoint(0, PathCentre.y() * scale)
+                    : side == Right ? QPoint(image.width() - 1, PathCentre.y() * scale)
+                    : side == Top ? QPoint(PathCentre.x() * scale, 0) : QPoint(PathCentre.x() * scale, image.height() - 1);
+                EXPECT_GT(qAlpha(image.pixel(edge)), 200) << "side " << side;
+                int opaque = 0;
+                double darkest = 1.0;
+                double lightest = 0.0;
+                for (QRgb pixel : AcrossArm(image, side, scale)) {
+                    if (qAlpha(pixel) < 250)
+                        continue;
+                    ++opaque;
+                    darkest = std::min(darkest, Lightness(pixel));
+                    lightest = std::max(lightest, Lightness(pixel));
+                }
+                EXPECT_GE(opaque, 9 * scale) << "a bold line, side " << side;
+                EXPECT_LT(darkest, 0.2) << "a dark rim, side " << side;
+                EXPECT_GT(lightest, 0.6) << "a bright core, side " << side;
             }
         }
     }

@@ -1,4 +1,4 @@
-// Every picture of the Background folder keeps the light tile faces and link pieces standing out
+// Every picture of the Background folder keeps the light tile faces and the link path standing out
 // over the board area.
 #include "assets/artwork.h"
 #include "assets/tiles/tile_images.h"
@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -66,23 +67,44 @@ double MeanLuminance(const QImage& picture, const QRect& box)
     return count ? Luminance(red / count, green / count, blue / count) : 0.0;
 }
 
-// The two light things that must stand out: the ivory face of a tile (a strip just inside its left
-// outline, where no subject reaches) and the dots of a link piece.
+// What must stand out: the ivory face of a tile (a strip just inside its left outline, where no
+// subject reaches), and the link path, which shows either by its bright core or by its dark rim.
 struct LightElements {
     double face;
-    double link;
+    double linkCore;
+    double linkRim;
 };
+
+// Mean luminance of the lightest and of the darkest quarter of a picture's opaque pixels.
+std::pair<double, double> LightestAndDarkest(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    std::vector<double> levels;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const QRgb pixel = image.pixel(x, y); qAlpha(pixel) >= 250)
+                levels.push_back(Luminance(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+    if (levels.size() < 4)
+        return {0.0, 1.0};
+    std::sort(levels.begin(), levels.end());
+    const size_t quarter = levels.size() / 4;
+    double dark = 0.0, light = 0.0;
+    for (size_t i = 0; i < quarter; ++i) {
+        dark += levels[i];
+        light += levels[levels.size() - 1 - i];
+    }
+    return {light / quarter, dark / quarter};
+}
 
 LightElements MeasureLightElements()
 {
     const QImage tile = llk::assets::TileImage(0, 101);
-    const QImage piece = llk::assets::LinkPiece(1);
-    return {MeanLuminance(tile, QRect(2, tile.height() / 4, 2, tile.height() / 2)),
-            MeanLuminance(piece, piece.rect())};
+    const auto [core, rim] = LightestAndDarkest(llk::assets::LinkPiece(1));
+    return {MeanLuminance(tile, QRect(2, tile.height() / 4, 2, tile.height() / 2)), core, rim};
 }
 
-// The contrast that all but SpareShare of the board area's patches reach against both light
-// elements: each patch counts with the weaker of its two ratios.
+// The contrast that all but SpareShare of the board area's patches reach against the face and the
+// link: each patch counts with the weaker of the two.
 double BoardContrast(const QImage& picture, const LightElements& light)
 {
     const QImage image = picture.convertToFormat(QImage::Format_RGB32);
@@ -100,19 +122,23 @@ double BoardContrast(const QImage& picture, const LightElements& light)
             }
             const double area = Patch * Patch;
             const double patch = Luminance(red / area, green / area, blue / area);
-            ratios.push_back(std::min(Ratio(light.face, patch), Ratio(light.link, patch)));
+            const double link = std::max(Ratio(light.linkCore, patch), Ratio(light.linkRim, patch));
+            ratios.push_back(std::min(Ratio(light.face, patch), link));
         }
     }
     std::sort(ratios.begin(), ratios.end());
     return ratios[size_t(SpareShare * ratios.size())];
 }
 
-TEST(BackgroundContrast, LightElementsAreLightEnoughToMeasureAgainst)
+TEST(BackgroundContrast, FaceIsLightAndTheLinkHasALightCoreAndADarkRim)
 {
-    // Ivory and pale blue: well above any background that passes.
+    // Ivory well above any background that passes; the path's core and rim far apart, so that one
+    // of them stands out from whatever lies behind it.
     const LightElements light = MeasureLightElements();
     EXPECT_GT(light.face, 0.75);
-    EXPECT_GT(light.link, 0.5);
+    EXPECT_GT(light.linkCore, 0.4);
+    EXPECT_LT(light.linkRim, 0.05);
+    EXPECT_GT(Ratio(light.linkCore, light.linkRim), 6.0);
 }
 
 TEST(BackgroundContrast, MeasureTellsAPaleBoardFromAMidToneOne)

@@ -61,25 +61,6 @@ QPainterPath RoundedRect(const QRectF& rect, double radius)
     return path;
 }
 
-// An eight-pointed star: long points on the axes, short ones on the diagonals, and the valleys
-// between them all at one radius.
-QPainterPath Star(QPointF centre, double axisRadius, double diagonalRadius, double valleyRadius)
-{
-    QPainterPath path;
-    constexpr int Vertices = 16;
-    for (int i = 0; i < Vertices; ++i) {
-        const double angle = i * std::numbers::pi / 8.0 - std::numbers::pi / 2.0;
-        const double radius = i % 2 ? valleyRadius : (i % 4 == 0 ? axisRadius : diagonalRadius);
-        const QPointF point = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    path.closeSubpath();
-    return path;
-}
-
 } // namespace
 
 QImage PaintWindowBackground(int scale)
@@ -299,27 +280,55 @@ QImage PaintLinkPiece(int member, int scale)
         return image;
     ScaledPainter painter(image, scale);
     const auto& arrangement = Arrangements[member - 1];
-    for (DotPlace place : {DotPlace::Centre, arrangement[0], arrangement[1]}) {
-        const QRectF box = DotBox(place);
-        const QPointF centre = box.center();
-        // Every dot stays inside its box: the long points run just past the edge and are cut there.
-        painter.save();
-        painter.setClipRect(box);
-        QRadialGradient glow(centre, 6.0);
-        glow.setColorAt(0.0, QColor(0xC8, 0xEC, 0xFF, 150));
-        glow.setColorAt(1.0, QColor(0x9C, 0xD6, 0xFF, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(glow);
-        painter.drawEllipse(centre, 6.0, 6.0);
-        QRadialGradient fill(centre, 6.5);
-        fill.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
-        fill.setColorAt(0.35, QColor(0xD4, 0xF0, 0xFF));
-        fill.setColorAt(1.0, QColor(0x7C, 0xC4, 0xF4));
-        painter.setBrush(fill);
-        painter.setPen(QPen(QColor(0x4A, 0x9C, 0xE0, 200), 0.6));
-        painter.drawPath(Star(centre, 7.4, 4.2, 2.0));
-        painter.restore();
-    }
+    const QPointF centre = QRectF(DotBox(DotPlace::Centre)).center();
+
+    // The path runs from the centre to the picture's edge in each of its two directions, so the
+    // pieces of neighbouring cells join into one unbroken line.
+    auto edgePoint = [&](DotPlace place) {
+        switch (place) {
+        case DotPlace::Left: return QPointF(0.0, centre.y());
+        case DotPlace::Right: return QPointF(LinkPieceSize.width(), centre.y());
+        case DotPlace::Top: return QPointF(centre.x(), 0.0);
+        case DotPlace::Bottom: return QPointF(centre.x(), LinkPieceSize.height());
+        case DotPlace::Centre: break;
+        }
+        return centre;
+    };
+    QPainterPath path;
+    path.moveTo(edgePoint(arrangement[0]));
+    path.lineTo(centre);
+    path.lineTo(edgePoint(arrangement[1]));
+
+    // Warm glow, a dark rim and a bright core: the rim carries the path over ivory faces and pale
+    // pictures, the amber over dark and cool ones.
+    const auto stroke = [&](const QColor& colour, double width) {
+        painter.strokePath(path, QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    };
+    // The glow is round, about the centre only: strokes of light would pile up into dashes where
+    // the pieces of small cells overlap.
+    QRadialGradient glow(centre, 13.0);
+    glow.setColorAt(0.0, QColor(0xFF, 0xC0, 0x40, 170));
+    glow.setColorAt(0.5, QColor(0xFF, 0xA0, 0x20, 90));
+    glow.setColorAt(1.0, QColor(0xFF, 0xA0, 0x20, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glow);
+    painter.drawEllipse(centre, 13.0, 13.0);
+    stroke(QColor(0x4A, 0x1C, 0x04), 11.0);
+    stroke(QColor(0xF0, 0x7E, 0x0A), 8.0);
+    stroke(QColor(0xFF, 0xB8, 0x2E), 5.4);
+    stroke(QColor(0xFF, 0xE6, 0x96), 1.8);
+
+    // A bead at the centre marks each cell of the path, one pitch apart along it.
+    painter.setPen(Qt::NoPen);
+    constexpr double BeadRadius = 6.0;
+    painter.setBrush(QColor(0x4A, 0x1C, 0x04));
+    painter.drawEllipse(centre, BeadRadius, BeadRadius);
+    QRadialGradient bead(centre - QPointF(1.2, 1.4), BeadRadius);
+    bead.setColorAt(0.0, QColor(0xFF, 0xFC, 0xE8));
+    bead.setColorAt(0.45, QColor(0xFF, 0xD4, 0x50));
+    bead.setColorAt(1.0, QColor(0xF0, 0x80, 0x0A));
+    painter.setBrush(bead);
+    painter.drawEllipse(centre, BeadRadius - 1.5, BeadRadius - 1.5);
     return image;
 }
 

@@ -13,7 +13,7 @@ QImage PaintIcon(int size);              // size x size, drawn afresh for each s
 QImage PaintCursor(int scale);           // 32 x 32, finger tip at the hot spot (6, 0)
 QImage PaintTemplate(int scale);         // 40 x 40
 
-// Link piece `member` 1-6: 52 x 50, transparent but for its three dots.
+// Link piece `member` 1-6: 52 x 50, transparent but for its stretch of the path.
 QImage PaintLinkPiece(int member, int scale);
 
 // The 12 x 12 box of each dot of a link piece, in scale-1 pixels.
