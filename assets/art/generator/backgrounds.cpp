@@ -63,159 +63,6 @@ QImage Landscape()
     return PaintLandscape(style, Size, 1);
 }
 
-// A bamboo grove in soft green light: far stalks pale in the haze, near ones clear.
-QImage Bamboo()
-{
-    QImage image = GradientSky({{0.0, QColor(0xD9, 0xE8, 0xC4)}, {0.5, QColor(0xB9, 0xD2, 0x9E)}, {1.0, QColor(0x86, 0xA8, 0x6A)}});
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    struct Depth {
-        int count;
-        double width;
-        QColor stalk;
-        int seed;
-    };
-    const Depth depths[] = {
-        {26, 9.0, QColor(0x9E, 0xBF, 0x86, 120), 3},
-        {16, 15.0, QColor(0x7A, 0xA2, 0x5E, 170), 5},
-        {9, 24.0, QColor(0x4F, 0x7D, 0x3C, 220), 7},
-    };
-    for (const Depth& depth : depths) {
-        for (int i = 0; i < depth.count; ++i) {
-            const double x = Hash(i, 1, depth.seed) * Width;
-            const double lean = (Hash(i, 2, depth.seed) - 0.5) * 40.0;
-            const double w = depth.width * (0.8 + 0.4 * Hash(i, 3, depth.seed));
-            QLinearGradient shade(x - w / 2, 0, x + w / 2, 0);
-            shade.setColorAt(0.0, depth.stalk.darker(115));
-            shade.setColorAt(0.4, depth.stalk.lighter(118));
-            shade.setColorAt(1.0, depth.stalk.darker(125));
-            QPainterPath stalk;
-            stalk.moveTo(x - w / 2 + lean, -10);
-            stalk.lineTo(x + w / 2 + lean, -10);
-            stalk.lineTo(x + w / 2, Height + 10);
-            stalk.lineTo(x - w / 2, Height + 10);
-            stalk.closeSubpath();
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(shade);
-            painter.drawPath(stalk);
-            // Nodes: a light ring every segment.
-            const double segment = 90.0 + 60.0 * Hash(i, 4, depth.seed);
-            for (double y = Hash(i, 5, depth.seed) * segment; y < Height; y += segment) {
-                const double cx = x + lean * (1.0 - y / Height);
-                painter.setPen(QPen(depth.stalk.darker(140), std::max(1.0, w / 8.0)));
-                painter.drawLine(QPointF(cx - w / 2, y), QPointF(cx + w / 2, y));
-                painter.setPen(QPen(depth.stalk.lighter(130), std::max(1.0, w / 12.0)));
-                painter.drawLine(QPointF(cx - w / 2, y + w / 6.0), QPointF(cx + w / 2, y + w / 6.0));
-            }
-            // Leaves: a twig from some of the nodes, with a drooping fan of slender blades at its end.
-            for (int twig = 0; twig < 3; ++twig) {
-                const double ty = (0.08 + 0.7 * Hash(i, 10 + twig, depth.seed)) * Height;
-                const double side = Hash(i, 20 + twig, depth.seed) < 0.5 ? -1.0 : 1.0;
-                const QPointF from(x + lean * (1.0 - ty / Height), ty);
-                const QPointF to = from + QPointF(side * w * 1.8, -w * 1.1);
-                painter.setPen(QPen(depth.stalk.darker(110), std::max(1.0, w / 9.0)));
-                painter.drawLine(from, to);
-                painter.setPen(Qt::NoPen);
-                painter.setBrush(depth.stalk.darker(104));
-                const int blades = 3 + static_cast<int>(Hash(i, 30 + twig, depth.seed) * 3);
-                for (int b = 0; b < blades; ++b) {
-                    const double length = w * (2.4 + 1.2 * Hash(i, 40 + twig * 8 + b, depth.seed));
-                    // Angle from straight down, fanning out to the twig's side.
-                    const double angle = side * (15.0 + 70.0 * b / std::max(1, blades - 1));
-                    painter.save();
-                    painter.translate(to);
-                    painter.rotate(90.0 - angle);
-                    QPainterPath blade;
-                    blade.moveTo(0, 0);
-                    blade.cubicTo(length * 0.3, -length * 0.11, length * 0.7, -length * 0.08, length, 0);
-                    blade.cubicTo(length * 0.7, length * 0.06, length * 0.3, length * 0.1, 0, 0);
-                    painter.drawPath(blade);
-                    painter.restore();
-                }
-            }
-        }
-        // Haze between the layers.
-        painter.fillRect(QRectF(0, 0, Width, Height), QColor(0xDD, 0xEB, 0xCC, 40));
-    }
-    return image;
-}
-
-// A clear night: a faint band of the Milky Way, many small stars and dark hills.
-QImage StarrySky()
-{
-    QImage sky = GradientSky({{0.0, QColor(0x0C, 0x14, 0x30)}, {0.5, QColor(0x1D, 0x2C, 0x58)}, {0.75, QColor(0x3A, 0x48, 0x78)}});
-    for (int y = 0; y < Height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(sky.scanLine(y));
-        for (int x = 0; x < Width; ++x) {
-            // The band runs diagonally; noise breaks it into clouds of light.
-            const double across = (x * 0.55 - y + 180.0) / 170.0;
-            const double band = std::exp(-across * across) * Fbm(x / 140.0, y / 140.0, 5, 41);
-            QColor colour = Mix(QColor(line[x]), QColor(0xB8, 0xC4, 0xE8), band * 0.45);
-            line[x] = colour.rgb();
-        }
-    }
-    {
-        QPainter painter(&sky);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        for (int i = 0; i < 700; ++i) {
-            const QPointF at(Hash(i, 1, 77) * Width, Hash(i, 2, 77) * Height * 0.75);
-            const double brightness = std::pow(Hash(i, 3, 77), 3.0);
-            const double radius = 0.5 + brightness * 1.4;
-            if (brightness > 0.6)
-                Glow(painter, at, radius * 4.0, QColor(0xD8, 0xE4, 0xFF, 60));
-            painter.setBrush(QColor(255, 250, 235, 110 + static_cast<int>(brightness * 145)));
-            painter.drawEllipse(at, radius, radius);
-        }
-        Glow(painter, QPointF(180, 140), 70, QColor(0xFF, 0xF4, 0xD8, 60));
-        painter.setBrush(QColor(0xFB, 0xF3, 0xDC));
-        painter.drawEllipse(QPointF(180, 140), 24, 24);
-    }
-    LandscapeStyle style;
-    style.skyPicture = sky;
-    style.mist = QColor(0x2A, 0x36, 0x60);
-    style.mistDepth = 0.10;
-    style.ridges = {
-        {0.74, 0.07, 240.0, 51, QColor(0x1E, 0x28, 0x4A), QColor(0x26, 0x31, 0x56), 0.3, 0.6},
-        {0.86, 0.06, 180.0, 53, QColor(0x0F, 0x16, 0x2E), QColor(0x14, 0x1C, 0x36), 0.2, 0.3},
-    };
-    style.texture = 0.02;
-    return PaintLandscape(style, Size, 1);
-}
-
-// An evening sky glowing from gold to rose over dusky hills and a calm sea.
-QImage Sunset()
-{
-    QImage sky = GradientSky({{0.0, QColor(0x3E, 0x34, 0x66)}, {0.28, QColor(0x8E, 0x5A, 0x82)},
-                              {0.48, QColor(0xD9, 0x8A, 0x78)}, {0.62, QColor(0xF2, 0xC0, 0x86)}});
-    for (int y = 0; y < Height * 0.6; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(sky.scanLine(y));
-        for (int x = 0; x < Width; ++x) {
-            const double cloud = SmoothStep(0.55, 0.8, Fbm(x / 260.0, y / 28.0, 5, 61));
-            line[x] = Mix(QColor(line[x]), QColor(0xF6, 0xB8, 0xA0), cloud * 0.55).rgb();
-        }
-    }
-    {
-        QPainter painter(&sky);
-        painter.setRenderHint(QPainter::Antialiasing);
-        Glow(painter, QPointF(620, 440), 220, QColor(0xFF, 0xD8, 0x9A, 120));
-        painter.setBrush(QColor(0xFF, 0xE4, 0xB0));
-        painter.drawEllipse(QPointF(620, 440), 40, 40);
-    }
-    LandscapeStyle style;
-    style.skyPicture = sky;
-    style.mist = QColor(0xC0, 0x84, 0x88);
-    style.mistDepth = 0.08;
-    style.ridges = {
-        {0.55, 0.06, 260.0, 71, QColor(0x8A, 0x5E, 0x7E), QColor(0xA8, 0x74, 0x86), 0.4, 0.8},
-        {0.60, 0.05, 180.0, 73, QColor(0x5A, 0x3E, 0x62), QColor(0x70, 0x4E, 0x70), 0.5, 0.5},
-    };
-    style.waterLine = 0.62;
-    style.water = QColor(0x4A, 0x3A, 0x66);
-    style.texture = 0.03;
-    return PaintLandscape(style, Size, 1);
-}
-
 // Open sea under a high summer sky: long, gentle swells towards the horizon.
 QImage Sea()
 {
@@ -261,120 +108,488 @@ QImage Sea()
     return image;
 }
 
-// Snow-covered hills under a pale winter sky, dark pines rooted on the middle ridge, falling flakes.
-QImage SnowField()
+// A soft blur: the picture shrunk and grown back smoothly, twice.
+QImage Soften(const QImage& image, int factor)
 {
-    LandscapeStyle style;
-    style.sky = {{0.0, QColor(0x8F, 0xA8, 0xC4)}, {0.55, QColor(0xD6, 0xE0, 0xEA)}};
-    style.mist = QColor(0xE0, 0xE7, 0xEF);
-    style.mistDepth = 0.10;
-    const Ridge far{0.40, 0.10, 280.0, 91, QColor(0xB0, 0xBF, 0xD0), QColor(0xCF, 0xD9, 0xE5), 0.7, 0.8};
-    const Ridge middle{0.56, 0.06, 300.0, 93, QColor(0xEA, 0xEF, 0xF5), QColor(0xCC, 0xD7, 0xE4), 0.2, 0.15};
-    const Ridge near{0.78, 0.05, 380.0, 95, QColor(0xF6, 0xF8, 0xFB), QColor(0xD8, 0xE1, 0xEC), 0.1, 0.0};
-    style.ridges = {far, middle};
-    style.texture = 0.02;
-    QImage image = PaintLandscape(style, Size, 1);
+    QImage soft = image;
+    for (int pass = 0; pass < 2; ++pass)
+        soft = soft.scaled(image.size() / factor, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return soft;
+}
+
+// One slender leaf from `from`, pointing `angle` degrees clockwise from the positive x axis.
+void Blade(QPainter& painter, QPointF from, double angle, double length, double width)
+{
+    painter.save();
+    painter.translate(from);
+    painter.rotate(angle);
+    QPainterPath blade;
+    blade.moveTo(0, 0);
+    blade.cubicTo(length * 0.25, -width, length * 0.7, -width * 0.7, length, 0);
+    blade.cubicTo(length * 0.7, width * 0.45, length * 0.25, width * 0.7, 0, 0);
+    painter.drawPath(blade);
+    painter.restore();
+}
+
+// A bamboo stalk from above the top to below the bottom, leaning by `lean` at the top, with nodes.
+void Stalk(QPainter& painter, double x, double lean, double w, const QColor& colour, int seed)
+{
+    QLinearGradient shade(x - w / 2, 0, x + w / 2, 0);
+    shade.setColorAt(0.0, colour.darker(125));
+    shade.setColorAt(0.35, colour.lighter(122));
+    shade.setColorAt(1.0, colour.darker(140));
+    QPainterPath stalk;
+    stalk.moveTo(x - w / 2 + lean, -10);
+    stalk.lineTo(x + w / 2 + lean, -10);
+    stalk.lineTo(x + w / 2, Height + 10);
+    stalk.lineTo(x - w / 2, Height + 10);
+    stalk.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shade);
+    painter.drawPath(stalk);
+    const double segment = 110.0 + 50.0 * Hash(seed, 4, 7);
+    for (double y = Hash(seed, 5, 7) * segment; y < Height; y += segment) {
+        const double cx = x + lean * (1.0 - y / Height);
+        painter.setPen(QPen(colour.darker(160), std::max(1.0, w / 7.0)));
+        painter.drawLine(QPointF(cx - w / 2, y), QPointF(cx + w / 2, y));
+        painter.setPen(QPen(colour.lighter(135), std::max(1.0, w / 12.0)));
+        painter.drawLine(QPointF(cx - w / 2, y + w / 5.0), QPointF(cx + w / 2, y + w / 5.0));
+    }
+}
+
+// Deep in a bamboo grove: green light falling in from the upper left, a few stalks framing the
+// sides and leaves hanging from above, the middle left open and hazy.
+QImage Bamboo()
+{
+    QImage image = NewImage(Width, Height);
+    const std::vector<SkyStop> depth = {{0.0, QColor(0x9C, 0xC2, 0x84)}, {0.55, QColor(0x6E, 0x9C, 0x5E)},
+                                        {1.0, QColor(0x46, 0x72, 0x42)}};
+    for (int y = 0; y < Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < Width; ++x) {
+            const double light = std::exp(-(std::pow(x - 240.0, 2) + std::pow(y - 60.0, 2)) / (2.0 * 420.0 * 420.0));
+            const double haze = Fbm(x / 230.0, y / 170.0, 4, 201) - 0.5;
+            // Shafts of light slanting down to the right, fading towards the ground.
+            const double slant = (x * 0.8 - y * 0.55) / 64.0 + 2.5 * Fbm(x / 400.0, y / 400.0, 2, 203);
+            const double shaft = std::pow(std::max(0.0, std::sin(slant)), 10.0) * (1.0 - y / double(Height)) * light;
+            QColor colour = SkyColour(depth, y / double(Height));
+            colour = Mix(colour, QColor(0xD4, 0xE6, 0xB0), 0.45 * light + 0.18 * haze);
+            colour = Mix(colour, QColor(0xEE, 0xF6, 0xD0), 0.22 * shaft);
+            line[x] = colour.rgb();
+        }
+    }
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Far stalks at the sides, pale in the haze, then near ones, dark and clear.
+    const struct {
+        double x, lean, width;
+        QColor colour;
+    } stalks[] = {
+        {150.0, -14.0, 12.0, QColor(0x86, 0xAE, 0x70, 150)}, {205.0, 10.0, 9.0, QColor(0x8C, 0xB2, 0x76, 120)},
+        {815.0, 12.0, 10.0, QColor(0x86, 0xAE, 0x70, 140)},  {870.0, -8.0, 13.0, QColor(0x80, 0xA8, 0x6A, 160)},
+        {28.0, 18.0, 30.0, QColor(0x3F, 0x6B, 0x34)},        {92.0, -10.0, 22.0, QColor(0x4A, 0x78, 0x3C)},
+        {930.0, -16.0, 26.0, QColor(0x45, 0x72, 0x38)},      {982.0, 8.0, 32.0, QColor(0x3A, 0x64, 0x30)},
+    };
+    int seed = 0;
+    for (const auto& s : stalks)
+        Stalk(painter, s.x, s.lean, s.width, s.colour, ++seed);
+    // Leaves hanging in from the top corners and down the sides, on twigs of the near stalks.
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 46; ++i) {
+        const bool left = i % 2 == 0;
+        const double along = Hash(i, 1, 211);
+        const QPointF twig = left ? QPointF(20.0 + 360.0 * along * along, 30.0 + 90.0 * Hash(i, 2, 211))
+                                  : QPointF(1000.0 - 380.0 * along * along, 30.0 + 90.0 * Hash(i, 2, 211));
+        const double side = left ? 1.0 : -1.0;
+        const int blades = 3 + static_cast<int>(Hash(i, 3, 211) * 3);
+        const QColor green = Mix(QColor(0x2E, 0x58, 0x2A), QColor(0x5E, 0x8C, 0x46), Hash(i, 4, 211));
+        painter.setBrush(green);
+        for (int b = 0; b < blades; ++b) {
+            const double length = 46.0 + 40.0 * Hash(i, 10 + b, 211);
+            // Angle from straight down, fanning away from the stalk.
+            const double fan = side * (10.0 + 60.0 * b / std::max(1, blades - 1));
+            Blade(painter, twig, 90.0 - fan, length, 6.0 + 3.0 * Hash(i, 20 + b, 211));
+        }
+    }
+    return image;
+}
+
+// A clear night over a lake shore: the stars drawn into arcs round the pole by a long exposure,
+// and an old pine on a rock at the water's edge.
+QImage StarTrails()
+{
+    QImage image = NewImage(Width, Height);
+    const std::vector<SkyStop> night = {{0.0, QColor(0x0A, 0x10, 0x2C)}, {0.55, QColor(0x1A, 0x28, 0x52)},
+                                        {0.85, QColor(0x34, 0x3C, 0x6C)}, {1.0, QColor(0x40, 0x44, 0x70)}};
+    for (int y = 0; y < Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < Width; ++x) {
+            const double veil = Fbm(x / 260.0, y / 200.0, 4, 221) - 0.5;
+            line[x] = Mix(SkyColour(night, y / double(Height)), QColor(0x50, 0x5C, 0x90), 0.2 * veil + 0.05).rgb();
+        }
+    }
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF pole(770.0, 90.0);
+    constexpr double Span = 22.0; // degrees of turn during the exposure
+    for (int i = 0; i < 1500; ++i) {
+        const double radius = 12.0 + std::pow(Hash(i, 1, 223), 0.8) * 1250.0;
+        const double start = Hash(i, 2, 223) * 360.0;
+        const double brightness = std::pow(Hash(i, 3, 223), 2.6);
+        QColor colour = Mix(QColor(0xA8, 0xC0, 0xFF), QColor(0xFF, 0xE2, 0xB8), Hash(i, 4, 223));
+        colour.setAlpha(40 + static_cast<int>(brightness * 170));
+        painter.setPen(QPen(colour, 0.5 + brightness * 1.3, Qt::SolidLine, Qt::RoundCap));
+        painter.drawArc(QRectF(pole.x() - radius, pole.y() - radius, radius * 2, radius * 2),
+                        static_cast<int>(start * 16), static_cast<int>(Span * 16));
+    }
+    painter.setPen(Qt::NoPen);
+    Glow(painter, pole, 10.0, QColor(0xE8, 0xEE, 0xFF, 140));
+    painter.setBrush(QColor(0xF4, 0xF6, 0xFF));
+    painter.drawEllipse(pole, 1.6, 1.6);
+
+    // The shore and the rock, then the pine: a bent trunk with flat, wind-swept layers of needles.
+    const QColor ink(0x08, 0x0C, 0x20);
+    QPainterPath shore;
+    shore.moveTo(0, Height);
+    for (int x = 0; x <= Width; x += 4)
+        shore.lineTo(x, 636.0 + 6.0 * std::sin(x / 90.0) + 4.0 * std::sin(x / 37.0 + 1.0) - 60.0 * SmoothStep(760.0, 900.0, x));
+    shore.lineTo(Width, Height);
+    shore.closeSubpath();
+    painter.setBrush(ink);
+    painter.drawPath(shore);
+    QPainterPath trunk;
+    trunk.moveTo(905, 600);
+    trunk.cubicTo(896, 560, 934, 530, 914, 490);
+    trunk.cubicTo(902, 462, 874, 450, 840, 436);
+    painter.strokePath(trunk, QPen(ink, 12.0, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath bough;
+    bough.moveTo(914, 496);
+    bough.quadTo(935, 500, 952, 508);
+    bough.moveTo(906, 520);
+    bough.quadTo(890, 522, 872, 522);
+    bough.moveTo(880, 452);
+    bough.quadTo(890, 466, 896, 474);
+    painter.strokePath(bough, QPen(ink, 5.0, Qt::SolidLine, Qt::RoundCap));
+    // Layers of needles: each a flat cloud of overlapping lobes, spreading away from the wind.
+    const struct {
+        double x, y, w, h;
+    } layers[] = {{836, 430, 150, 24}, {770, 452, 70, 16}, {896, 474, 110, 20}, {952, 508, 78, 16}, {872, 522, 50, 12}};
+    for (const auto& layer : layers) {
+        QPainterPath cloud;
+        cloud.setFillRule(Qt::WindingFill);
+        for (int lobe = 0; lobe < 5; ++lobe) {
+            const double along = (lobe - 2) / 2.0;
+            cloud.addEllipse(QPointF(layer.x + along * layer.w * 0.36, layer.y - (1.0 - along * along) * layer.h * 0.35),
+                             layer.w * 0.24, layer.h * 0.5);
+        }
+        painter.drawPath(cloud);
+    }
+    return image;
+}
+
+// Evening glow over a wide river: streaks of cloud lit rose and gold from below, the sun going
+// down on the far shore, its path glittering on the water, birds flying home and reeds in front.
+QImage Sunset()
+{
+    QImage image = NewImage(Width, Height);
+    constexpr double Horizon = 540.0;
+    const QPointF sun(300.0, Horizon);
+    const std::vector<SkyStop> sky = {{0.0, QColor(0x2C, 0x28, 0x58)}, {0.45, QColor(0x74, 0x46, 0x7A)},
+                                      {0.78, QColor(0xBC, 0x64, 0x6C)}, {1.0, QColor(0xE4, 0x94, 0x6C)}};
+    auto skyAt = [&](double x, double y) {
+        const double t = y / Horizon;
+        QColor colour = SkyColour(sky, t);
+        const double streak = SmoothStep(0.5, 0.74, Fbm(x / 420.0 + y / 800.0, y / 15.0, 5, 231));
+        const double band = SmoothStep(0.08, 0.3, t) * (1.0 - SmoothStep(0.75, 0.95, t));
+        const QColor cloud = Mix(QColor(0x4A, 0x30, 0x62), QColor(0xF2, 0xAC, 0x84), std::pow(t, 1.3));
+        colour = Mix(colour, cloud, streak * band * 0.8);
+        const double d = std::hypot(x - sun.x(), (y - sun.y()) * 1.6);
+        return Mix(colour, QColor(0xFF, 0xD0, 0x98), 0.55 * std::exp(-d * d / (2.0 * 150.0 * 150.0)));
+    };
+    for (int y = 0; y < Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < Width; ++x) {
+            QColor colour;
+            if (y < Horizon) {
+                colour = skyAt(x, y);
+            } else {
+                const double below = y - Horizon;
+                const double ripple = (Fbm(x / 80.0, y / 2.0, 3, 233) - 0.5) * (3.0 + below * 0.2);
+                colour = Mix(skyAt(x + ripple, std::max(0.0, Horizon - below * 1.4 - 2.0)), QColor(0x32, 0x26, 0x52), 0.45);
+                // The sun's path: short flashes on the ripples, widening towards the near shore.
+                const double across = std::abs(x - sun.x()) / (18.0 + below * 0.9);
+                const double flash = SmoothStep(0.62, 0.8, Fbm(x / 9.0, y / 1.3, 2, 235)) * std::exp(-across * across);
+                colour = Mix(colour, QColor(0xFF, 0xD8, 0xA0), 0.8 * flash);
+            }
+            line[x] = colour.rgb();
+        }
+    }
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-
-    // Pines stand on the middle ridge, the farther (smaller) ones paler.
-    for (int i = 0; i < 26; ++i) {
-        const double x = Hash(i, 1, 97) * Width;
-        const double size = Hash(i, 3, 97);
-        const double h = 36.0 + 60.0 * size;
-        const double baseY = CrestHeight(middle, x, Height) + 4.0 + 10.0 * size;
-        const QColor needles = Mix(QColor(0x7C, 0x90, 0x98), QColor(0x2E, 0x4A, 0x46), size);
-        painter.setBrush(needles.darker(130));
-        painter.drawRect(QRectF(x - h * 0.03, baseY - h * 0.2, h * 0.06, h * 0.2));
-        for (int tier = 0; tier < 4; ++tier) {
-            const double top = baseY - h + tier * h * 0.19;
-            const double half = h * (0.12 + 0.065 * tier);
-            QPainterPath layer;
-            layer.moveTo(x, top);
-            layer.quadTo(x + half * 0.5, top + h * 0.2, x + half, top + h * 0.3);
-            layer.lineTo(x - half, top + h * 0.3);
-            layer.quadTo(x - half * 0.5, top + h * 0.2, x, top);
-            painter.setBrush(needles);
-            painter.drawPath(layer);
-            // Snow resting on the upper side of each tier.
-            QPainterPath snow;
-            snow.moveTo(x, top + 1.0);
-            snow.quadTo(x + half * 0.45, top + h * 0.16, x + half * 0.8, top + h * 0.24);
-            snow.quadTo(x, top + h * 0.16, x - half * 0.7, top + h * 0.22);
-            snow.quadTo(x - half * 0.4, top + h * 0.12, x, top + 1.0);
-            painter.setBrush(QColor(0xF4, 0xF7, 0xFB, 220));
-            painter.drawPath(snow);
+    // The far shore, a low dark line with a few trees, and the half-set sun above it.
+    painter.setBrush(QColor(0xFF, 0xE4, 0xB8));
+    painter.drawEllipse(sun + QPointF(0.0, 4.0), 30.0, 30.0);
+    const QColor dusk(0x2A, 0x1E, 0x40);
+    QPainterPath shore;
+    shore.moveTo(0, Horizon + 3);
+    for (int x = 0; x <= Width; x += 3) {
+        const double trees = 9.0 * SmoothStep(0.55, 0.9, Fbm(x / 14.0, 0.5, 3, 237)) * (0.4 + 0.6 * Fbm(x / 120.0, 2.5, 2, 239));
+        shore.lineTo(x, Horizon - 2.0 - trees);
+    }
+    shore.lineTo(Width, Horizon + 3);
+    shore.closeSubpath();
+    painter.setBrush(dusk);
+    painter.drawPath(shore);
+    // Birds flying home: small open wings.
+    painter.setPen(QPen(QColor(0x24, 0x18, 0x34), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at(640.0 + 200.0 * Hash(i, 1, 241) + i * 8.0, 120.0 + 90.0 * Hash(i, 2, 241));
+        const double span = 5.0 + 5.0 * Hash(i, 3, 241);
+        QPainterPath wings;
+        wings.moveTo(at + QPointF(-span, -span * 0.35));
+        wings.quadTo(at + QPointF(-span * 0.4, -span * 0.5), at);
+        wings.quadTo(at + QPointF(span * 0.4, -span * 0.5), at + QPointF(span, -span * 0.35));
+        painter.drawPath(wings);
+    }
+    // Reeds at the near bank, left and right, bending a little with seed heads.
+    for (int i = 0; i < 40; ++i) {
+        const bool left = i < 14;
+        const double x = left ? 8.0 + 90.0 * Hash(i, 1, 243) : 860.0 + 160.0 * Hash(i, 1, 243);
+        const double top = 520.0 + 100.0 * Hash(i, 2, 243);
+        const double bend = (Hash(i, 3, 243) - 0.3) * 30.0;
+        QPainterPath reed;
+        reed.moveTo(x, Height);
+        reed.quadTo(x, (top + Height) / 2, x + bend, top);
+        painter.setPen(QPen(QColor(0x1E, 0x14, 0x2C), 1.6 + Hash(i, 4, 243)));
+        painter.drawPath(reed);
+        if (Hash(i, 5, 243) < 0.5) {
+            painter.save();
+            painter.translate(x + bend, top);
+            painter.rotate(bend * 0.8);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(0x30, 0x20, 0x38));
+            painter.drawEllipse(QRectF(-2.5, -16.0, 5.0, 18.0));
+            painter.restore();
         }
     }
+    return image;
+}
 
-    // The near slope in front of the trees, drawn as its own soft drift.
-    QPainterPath drift;
-    drift.moveTo(0, Height);
-    for (int x = 0; x <= Width; x += 4)
-        drift.lineTo(x, CrestHeight(near, x, Height));
-    drift.lineTo(Width, Height);
-    drift.closeSubpath();
-    QLinearGradient snowShade(0, Height * 0.72, 0, Height);
-    snowShade.setColorAt(0.0, QColor(0xF7, 0xF9, 0xFC));
-    snowShade.setColorAt(1.0, QColor(0xD5, 0xDF, 0xEA));
-    painter.setBrush(snowShade);
-    painter.drawPath(drift);
+// Height of a soft snow drift above column `x`: a few long swells, no sharp peaks.
+double DriftTop(double x, double base, int seed)
+{
+    return base + 14.0 * std::sin(x / 170.0 + seed) + 8.0 * std::sin(x / 71.0 + seed * 2.3)
+        + 4.0 * std::sin(x / 29.0 + seed * 0.7);
+}
 
-    for (int i = 0; i < 260; ++i) {
-        const QPointF at(Hash(i, 1, 99) * Width, Hash(i, 2, 99) * Height);
-        const double r = 0.8 + 2.0 * Hash(i, 3, 99);
-        painter.setBrush(QColor(255, 255, 255, 150));
+// A snowfield at dusk: rose light along the horizon, drifts in blue shade with a few glints, a
+// cabin with a lit window far off, birches at the sides and snow falling.
+QImage SnowField()
+{
+    QImage image = NewImage(Width, Height);
+    const std::vector<SkyStop> sky = {{0.0, QColor(0x26, 0x32, 0x5E)}, {0.55, QColor(0x58, 0x66, 0x9C)},
+                                      {0.85, QColor(0xA8, 0x90, 0xB0)}, {1.0, QColor(0xCC, 0x9E, 0xA4)}};
+    const struct {
+        double base;
+        QColor crest, foot;
+    } drifts[] = {
+        {330.0, QColor(0xB8, 0xA8, 0xC8), QColor(0x80, 0x88, 0xB4)},
+        {430.0, QColor(0xA8, 0xA6, 0xCC), QColor(0x6E, 0x7C, 0xB0)},
+        {560.0, QColor(0x9C, 0xA2, 0xCC), QColor(0x60, 0x70, 0xA8)},
+    };
+    for (int y = 0; y < Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < Width; ++x) {
+            QColor colour = SkyColour(sky, y / drifts[0].base);
+            for (int d = 0; d < 3; ++d) {
+                const double top = DriftTop(x, drifts[d].base, d * 5 + 3);
+                const double coverage = Clamp01(y - top + 0.5);
+                if (coverage <= 0.0)
+                    continue;
+                const double into = y - top;
+                QColor snow = Mix(drifts[d].crest, drifts[d].foot, SmoothStep(0.0, 110.0, into));
+                snow = snow.lighter(100 + static_cast<int>((Fbm(x / 40.0, y / 12.0, 3, 251 + d) - 0.5) * 8));
+                // A thin lit rim along the crest, where the low sun still reaches.
+                snow = Mix(snow, QColor(0xE6, 0xC8, 0xD0), 0.5 * (1.0 - SmoothStep(0.0, 3.0, into)));
+                colour = Mix(colour, snow, coverage);
+            }
+            if (y > drifts[1].base && Hash(x, y, 253) > 0.9994)
+                colour = QColor(0xF4, 0xF4, 0xFF);
+            line[x] = colour.rgb();
+        }
+    }
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    // A grove of small firs on the far drift, hazy blue.
+    for (int i = 0; i < 34; ++i) {
+        const double x = (i < 20 ? 120.0 + 230.0 * Hash(i, 1, 255) : 560.0 + 150.0 * Hash(i, 1, 255));
+        const double h = 14.0 + 22.0 * Hash(i, 2, 255);
+        const double foot = DriftTop(x, drifts[0].base, 3) + 4.0;
+        QPainterPath fir;
+        fir.moveTo(x, foot - h);
+        fir.lineTo(x + h * 0.22, foot);
+        fir.lineTo(x - h * 0.22, foot);
+        fir.closeSubpath();
+        painter.setBrush(QColor(0x3C, 0x46, 0x76));
+        painter.drawPath(fir);
+    }
+    // The cabin, its roof under snow and its window lit.
+    const double cabinFoot = DriftTop(760.0, drifts[0].base, 3) + 3.0;
+    painter.setBrush(QColor(0x32, 0x2C, 0x4A));
+    painter.drawRect(QRectF(748.0, cabinFoot - 14.0, 26.0, 14.0));
+    QPainterPath roof;
+    roof.moveTo(744.0, cabinFoot - 13.0);
+    roof.lineTo(761.0, cabinFoot - 25.0);
+    roof.lineTo(778.0, cabinFoot - 13.0);
+    roof.closeSubpath();
+    painter.setBrush(QColor(0xD8, 0xD0, 0xE4));
+    painter.drawPath(roof);
+    Glow(painter, QPointF(756.0, cabinFoot - 8.0), 16.0, QColor(0xFF, 0xC0, 0x60, 120));
+    painter.setBrush(QColor(0xFF, 0xD0, 0x78));
+    painter.drawRect(QRectF(753.0, cabinFoot - 11.0, 6.0, 5.0));
+
+    // Birches at the sides: pale bark in blue shade, with dark marks.
+    const struct {
+        double x, w, lean;
+    } birches[] = {{34.0, 17.0, 6.0}, {84.0, 11.0, -4.0}, {930.0, 13.0, 5.0}, {975.0, 19.0, -7.0}};
+    int seed = 0;
+    for (const auto& b : birches) {
+        ++seed;
+        QLinearGradient bark(b.x - b.w / 2, 0, b.x + b.w / 2, 0);
+        bark.setColorAt(0.0, QColor(0xB4, 0xB6, 0xD0));
+        bark.setColorAt(0.4, QColor(0xD0, 0xD0, 0xE0));
+        bark.setColorAt(1.0, QColor(0x78, 0x80, 0xA8));
+        QPainterPath trunk;
+        trunk.moveTo(b.x - b.w / 2 + b.lean, -10);
+        trunk.lineTo(b.x + b.w / 2 + b.lean, -10);
+        trunk.lineTo(b.x + b.w / 2, Height);
+        trunk.lineTo(b.x - b.w / 2, Height);
+        trunk.closeSubpath();
+        painter.setBrush(bark);
+        painter.drawPath(trunk);
+        painter.setBrush(QColor(0x2A, 0x28, 0x3C));
+        for (int m = 0; m < 26; ++m) {
+            const double y = Hash(seed, m, 257) * Height;
+            const double cx = b.x + b.lean * (1.0 - y / Height);
+            const double from = (Hash(seed, m + 40, 257) - 0.5) * b.w;
+            painter.drawRoundedRect(QRectF(cx + from - b.w * 0.25, y, b.w * (0.2 + 0.3 * Hash(seed, m + 80, 257)), 2.5), 1.0, 1.0);
+        }
+    }
+    // Falling snow, the nearer flakes larger and softer.
+    for (int i = 0; i < 240; ++i) {
+        const QPointF at(Hash(i, 1, 259) * Width, Hash(i, 2, 259) * Height);
+        const double r = 0.8 + 2.2 * std::pow(Hash(i, 3, 259), 2.0);
+        painter.setBrush(QColor(0xF0, 0xF2, 0xFF, 110 + static_cast<int>(60 * Hash(i, 4, 259))));
         painter.drawEllipse(at, r, r);
     }
     return image;
 }
 
-// A lattice window of light wood in front of warm paper lit from behind: a quiet, even pattern.
+// A branch of plum from `from` heading `angle` degrees, forking as it thins, blossoms at its tips.
+void PlumBranch(QPainter& painter, QPointF from, double angle, double length, double width, int depth, int seed,
+                const QColor& wood, const QColor& blossom)
+{
+    QPointF at = from;
+    double heading = angle;
+    const int steps = 6;
+    QPainterPath limb;
+    limb.moveTo(at);
+    for (int s = 0; s < steps; ++s) {
+        heading += (Hash(seed, s, 261) - 0.5) * 40.0;
+        const double rad = heading * std::numbers::pi / 180.0;
+        at += QPointF(std::cos(rad), std::sin(rad)) * (length / steps);
+        limb.lineTo(at);
+        if (depth > 0 && s % 2 == 1)
+            PlumBranch(painter, at, heading + (Hash(seed, s + 9, 261) < 0.5 ? -40.0 : 40.0), length * 0.5, width * 0.55,
+                       depth - 1, seed * 7 + s, wood, blossom);
+        if (depth == 0 || s == steps - 1) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(blossom);
+            const double r = 4.0 + 3.0 * Hash(seed, s + 20, 261);
+            for (int p = 0; p < 5; ++p) {
+                const double petal = (p * 72.0 + 30.0 * Hash(seed, s, 263)) * std::numbers::pi / 180.0;
+                painter.drawEllipse(at + QPointF(std::cos(petal), std::sin(petal)) * r * 0.7 + QPointF(6, -4) * (s % 3 - 1), r * 0.6, r * 0.6);
+            }
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.strokePath(limb, QPen(wood, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+// A paper window in cool moonlight, the blurred shadow of a plum tree thrown on it, a red
+// lacquer frame with a key-fret border round the edge, and a sprig of blossom in front.
 QImage LatticeWindow()
 {
+    QImage shadow(Width, Height, QImage::Format_Grayscale8);
+    shadow.fill(0);
+    {
+        QPainter painter(&shadow);
+        painter.setRenderHint(QPainter::Antialiasing);
+        PlumBranch(painter, QPointF(1040, 60), 160.0, 520.0, 20.0, 2, 3, Qt::white, Qt::white);
+        PlumBranch(painter, QPointF(-20, 700), -35.0, 460.0, 18.0, 2, 5, Qt::white, Qt::white);
+    }
+    shadow = Soften(shadow, 4);
     QImage image = NewImage(Width, Height);
     for (int y = 0; y < Height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const uchar* cast = shadow.constScanLine(y);
         for (int x = 0; x < Width; ++x) {
-            // Paper lit from the upper left, with its fibres.
-            const double light = 1.0 - std::hypot(x - Width * 0.35, y - Height * 0.3) / (Width * 1.1);
-            const double fibre = Fbm(x / 6.0, y / 40.0, 2, 121) - 0.5;
-            QColor paper = Mix(QColor(0xD4, 0xBC, 0x92), QColor(0xF3, 0xE7, 0xCC), light);
-            line[x] = paper.lighter(100 + static_cast<int>(fibre * 8)).rgb();
+            const double light = 1.0 - SmoothStep(0.0, 1.0, std::hypot((x - 520.0) / 720.0, (y - 330.0) / 520.0));
+            const double fibre = Fbm(x / 5.0, y / 36.0, 2, 265) - 0.5;
+            QColor paper = Mix(QColor(0x3A, 0x56, 0x5C), QColor(0x86, 0xA8, 0xA4), light);
+            paper = paper.lighter(100 + static_cast<int>(fibre * 9));
+            paper = Mix(paper, QColor(0x2C, 0x40, 0x4A), 0.45 * cast[x] / 255.0);
+            line[x] = paper.rgb();
         }
     }
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    constexpr double Cell = 128.0;
-    const QColor wood(0x8C, 0x63, 0x40, 150);
-    const QColor woodLight(0xFF, 0xF4, 0xDC, 90);
-    auto stroke = [&](const QPainterPath& path, double width) {
-        // Each bar: a darker body with a thin lit edge, like a carved wooden slat.
-        painter.strokePath(path, QPen(wood, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        painter.strokePath(path.translated(-width * 0.25, -width * 0.25), QPen(woodLight, 1.0));
+    // The frame follows the part of the picture the window shows: below the header, inside 994 x 656.
+    const QRectF shown(0.0, 41.0, 994.0, 615.0);
+    constexpr double Band = 22.0;
+    QPainterPath frame;
+    frame.addRect(QRectF(-10, -10, Width + 20, Height + 20));
+    frame.addRect(shown.adjusted(Band, Band, -Band, -Band));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x5E, 0x16, 0x16));
+    painter.drawPath(frame);
+    const QColor gold(0xC0, 0x94, 0x50);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(gold, 1.5));
+    painter.drawRect(shown.adjusted(Band - 3, Band - 3, -Band + 3, -Band + 3));
+    painter.drawRect(shown.adjusted(3, 3, -3, -3));
+    // The key fret: one hooked square every step along each side of the band.
+    painter.setPen(QPen(QColor(0xA8, 0x70, 0x40), 1.4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    auto fret = [&](QPointF c) {
+        QPainterPath hook;
+        hook.moveTo(c + QPointF(-5, 5));
+        hook.lineTo(c + QPointF(-5, -5));
+        hook.lineTo(c + QPointF(5, -5));
+        hook.lineTo(c + QPointF(5, 5));
+        hook.lineTo(c + QPointF(-1, 5));
+        hook.lineTo(c + QPointF(-1, -1));
+        hook.lineTo(c + QPointF(2, -1));
+        painter.drawPath(hook);
     };
-    for (double y = -Cell / 2; y < Height + Cell; y += Cell) {
-        for (double x = -Cell / 2; x < Width + Cell; x += Cell) {
-            // A square frame with a turned square inside, joined to it at the corners.
-            QPainterPath frame;
-            frame.addRect(QRectF(x, y, Cell, Cell));
-            stroke(frame, 5.0);
-            const QPointF c(x + Cell / 2, y + Cell / 2);
-            const double r = Cell * 0.28;
-            QPainterPath inner;
-            inner.moveTo(c + QPointF(0, -r));
-            inner.lineTo(c + QPointF(r, 0));
-            inner.lineTo(c + QPointF(0, r));
-            inner.lineTo(c + QPointF(-r, 0));
-            inner.closeSubpath();
-            for (const QPointF corner : {QPointF(-1, -1), QPointF(1, -1), QPointF(1, 1), QPointF(-1, 1)}) {
-                inner.moveTo(c + corner * (Cell / 2));
-                inner.lineTo(c + corner * (r / 2));
-            }
-            stroke(inner, 3.5);
-        }
+    constexpr double Step = 16.0;
+    const double mid = Band / 2.0;
+    for (double x = shown.left() + mid; x < shown.right() - mid + 1; x += Step) {
+        fret(QPointF(x, shown.top() + mid));
+        fret(QPointF(x, shown.bottom() - mid));
     }
+    for (double y = shown.top() + mid + Step; y < shown.bottom() - mid - Step + 1; y += Step) {
+        fret(QPointF(shown.left() + mid, y));
+        fret(QPointF(shown.right() - mid, y));
+    }
+    // A real sprig in front of the paper in the upper right corner.
+    painter.save();
+    painter.setClipRect(shown.adjusted(Band, Band, -Band, -Band));
+    PlumBranch(painter, QPointF(1000, 50), 150.0, 190.0, 6.0, 1, 11, QColor(0x3A, 0x22, 0x1C), QColor(0xF0, 0xB4, 0xBC));
+    painter.restore();
     return image;
 }
 
@@ -446,10 +661,10 @@ struct Painter {
 };
 
 const Painter Painters[] = {
-    {"山水", Landscape, QColor(175, 165, 150)},      {"竹林", Bamboo, QColor(150, 160, 140)},
-    {"星空", StarrySky, QColor(255, 255, 255)}, {"晚霞", Sunset, QColor(215, 205, 215)},
-    {"碧海", Sea, QColor(170, 170, 180)},            {"雪原", SnowField, QColor(140, 150, 175)},
-    {"花窗", LatticeWindow, QColor(170, 148, 122)},  {"青瓷", Celadon, QColor(160, 180, 168)},
+    {"山水", Landscape, QColor(175, 165, 150)},      {"竹林", Bamboo, QColor(185, 195, 175)},
+    {"星空", StarTrails, QColor(255, 255, 255)}, {"晚霞", Sunset, QColor(240, 232, 240)},
+    {"碧海", Sea, QColor(170, 170, 180)},            {"雪原", SnowField, QColor(180, 185, 210)},
+    {"花窗", LatticeWindow, QColor(235, 235, 235)},  {"青瓷", Celadon, QColor(160, 180, 168)},
 };
 
 } // namespace
