@@ -1,7 +1,6 @@
 // Painters of the main window's built-in artwork.
 #include "window_art.h"
 
-#include "landscape.h"
 #include "paint_kit.h"
 
 #include <QFont>
@@ -65,36 +64,43 @@ QPainterPath RoundedRect(const QRectF& rect, double radius)
 
 QImage PaintWindowBackground(int scale)
 {
-    // A misty river valley in muted teal: mid-toned and low in contrast, so that light and dark
-    // tiles alike stand out from it.
-    LandscapeStyle style;
-    style.sky = {{0.0, QColor(0x27, 0x4A, 0x58)}, {0.30, QColor(0x48, 0x6E, 0x78)}, {0.50, QColor(0x84, 0xA1, 0xA1)}};
-    // A pale sun veiled by haze above the far ridge: a point of rest for the eye, not a highlight.
-    QImage sky = PaintSky(style.sky, BackgroundSize, scale);
-    {
-        ScaledPainter painter(sky, scale);
-        const QPointF sun(760.0, 215.0);
-        QRadialGradient haze(sun, 170.0);
-        haze.setColorAt(0.0, QColor(0xE6, 0xEE, 0xE4, 90));
-        haze.setColorAt(1.0, QColor(0xE6, 0xEE, 0xE4, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(haze);
-        painter.drawEllipse(sun, 170.0, 170.0);
-        painter.setBrush(QColor(0xEC, 0xF1, 0xE6, 120));
-        painter.drawEllipse(sun, 30.0, 30.0);
+    // Waves of the blue-green sea in the old scale pattern: rows of arches, each row overlapping
+    // the one behind it. The lines fade towards the middle, where the board lies, so the pattern
+    // frames the tiles instead of running between them.
+    QImage image = NewImage(BackgroundSize.width() * scale, BackgroundSize.height() * scale);
+    ScaledPainter painter(image, scale);
+    constexpr double Radius = 46.0;
+    constexpr int Rings = 5;
+    const QPointF middle(497.0, 348.0);
+    const int columns = BackgroundSize.width() / int(2 * Radius) + 2;
+    const int rows = int(BackgroundSize.height() / (Radius / 2)) + 4;
+    for (int row = 0; row < rows; ++row) {
+        const double y = (row - 1) * Radius / 2;
+        for (int column = -1; column < columns; ++column) {
+            const double x = column * 2 * Radius + (row % 2 ? Radius : 0.0);
+            // Light falls from the upper left; a slow swell of noise keeps the rows from looking printed.
+            const double light = Clamp01(0.55 - (x + y) / 3200.0 + 0.25 * (Fbm(x / 300.0, y / 300.0, 3, 301) - 0.5));
+            const QColor water = Mix(QColor(0x26, 0x56, 0x60), QColor(0x4A, 0x84, 0x88), light);
+            const double away = std::hypot((x - middle.x()) / 560.0, (y - middle.y()) / 380.0);
+            const double strength = 0.25 + 0.75 * SmoothStep(0.45, 1.05, away);
+            const QColor lineColour = Mix(water, QColor(0xB8, 0xDC, 0xD4), 0.10 + 0.28 * strength);
+            for (int ring = 0; ring < Rings; ++ring) {
+                const double r = Radius * (Rings - ring) / Rings - 1.0;
+                painter.setPen(QPen(lineColour, ring == 0 ? 2.2 : 1.6));
+                painter.setBrush(Mix(water, QColor(0x10, 0x30, 0x3C), 0.06 * ring));
+                painter.drawEllipse(QPointF(x, y), r, r);
+            }
+        }
     }
-    style.skyPicture = sky;
-    style.mist = QColor(0x8C, 0xA7, 0xA5);
-    style.mistDepth = 0.12;
-    style.ridges = {
-        {0.38, 0.13, 320.0, 11, QColor(0x70, 0x90, 0x94), QColor(0x80, 0x9D, 0x9E), 0.8, 0.85},
-        {0.50, 0.09, 230.0, 23, QColor(0x56, 0x79, 0x7E), QColor(0x6E, 0x8F, 0x91), 0.6, 0.85},
-        {0.62, 0.06, 170.0, 37, QColor(0x3D, 0x61, 0x67), QColor(0x55, 0x78, 0x7B), 0.4, 0.75},
-    };
-    style.waterLine = 0.72;
-    style.water = QColor(0x2F, 0x52, 0x5B);
-    style.texture = 0.04;
-    return PaintLandscape(style, BackgroundSize, scale);
+    // A soft haze over the middle of the sea, as though seen through river mist.
+    QRadialGradient haze(middle, 620.0);
+    haze.setColorAt(0.0, QColor(0x5E, 0x8C, 0x8E, 70));
+    haze.setColorAt(0.7, QColor(0x5E, 0x8C, 0x8E, 30));
+    haze.setColorAt(1.0, QColor(0x5E, 0x8C, 0x8E, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(haze);
+    painter.drawRect(QRectF(QPointF(0, 0), QSizeF(BackgroundSize)));
+    return image;
 }
 
 QImage PaintPausePicture(int scale)
