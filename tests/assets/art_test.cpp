@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QSet>
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -371,6 +372,53 @@ TEST(Artwork, IconComesInEverySizeFrom16To256)
         EXPECT_EQ(icon.width(), icon.height());
         EXPECT_GT(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2)), 0) << icon.width();
     }
+}
+
+// The distinct colours of a picture, transparent pixels counted as one.
+int ColourCount(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(qAlpha(image.pixel(x, y)) == 0 ? 0 : image.pixel(x, y));
+    return int(colours.size());
+}
+
+TEST(Artwork, SmallIconsAreDrawnOnThePixelGrid)
+{
+    // Drawn in whole pixels from a few flat colours, not a big icon shrunk into a blur; only the
+    // square's rounded corners blend.
+    const QList<QImage> icons = llk::assets::IconImages();
+    for (const QImage& icon : icons) {
+        if (icon.width() > 24)
+            continue;
+        EXPECT_LE(ColourCount(icon), 16) << icon.width();
+        const QImage flat = icon.convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(qAlpha(flat.pixel(icon.width() / 2, 1)), 255) << "the square reaches the edge";
+    }
+    EXPECT_GT(ColourCount(icons.back()), 64) << "the large icon keeps its shading";
+}
+
+TEST(Artwork, CursorIsDrawnSmoothlyAtEachScale)
+{
+    const QImage one = Artwork(Art::Cursor, 1).convertToFormat(QImage::Format_ARGB32);
+    const QImage two = Artwork(Art::Cursor, 2).convertToFormat(QImage::Format_ARGB32);
+    for (const QImage& cursor : {one, two}) {
+        int drawn = 0, blended = 0;
+        for (int y = 0; y < cursor.height(); ++y) {
+            for (int x = 0; x < cursor.width(); ++x) {
+                const int alpha = qAlpha(cursor.pixel(x, y));
+                drawn += alpha > 0;
+                blended += alpha > 0 && alpha < 255;
+            }
+        }
+        EXPECT_GT(blended, drawn / 10) << "an antialiased edge at " << cursor.width();
+    }
+    // The 2x hand is drawn afresh: more than the 1x one with every pixel doubled.
+    const QImage doubled = one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    EXPECT_GT(MeanDifference(doubled, two), 2.0);
+    EXPECT_LT(MeanDifference(doubled, two), 20.0);
 }
 
 TEST(Artwork, CursorFingerTipIsTheHotSpot)

@@ -148,31 +148,77 @@ QImage PaintPausePicture(int scale)
     return image;
 }
 
+// The icon at 16 and 24 pixels, laid out pixel by pixel: the square, two tiles with their side,
+// one dot each and the golden link, every edge on a pixel boundary so nothing blurs.
+QImage PaintSmallIcon(int size)
+{
+    QImage image = NewImage(size, size);
+    QPainter painter(&image);
+    const bool small = size < 20;
+    const QColor teal(0x1F, 0x74, 0x78), ivory(0xFB, 0xF4, 0xE2), side(0x9A, 0x70, 0x38), outline(0x5E, 0x42, 0x20);
+    const QColor red(0xD0, 0x24, 0x24), gold(0xFF, 0xC8, 0x2A);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(teal);
+    painter.drawRoundedRect(QRectF(0, 0, size, size), small ? 3.0 : 4.0, small ? 3.0 : 4.0);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    // Geometry in whole pixels: tile faces, the dot inside each, and the link's three strokes.
+    const int faceWidth = small ? 5 : 8;
+    const int faceHeight = small ? 6 : 9;
+    const int faceTop = small ? 7 : 11;
+    const int lefts[] = {small ? 1 : 2, small ? 9 : 13};
+    const int dot = small ? 3 : 4;
+    const int line = 2;
+    const int linkTop = small ? 2 : 3;
+    int centres[2];
+    for (int t = 0; t < 2; ++t) {
+        const QRect face(lefts[t], faceTop, faceWidth, faceHeight);
+        painter.fillRect(face.translated(1, 1), side);
+        if (!small) {
+            painter.fillRect(face, outline);
+            painter.fillRect(face.adjusted(1, 1, -1, -1), ivory);
+        } else {
+            painter.fillRect(face, ivory);
+        }
+        const QRect spot(face.left() + (faceWidth - dot + 1) / 2, face.top() + (faceHeight - dot) / 2, dot, dot);
+        painter.fillRect(spot, red);
+        // Round the dot by lightening its corners halfway.
+        const QColor corner = Mix(red, ivory, 0.3);
+        for (QPoint c : {spot.topLeft(), spot.topRight(), spot.bottomLeft(), spot.bottomRight()})
+            painter.fillRect(QRect(c, QSize(1, 1)), corner);
+        centres[t] = spot.left() + (dot - line) / 2;
+    }
+    painter.fillRect(QRect(centres[0], linkTop, line, faceTop - linkTop), gold);
+    painter.fillRect(QRect(centres[1], linkTop, line, faceTop - linkTop), gold);
+    painter.fillRect(QRect(centres[0], linkTop, centres[1] - centres[0] + line, line), gold);
+    return image;
+}
+
 QImage PaintIcon(int size)
 {
     // Two equal tiles joined over the top by a golden three-segment link, on a teal square.
+    if (size <= 24)
+        return PaintSmallIcon(size);
     QImage image = NewImage(size, size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const double unit = size / 256.0;
     painter.scale(unit, unit);
-    const bool tiny = size <= 24;
 
     const QRectF square(8.0, 8.0, 240.0, 240.0);
     QLinearGradient ground(0.0, 8.0, 0.0, 248.0);
     ground.setColorAt(0.0, QColor(0x3C, 0xA3, 0x94));
     ground.setColorAt(1.0, QColor(0x15, 0x55, 0x60));
-    painter.setPen(tiny ? Qt::NoPen : QPen(QColor(0x0E, 0x3A, 0x42), 4.0));
+    painter.setPen(QPen(QColor(0x0E, 0x3A, 0x42), 4.0));
     painter.setBrush(ground);
-    painter.drawRoundedRect(tiny ? QRectF(0.0, 0.0, 256.0, 256.0) : square, 48.0, 48.0);
-    if (!tiny) {
-        QLinearGradient sheen(0.0, 12.0, 0.0, 120.0);
-        sheen.setColorAt(0.0, QColor(255, 255, 255, 70));
-        sheen.setColorAt(1.0, QColor(255, 255, 255, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(sheen);
-        painter.drawRoundedRect(QRectF(14.0, 14.0, 228.0, 110.0), 42.0, 42.0);
-    }
+    painter.drawRoundedRect(square, 48.0, 48.0);
+    QLinearGradient sheen(0.0, 12.0, 0.0, 120.0);
+    sheen.setColorAt(0.0, QColor(255, 255, 255, 70));
+    sheen.setColorAt(1.0, QColor(255, 255, 255, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(sheen);
+    painter.drawRoundedRect(QRectF(14.0, 14.0, 228.0, 110.0), 42.0, 42.0);
 
     const double linkWidth = std::max(14.0, 1.6 / unit);
     QPainterPath link;
@@ -181,10 +227,8 @@ QImage PaintIcon(int size)
     link.lineTo(180.0, 58.0);
     link.lineTo(180.0, 124.0);
     painter.setBrush(Qt::NoBrush);
-    if (!tiny) {
-        painter.setPen(QPen(QColor(0x0A, 0x30, 0x36, 110), linkWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(link.translated(4.0, 5.0));
-    }
+    painter.setPen(QPen(QColor(0x0A, 0x30, 0x36, 110), linkWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(link.translated(4.0, 5.0));
     painter.setPen(QPen(QColor(0xFF, 0xD2, 0x3F), linkWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(link);
 
@@ -201,8 +245,8 @@ QImage PaintIcon(int size)
         painter.drawRoundedRect(face, 14.0, 14.0);
         // The same picture on both tiles: a red ring round a green centre.
         const QPointF centre = face.center();
-        painter.setPen(tiny ? Qt::NoPen : QPen(QColor(0xB3, 0x1B, 0x1B), 10.0));
-        painter.setBrush(tiny ? QColor(0xC6, 0x28, 0x28) : QColor(0x1F, 0x8A, 0x4C));
+        painter.setPen(QPen(QColor(0xB3, 0x1B, 0x1B), 10.0));
+        painter.setBrush(QColor(0x1F, 0x8A, 0x4C));
         painter.drawEllipse(centre, 24.0, 24.0);
     }
     return image;
@@ -210,33 +254,44 @@ QImage PaintIcon(int size)
 
 QImage PaintCursor(int scale)
 {
-    // A white hand with a black outline, index finger up; the outline runs through pixel
-    // centres so that it stays crisp, and its tip is the hot spot (6, 0).
+    // A white hand with a dark outline, index finger up, drawn as one smooth antialiased shape at
+    // each scale; the outline's outer edge touches the top row at the hot spot (6, 0).
     QImage image = NewImage(CursorSize * scale, CursorSize * scale);
     ScaledPainter painter(image, scale);
-    painter.translate(0.5, 0.5);
+    constexpr double Outline = 1.5;
+    constexpr double Top = Outline / 2;
 
-    QPainterPath hand = RoundedRect(QRectF(4.0, 0.0, 4.0, 18.0), 2.0);
-    hand = hand.united(RoundedRect(QRectF(8.0, 8.0, 4.0, 12.0), 2.0));
-    hand = hand.united(RoundedRect(QRectF(12.0, 9.0, 4.0, 11.0), 2.0));
-    hand = hand.united(RoundedRect(QRectF(16.0, 11.0, 4.0, 10.0), 2.0));
-    hand = hand.united(RoundedRect(QRectF(4.0, 15.0, 16.0, 10.0), 4.0));
-    hand = hand.united(RoundedRect(QRectF(6.0, 22.0, 13.0, 8.0), 1.5));
+    QPainterPath hand = RoundedRect(QRectF(3.5, Top, 5.0, 17.0), 2.5);
+    hand = hand.united(RoundedRect(QRectF(8.2, 8.6, 4.4, 9.0), 2.2));
+    hand = hand.united(RoundedRect(QRectF(12.3, 9.6, 4.4, 8.6), 2.2));
+    hand = hand.united(RoundedRect(QRectF(16.4, 11.2, 4.0, 8.0), 2.0));
+    hand = hand.united(RoundedRect(QRectF(3.5, 13.5, 16.9, 12.5), 4.5));
     QTransform thumbTurn;
-    thumbTurn.translate(7.0, 21.0);
-    thumbTurn.rotate(-42.0);
-    hand = hand.united(thumbTurn.map(RoundedRect(QRectF(-2.25, -8.5, 4.5, 10.0), 2.25)));
+    thumbTurn.translate(7.0, 21.5);
+    thumbTurn.rotate(-38.0);
+    hand = hand.united(thumbTurn.map(RoundedRect(QRectF(-2.3, -8.6, 4.6, 10.0), 2.3)));
     hand = hand.simplified();
+    const QPainterPath cuff = RoundedRect(QRectF(5.5, 25.2, 13.8, 5.8), 1.4);
 
-    painter.setBrush(QColor(255, 255, 255));
-    painter.setPen(QPen(QColor(0, 0, 0), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // A faint shadow down and to the right lifts the hand off light pictures.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 55));
+    painter.drawPath(hand.united(cuff).translated(1.0, 1.0));
+
+    const QPen outline(QColor(0x1A, 0x1A, 0x22), Outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QLinearGradient skin(0.0, 0.0, 20.0, 26.0);
+    skin.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
+    skin.setColorAt(1.0, QColor(0xE4, 0xE8, 0xEE));
+    painter.setPen(outline);
+    painter.setBrush(skin);
     painter.drawPath(hand);
-    // The creases between the fingers and the edge of the cuff.
-    painter.setPen(QPen(QColor(0, 0, 0), 1.0, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(8.0, 12.0), QPointF(8.0, 15.0));
-    painter.drawLine(QPointF(12.0, 12.0), QPointF(12.0, 15.0));
-    painter.drawLine(QPointF(16.0, 13.0), QPointF(16.0, 15.0));
-    painter.drawLine(QPointF(6.0, 26.0), QPointF(19.0, 26.0));
+    painter.setBrush(QColor(0xC8, 0xD4, 0xE4));
+    painter.drawPath(cuff);
+    // Creases between the folded fingers.
+    painter.setPen(QPen(QColor(0x1A, 0x1A, 0x22, 170), 1.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(8.4, 11.5), QPointF(8.4, 15.0));
+    painter.drawLine(QPointF(12.45, 12.0), QPointF(12.45, 15.5));
+    painter.drawLine(QPointF(16.5, 13.2), QPointF(16.5, 16.0));
     return image;
 }
 
