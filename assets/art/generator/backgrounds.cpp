@@ -522,7 +522,7 @@ void PlumBranch(QPainter& painter, QPointF from, double angle, double length, do
 
 // A paper window in cool moonlight, the blurred shadow of a plum tree thrown on it, a red
 // lacquer frame with a key-fret border round the edge, and a sprig of blossom in front.
-QImage LatticeWindow()
+QImage PaperWindow()
 {
     QImage shadow(Width, Height, QImage::Format_Grayscale8);
     shadow.fill(0);
@@ -641,7 +641,7 @@ QImage Celadon()
 }
 
 // Deepens a picture by multiplying it with `glaze`, as a coloured glaze over a print would: the
-// ivory tiles and the pale link pieces need a mid-to-deep tone behind them to stand out, and a
+// ivory tiles need a mid-to-deep tone behind them to stand out, and a
 // multiply keeps every line and hue of the scene.
 void Glaze(QImage& image, QColor glaze)
 {
@@ -664,7 +664,7 @@ const Painter Painters[] = {
     {"山水", Landscape, QColor(175, 165, 150)},      {"竹林", Bamboo, QColor(185, 195, 175)},
     {"星空", StarTrails, QColor(255, 255, 255)}, {"晚霞", Sunset, QColor(240, 232, 240)},
     {"碧海", Sea, QColor(170, 170, 180)},            {"雪原", SnowField, QColor(180, 185, 210)},
-    {"花窗", LatticeWindow, QColor(235, 235, 235)},  {"青瓷", Celadon, QColor(160, 180, 168)},
+    {"花窗", PaperWindow, QColor(235, 235, 235)},  {"青瓷", Celadon, QColor(160, 180, 168)},
 };
 
 } // namespace

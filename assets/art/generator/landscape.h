@@ -1,5 +1,5 @@
 // A layered landscape painter: a sky gradient, mist-footed mountain ridges from far to near and
-// an optional still water surface that mirrors them. Several pictures are built on it.
+// an optional still water surface that mirrors them: the ink-wash 山水 of the Background folder.
 #pragma once
 
 #include <QColor>

@@ -16,7 +16,8 @@ QImage PaintTemplate(int scale);         // 40 x 40
 // Link piece `member` 1-6: 52 x 50, transparent but for its stretch of the path.
 QImage PaintLinkPiece(int member, int scale);
 
-// The 12 x 12 box of each dot of a link piece, in scale-1 pixels.
+// The 12 x 12 boxes of a link piece, in scale-1 pixels: its path turns in the centre box and
+// leaves through two of the side boxes to the picture's edge.
 enum class DotPlace { Centre, Left, Right, Top, Bottom };
 QRect DotBox(DotPlace place);
 
