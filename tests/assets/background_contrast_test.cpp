@@ -2,6 +2,7 @@
 // over the board area.
 #include "assets/artwork.h"
 #include "assets/tiles/tile_images.h"
+#include "board/theme.h"
 
 #include <gtest/gtest.h>
 
@@ -178,6 +179,21 @@ TEST(BackgroundContrast, EveryBackgroundKeepsTilesAndLinksVisibleOverTheBoard)
         const double contrast = BoardContrast(picture, light);
         std::printf("%s: %.2f\n", qPrintable(name), contrast);
         EXPECT_GE(contrast, LeastContrast) << qPrintable(name);
+    }
+}
+
+// Beside the tiles of every Theme, a link stands out from the faces as clearly as ink on paper.
+constexpr double LinkBesideFaceContrast = 3.0;
+
+TEST(BackgroundContrast, LinkStandsOutBesideEveryThemesFaces)
+{
+    const LightElements light = MeasureLightElements();
+    for (int theme = 0; theme < 30; ++theme) {
+        const QImage tile = llk::assets::TileImage(theme, llk::FirstBitmapId(theme));
+        ASSERT_FALSE(tile.isNull()) << "theme " << theme;
+        const double face = MeanLuminance(tile, QRect(2, tile.height() / 4, 2, tile.height() / 2));
+        const double link = std::max(Ratio(light.linkCore, face), Ratio(light.linkRim, face));
+        EXPECT_GE(link, LinkBesideFaceContrast) << "theme " << theme << " face " << face;
     }
 }
 
