@@ -179,8 +179,27 @@ QImage Bamboo()
             line[x] = colour.rgb();
         }
     }
+    // Far foliage out of focus along the top and down the sides, behind everything sharp.
+    QImage far = NewImage(Width, Height);
+    {
+        QPainter leaves(&far);
+        leaves.setRenderHint(QPainter::Antialiasing);
+        leaves.setPen(Qt::NoPen);
+        for (int i = 0; i < 70; ++i) {
+            const double t = Hash(i, 1, 205);
+            // Along the top edge, then down one side or the other.
+            const QPointF twig = i % 3 == 0 ? QPointF(t * Width, 20.0 + 80.0 * Hash(i, 2, 205))
+                : QPointF(i % 3 == 1 ? 40.0 + 160.0 * Hash(i, 2, 205) : 984.0 - 160.0 * Hash(i, 2, 205), 60.0 + 520.0 * t);
+            leaves.setBrush(Mix(QColor(0x5E, 0x8C, 0x4E, 150), QColor(0x88, 0xB0, 0x6C, 150), Hash(i, 3, 205)));
+            const int blades = 3 + static_cast<int>(Hash(i, 4, 205) * 3);
+            const double side = Hash(i, 5, 205) < 0.5 ? -1.0 : 1.0;
+            for (int b = 0; b < blades; ++b)
+                Blade(leaves, twig, 90.0 - side * (10.0 + 60.0 * b / std::max(1, blades - 1)), 34.0 + 24.0 * Hash(i, 10 + b, 205), 5.0);
+        }
+    }
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawImage(0, 0, Soften(far, 3));
     // Far stalks at the sides, pale in the haze, then near ones, dark and clear.
     const struct {
         double x, lean, width;
