@@ -168,27 +168,27 @@ Bonus points:<byte value="xd"/>
     </message>
     <message>
         <source>第3关 上下分离</source>
-        <translation>Level 3 Up-down apart</translation>
+        <translation>Level 3 Apart up-down</translation>
     </message>
     <message>
         <source>第4关 左右分离</source>
-        <translation>Level 4 Sides apart</translation>
+        <translation>Level 4 Apart left-right</translation>
     </message>
     <message>
         <source>第5关 上下集中</source>
-        <translation>Level 5 To the middle</translation>
+        <translation>Level 5 Close up-down</translation>
     </message>
     <message>
         <source>第6关 左右集中</source>
-        <translation>Level 6 To the centre</translation>
+        <translation>Level 6 Close left-right</translation>
     </message>
     <message>
         <source>第7关 上左下右</source>
-        <translation>Level 7 Top left, foot right</translation>
+        <translation>Level 7 Slide left-right</translation>
     </message>
     <message>
         <source>第8关 左下右上</source>
-        <translation>Level 8 Left down, right up</translation>
+        <translation>Level 8 Slide down-up</translation>
     </message>
     <message>
         <source>第9关 向外扩散</source>

@@ -1,0 +1,154 @@
+// The window in the language of the system it starts on: ctest runs this file under en_US.UTF-8,
+// C.UTF-8 and zh_CN.UTF-8, each with the filter of the language expected there.
+#include <QLabel>
+#include <QMenuBar>
+
+#include "app/translation.h"
+#include "form_fixture.h"
+
+namespace llk::test {
+namespace {
+
+class Language : public FormTest {
+protected:
+    void StartEasy() { Item("mneasy")->trigger(); }
+
+    // A linkable pair of 3s, and 1s and 2s crossed so that no link can join either kind.
+    void ClearTheOnlyLinkablePair()
+    {
+        StartEasy();
+        PlaceBoard({"..............", //
+                    ".3..3.........", //
+                    "..............", //
+                    "......12......", //
+                    "......21......"});
+        ClickCell(2, 2);
+        ClickCell(2, 5);
+    }
+
+    void RunOutOfTime()
+    {
+        StartEasy();
+        game().TimeBar = 40;
+        ASSERT_TRUE(WaitFor([&] { return !feedback.messages.empty(); }));
+    }
+
+    void ClearLevelOne()
+    {
+        StartEasy();
+        PlaceBoard({"..............", //
+                    ".1..1........."});
+        ClickCell(2, 2);
+        ClickCell(2, 5);
+        ASSERT_TRUE(WaitFor([&] { return game().Level == 2; }));
+    }
+
+    QString MenuBarCaptions() const
+    {
+        QStringList titles;
+        for (QAction* action : form->menuBar()->actions())
+            titles << action->text();
+        return titles.join(u'|');
+    }
+};
+
+using EnglishSystem = Language;
+using ChineseSystem = Language;
+
+TEST_F(EnglishSystem, ChoosesEnglishFromTheSystemsLanguages)
+{
+    EXPECT_EQ(app::StartupLanguage(), QStringLiteral("en"));
+    EXPECT_EQ(MenuBarCaptions(), QStringLiteral("&Game|&Items|&Settings|Re&cords|&Help"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Lanchuan Lianliankan"));
+    EXPECT_EQ(Control<QMenu>("mnuPicture1")->title(), QStringLiteral("&0.Pets\t(70 pictures)"));
+    EXPECT_EQ(Control<QMenu>("mnuLIANPACK2")->title(), QStringLiteral("&1.Pack 1\t(10 themes)"));
+    EXPECT_EQ(Item("mnuBllkI", 4)->text(), QStringLiteral("&Special"));
+}
+
+TEST_F(EnglishSystem, TheTimeOutBoxReadsEnglish)
+{
+    RunOutOfTime();
+    EXPECT_EQ(feedback.messages[0].title, QStringLiteral("Lanchuan Lianliankan"));
+    EXPECT_EQ(feedback.messages[0].text, QStringLiteral("Time is up. Game over!"));
+    EXPECT_EQ(feedback.messages[0].icon, Icon::Error);
+}
+
+TEST_F(EnglishSystem, TheBonusBoxReadsEnglishWithItsNumbers)
+{
+    ClearLevelOne();
+    ASSERT_FALSE(feedback.messages.empty());
+    const QString text = feedback.messages[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Level cleared!\nBonus points:\n3 “Hint” items, 10 points each: 30 points.\n"
+                                               "3 “Shuffle” items, 50 points each: 150 points.\n")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral(" seconds left, 10 points each: "))) << text.toStdString();
+    EXPECT_EQ(Control<QLabel>("Label4")->text(), QStringLiteral("Level 1 Down"));
+}
+
+TEST_F(EnglishSystem, TheDeadBoardBoxesReadEnglish)
+{
+    ClearTheOnlyLinkablePair();
+    ASSERT_TRUE(WaitFor([&] { return !feedback.messages.empty(); }));
+    EXPECT_EQ(feedback.messages[0].text, QStringLiteral("No pair left to remove! The tiles will be shuffled."));
+}
+
+TEST_F(EnglishSystem, TheLastDeadBoardEndsTheGameInEnglish)
+{
+    ClearTheOnlyLinkablePair();
+    game().ShufflesLeft = 0;
+    ASSERT_TRUE(WaitFor([&] { return !feedback.messages.empty(); }));
+    EXPECT_EQ(feedback.messages[0].text, QStringLiteral("No pair left to remove! Game over!"));
+}
+
+// Each header label keeps clear of the next one and of the time bar with its longest text.
+TEST_F(EnglishSystem, EveryHeaderLabelFitsItsRoom)
+{
+    StartEasy();
+    const int bar = Control("Shape4")->x();
+    const int hints = Control("Label3")->x();
+    const int shuffles = Control("Label2")->x();
+    game().HintsLeft = 99;
+    game().ShufflesLeft = 99;
+    for (int level = 1; level <= 12; ++level) {
+        game().Level = level;
+        form->showtoolTipText();
+        EXPECT_LT(Control("Label4")->geometry().right(), hints) << Control<QLabel>("Label4")->text().toStdString();
+    }
+    EXPECT_LT(Control("Label3")->geometry().right(), shuffles) << Control<QLabel>("Label3")->text().toStdString();
+    EXPECT_LT(Control("Label2")->geometry().right(), bar) << Control<QLabel>("Label2")->text().toStdString();
+}
+
+TEST_F(ChineseSystem, KeepsTheWrittenChinese)
+{
+    EXPECT_EQ(app::StartupLanguage(), QStringLiteral("zh"));
+    EXPECT_EQ(MenuBarCaptions(), QStringLiteral("游戏(&G)|道具(&I)|设定(&S)|纪录(&C)|帮助(&H)"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("岚川连连看"));
+    EXPECT_EQ(Control<QMenu>("mnuPicture1")->title(), QStringLiteral("&0.宠物连连看\t(70 张图片)"));
+}
+
+TEST_F(ChineseSystem, TheTimeOutBoxReadsAsWritten)
+{
+    RunOutOfTime();
+    EXPECT_EQ(feedback.messages[0].title, QStringLiteral("岚川连连看"));
+    EXPECT_EQ(feedback.messages[0].text, QStringLiteral("时间用尽，游戏结束！"));
+}
+
+TEST_F(ChineseSystem, TheBonusBoxReadsAsWritten)
+{
+    ClearLevelOne();
+    ASSERT_FALSE(feedback.messages.empty());
+    EXPECT_TRUE(feedback.messages[0].text.startsWith(
+        QStringLiteral("恭喜过关！\n额外得分：\n3 个道具“提示”，每个 10 分，共 30 分。\n3 个道具“洗牌”，每个 50 分，共 150 分。\n剩下 ")));
+    EXPECT_EQ(Control<QLabel>("Label4")->text(), QStringLiteral("第1关 向下"));
+}
+
+TEST_F(ChineseSystem, TheDeadBoardBoxesReadAsWritten)
+{
+    ClearTheOnlyLinkablePair();
+    game().ShufflesLeft = 0;
+    ASSERT_TRUE(WaitFor([&] { return !feedback.messages.empty(); }));
+    EXPECT_EQ(feedback.messages[0].text, QStringLiteral("无牌可消！游戏结束！"));
+}
+
+} // namespace
+} // namespace llk::test
