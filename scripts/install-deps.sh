@@ -8,7 +8,7 @@ packages=(
   fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
   xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils desktop-file-utils python3
   dpkg-dev file lintian appstream qt6-wayland weston
-  qt6-l10n-tools qt6-tools-dev locales
+  qt6-l10n-tools qt6-tools-dev locales tesseract-ocr
 )
 missing=()
 for p in "${packages[@]}"; do
