@@ -598,5 +598,15 @@ Bonus points:<byte value="xd"/>
         <source>游戏帮助</source>
         <translation>How to play</translation>
     </message>
+    <message>
+        <source>Help.txt</source>
+        <extracomment>The help file beside the program; a translated one is read as UTF-8.</extracomment>
+        <translation>Help.en.txt</translation>
+    </message>
+    <message>
+        <source>:/llk/art/help.txt</source>
+        <extracomment>The built-in help of the translation&apos;s language, among the program&apos;s resources.</extracomment>
+        <translation>:/llk/art/help.en.txt</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "app/translation.h"
+#include "dialogs/help_text.h"
 #include "form_fixture.h"
 
 namespace llk::test {
@@ -116,6 +117,30 @@ TEST_F(EnglishSystem, EveryHeaderLabelFitsItsRoom)
     }
     EXPECT_LT(Control("Label3")->geometry().right(), shuffles) << Control<QLabel>("Label3")->text().toStdString();
     EXPECT_LT(Control("Label2")->geometry().right(), bar) << Control<QLabel>("Label2")->text().toStdString();
+}
+
+TEST_F(EnglishSystem, TheHelpReadsHelpEnTxtInUtf8OrElseTheBuiltInEnglish)
+{
+    const QString builtIn = dialogs::HelpText(folder());
+    EXPECT_TRUE(builtIn.startsWith(QStringLiteral("1. A word from the Lanchuan studio\r\n"))) << builtIn.left(60).toStdString();
+    QFile file(folder() + QStringLiteral("Help.en.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Tiles \xe2\x80\x9cpaired\xe2\x80\x9d\nsecond line");
+    file.close();
+    EXPECT_EQ(dialogs::HelpText(folder()), QStringLiteral("Tiles “paired”\r\nsecond line\r\n"));
+}
+
+TEST_F(ChineseSystem, TheHelpStaysTheGbkHelpTxt)
+{
+    QFile english(folder() + QStringLiteral("Help.en.txt"));
+    ASSERT_TRUE(english.open(QIODevice::WriteOnly));
+    english.write("English");
+    english.close();
+    QFile file(folder() + QStringLiteral("Help.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xd3\xce\xcf\xb7"); // 游戏 in GBK
+    file.close();
+    EXPECT_EQ(dialogs::HelpText(folder()), QStringLiteral("游戏\r\n"));
 }
 
 TEST_F(ChineseSystem, KeepsTheWrittenChinese)
