@@ -1,7 +1,15 @@
 // The window in the language of the system it starts on: ctest runs this file under en_US.UTF-8,
 // C.UTF-8 and zh_CN.UTF-8, each with the filter of the language expected there.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTabBar>
+
+#include "dialogs/about_window.h"
+#include "dialogs/leaderboard_window.h"
+#include "dialogs/new_record_dialog.h"
 
 #include "app/translation.h"
 #include "dialogs/help_text.h"
@@ -141,6 +149,57 @@ TEST_F(ChineseSystem, TheHelpStaysTheGbkHelpTxt)
     file.write("\xd3\xce\xcf\xb7"); // 游戏 in GBK
     file.close();
     EXPECT_EQ(dialogs::HelpText(folder()), QStringLiteral("游戏\r\n"));
+}
+
+constexpr int ButtonMargins = 12;
+
+// No label, button or tab of `window` shows less than its whole text.
+void ExpectEveryTextWhole(QWidget& window)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->wordWrap())
+            EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+        if (label->isVisible() && label->wordWrap())
+            EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
+    }
+    // A push button's size hint has a floor of its own; the text and its margins are what must fit.
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        const QString text = QString(button->text()).remove(u'&');
+        if (button->isVisible() && !text.isEmpty())
+            EXPECT_LT(button->fontMetrics().horizontalAdvance(text) + ButtonMargins, button->width()) << text.toStdString();
+    }
+    for (QTabBar* tabs : window.findChildren<QTabBar*>())
+        for (int i = 0; i < tabs->count(); ++i)
+            EXPECT_LT(tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)), tabs->tabRect(i).width())
+                << tabs->tabText(i).toStdString();
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()));
+}
+
+TEST_F(EnglishSystem, TheDialogsShowTheirWholeTexts)
+{
+    dialogs::NewRecordDialog record(form.get(), 10, 4, 9999999, QStringLiteral("Player"));
+    ExpectEveryTextWhole(record);
+    frmAboutScreen about(form.get());
+    ExpectEveryTextWhole(about);
+    QStringList themes;
+    for (int theme = 0; theme < app::ThemeCount; ++theme)
+        themes << Control<QMenu>(app::ThemeMenuEntry(theme).entryName)->title();
+    dialogs::LeaderboardWindow leaderboard(form.get(), {}, themes, QString(), 0);
+    ExpectEveryTextWhole(leaderboard);
+}
+
+// The menus open on the screen whole: the widest Theme submenu beside its pack and the Game menu.
+TEST_F(EnglishSystem, TheMenusFitTheScreen)
+{
+    int widest = 0;
+    for (int theme = 0; theme < app::ThemeCount; ++theme)
+        widest = std::max(widest, Control<QMenu>(app::ThemeMenuEntry(theme).entryName)->sizeHint().width());
+    const int packs = Control<QMenu>("mngame")->sizeHint().width();
+    const int pack = Control<QMenu>("mnuLIANPACK1")->sizeHint().width();
+    EXPECT_LE(packs + pack + widest, form->screen()->availableGeometry().width());
+    EXPECT_LE(form->menuBar()->sizeHint().width(), form->width());
 }
 
 TEST_F(ChineseSystem, KeepsTheWrittenChinese)
