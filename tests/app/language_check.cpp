@@ -202,6 +202,22 @@ TEST_F(EnglishSystem, TheMenusFitTheScreen)
     EXPECT_LE(form->menuBar()->sizeHint().width(), form->width());
 }
 
+TEST_F(ChineseSystem, TheLanguageMenuRemembersTheChoiceForTheNextStart)
+{
+    EXPECT_TRUE(Control<QAction>("mnuLanguageSystem")->isChecked());
+    EXPECT_EQ(Control<QMenu>("mnuLanguage")->title(), QStringLiteral("语言 / Language(&L)"));
+    Item("mnmusic")->trigger();
+    Control<QAction>("mnuLanguageEnglish")->trigger();
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].text, QStringLiteral("下次启动游戏时改用所选的语言。"));
+    const app::RememberedSettings remembered = app::Settings(app::Settings::StandardPath()).Load();
+    EXPECT_EQ(remembered.language, app::LanguageChoice::English);
+    EXPECT_FALSE(remembered.music) << "the other settings stay";
+    EXPECT_TRUE(Control<QAction>("mnuLanguageEnglish")->isChecked());
+    EXPECT_FALSE(Control<QAction>("mnuLanguageSystem")->isChecked());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("岚川连连看")) << "the window keeps its language until the next start";
+}
+
 TEST_F(ChineseSystem, KeepsTheWrittenChinese)
 {
     EXPECT_EQ(app::StartupLanguage(), QStringLiteral("zh"));
