@@ -6,12 +6,17 @@
 
 namespace llk::app {
 
+QString Shown(const QString& text)
+{
+    return QCoreApplication::translate("Form1", text.toUtf8().constData());
+}
+
 void ShowGameMessage(QWidget* parent, const QString& title, const QString& text, Icon icon)
 {
     QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information, title, text,
                     QMessageBox::Ok, parent);
     QAbstractButton* ok = box.button(QMessageBox::Ok);
-    ok->setText(OkButtonText);
+    ok->setText(Shown(OkButtonText));
     ok->setIcon(QIcon());
     box.exec();
 }

@@ -1,6 +1,7 @@
 // How the window tells the player things: message boxes, sound effects and music. Tests record them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/backgrounds.h"
@@ -12,8 +13,12 @@ class QWidget;
 
 namespace llk::app {
 
-inline const QString WindowCaption = QStringLiteral("岚川连连看");
-inline const QString OkButtonText = QStringLiteral("确定");
+// As written; shown through Shown().
+inline const QString WindowCaption = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "岚川连连看"));
+inline const QString OkButtonText = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "确定"));
+
+// One of the texts above as the player reads it.
+QString Shown(const QString& text);
 
 // The game's message box: a title, a text, an icon and one button "确定" without an icon of its
 // own, whichever translation of Qt's texts is loaded. Returns when the player has closed it.

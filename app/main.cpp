@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     // Names the folders of the remembered settings and results, whatever the executable is called.
     QApplication::setApplicationName(QStringLiteral("lianliankan"));
     llk::app::ApplyLook();
-    llk::app::InstallQtTranslation();
+    llk::app::InstallTranslations(llk::app::StartupLanguage());
 
     llk::app::Form1 form;
     if (!form.Load(llk::app::AppFolder()))

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -19,6 +20,7 @@
 #include "rules/commands.h"
 
 #include "dialogs/about_window.h"
+#include "dialogs/engine_texts.h"
 #include "dialogs/help_window.h"
 
 namespace llk::app {
@@ -95,7 +97,7 @@ Form1::Form1(Feedback* feedback)
       m_feedback(feedback ? feedback : m_ownFeedback.get())
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(WindowCaption);
+    setWindowTitle(Shown(WindowCaption));
     m_game.host = this;
     SetProgramIcon();
 
@@ -217,14 +219,14 @@ bool Form1::Load(const QString& appFolder)
     m_appFolder = appFolder;
     const QSize screenSize = QGuiApplication::primaryScreen()->size();
     if (screenSize.width() < MinimumScreenWidth || screenSize.height() < MinimumScreenHeight) {
-        m_feedback->ShowMessage(nullptr, ResolutionRefusalTitle, ResolutionRefusal, Icon::Error);
+        m_feedback->ShowMessage(nullptr, Shown(ResolutionRefusalTitle), Shown(ResolutionRefusal), Icon::Error);
         return false;
     }
     m_feedback->LoadSounds();
     showtoolTipText();
     const QStringList backgrounds = ListBackgrounds(appFolder + QStringLiteral("Background"));
     if (backgrounds.isEmpty()) {
-        m_feedback->ShowMessage(nullptr, BackgroundRefusalTitle, BackgroundRefusal, Icon::Error);
+        m_feedback->ShowMessage(nullptr, Shown(BackgroundRefusalTitle), Shown(BackgroundRefusal), Icon::Error);
         return false;
     }
     AddBackgroundEntries(backgrounds);
@@ -305,8 +307,8 @@ void Form1::ChooseBackground(QAction* entry, bool reportFailure)
             if (!reportFailure)
                 return;
             // The picture went missing or was damaged since start: keep what the player sees.
-            m_feedback->ShowMessage(this, WindowCaption,
-                                    QStringLiteral("背景图片“%1”无法打开，仍使用原来的背景。").arg(file), Icon::Error);
+            m_feedback->ShowMessage(this, Shown(WindowCaption),
+                                    QCoreApplication::translate("Form1", "背景图片“%1”无法打开，仍使用原来的背景。").arg(file), Icon::Error);
             return;
         }
         m_board->SetBackground(picture);
@@ -316,9 +318,9 @@ void Form1::ChooseBackground(QAction* entry, bool reportFailure)
 
 void Form1::showtoolTipText()
 {
-    SetLabelText(m_label2, QStringLiteral("洗牌 %1").arg(m_game.ShufflesLeft));
-    SetLabelText(m_label3, QStringLiteral("提示 %1").arg(m_game.HintsLeft));
-    SetLabelText(m_label4, QString::fromStdString(Levelstr(m_game.Level)));
+    SetLabelText(m_label2, QCoreApplication::translate("Form1", "洗牌 %1").arg(m_game.ShufflesLeft));
+    SetLabelText(m_label3, QCoreApplication::translate("Form1", "提示 %1").arg(m_game.HintsLeft));
+    SetLabelText(m_label4, dialogs::ShownText(Levelstr(m_game.Level)));
 }
 
 // Touches only what changed: a countdown tick then costs the repaint of a few pixels of the bar.
@@ -392,11 +394,11 @@ void Form1::RunHandler(const std::function<void()>& handler)
 void Form1::ShowMessage(std::string_view text, Icon icon)
 {
     SyncControls();
-    QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString message = dialogs::ShownText(text);
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // A box from a tick while the help or about window is open shows over that window.
     QWidget* modal = QApplication::activeModalWidget();
-    m_feedback->ShowMessage(modal ? modal : this, WindowCaption, message, icon);
+    m_feedback->ShowMessage(modal ? modal : this, Shown(WindowCaption), message, icon);
 }
 
 void Form1::PlaySound(Sound sound)

@@ -23,10 +23,11 @@ class ClientArea;
 class ShapeControl;
 class SpriteLayer;
 
-inline const QString ResolutionRefusal = QStringLiteral("请使用 1024 * 768 以上分辨率！");
-inline const QString ResolutionRefusalTitle = QStringLiteral("分辨率错误");
-inline const QString BackgroundRefusal = QStringLiteral("程序背景图片文件损坏，请重新下载！");
-inline const QString BackgroundRefusalTitle = QStringLiteral("图片错误");
+// The texts as written; the window shows them through QCoreApplication::translate("Form1", …).
+inline const QString ResolutionRefusal = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "请使用 1024 * 768 以上分辨率！"));
+inline const QString ResolutionRefusalTitle = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "分辨率错误"));
+inline const QString BackgroundRefusal = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "程序背景图片文件损坏，请重新下载！"));
+inline const QString BackgroundRefusalTitle = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "图片错误"));
 
 constexpr int ClientWidthPixels = 994;
 constexpr int ClientHeightPixels = 656;
@@ -66,6 +67,7 @@ private:
     void BuildControls();
     void ConnectMenus();
     void ConnectDifficultyItem(QAction* item);
+    void ConnectLanguageItems();
     void LoadThemeMenus(); // LoadMenu for each Theme that has an array of items
     void AddBackgroundEntries(const QStringList& files);
     void RewriteMenuCaptions(const QList<QAction*>& actions);

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
 
@@ -19,7 +20,7 @@
 namespace llk::app {
 namespace {
 
-const QString FirstScreenHintText = QStringLiteral("从「游戏」菜单选择主题与难度，开始游戏");
+const char* const FirstScreenHintText = QT_TRANSLATE_NOOP("Form1", "从「游戏」菜单选择主题与难度，开始游戏");
 const QColor HintYellow(0xFF, 0xFF, 0x00);
 const QColor HintBand(0, 0, 0, 150);
 constexpr int HintBandHeight = 44;
@@ -45,7 +46,7 @@ QStringList ThemeNames()
 
 void Form1::BuildFirstScreenHint()
 {
-    m_firstScreenHint = new QLabel(FirstScreenHintText, m_board);
+    m_firstScreenHint = new QLabel(QCoreApplication::translate("Form1", FirstScreenHintText), m_board);
     m_firstScreenHint->setObjectName(QStringLiteral("FirstScreenHint"));
     m_firstScreenHint->setTextFormat(Qt::PlainText);
     m_firstScreenHint->setAlignment(Qt::AlignCenter);
@@ -70,6 +71,25 @@ void Form1::ConnectRecords()
     // After the switches' own handlers, which were connected first.
     connect(m_menus.music, &QAction::triggered, this, &Form1::RememberSettings);
     connect(m_menus.soundEffects, &QAction::triggered, this, &Form1::RememberSettings);
+    ConnectLanguageItems();
+}
+
+void Form1::ConnectLanguageItems()
+{
+    const LanguageChoice remembered = m_settings.Load().language;
+    for (QAction* item : m_menus.languages) {
+        const auto choice = static_cast<LanguageChoice>(item->property(IndexProperty).toInt());
+        item->setChecked(choice == remembered);
+        connect(item, &QAction::triggered, this, [this, choice] {
+            if (m_settings.Load().language == choice)
+                return;
+            m_settings.SetLanguage(choice);
+            // The menus, captions and status texts are built in one language at window load.
+            m_feedback->ShowMessage(this, Shown(WindowCaption),
+                                    QCoreApplication::translate("Form1", "下次启动游戏时改用所选的语言。"),
+                                    Icon::Information);
+        });
+    }
 }
 
 void Form1::ApplySettings()
@@ -109,7 +129,7 @@ void Form1::RecordResult(GameOutcome outcome)
         return;
     const LoadedRecords loaded = m_records.Load();
     if (const QString reason = NotSavedText(loaded.state); !reason.isEmpty()) {
-        m_feedback->ShowMessage(this, WindowCaption, reason, Icon::Error);
+        m_feedback->ShowMessage(this, Shown(WindowCaption), reason, Icon::Error);
         return;
     }
     const int rank = records::Leaderboard(loaded.records).RankOf(*result);
@@ -137,12 +157,12 @@ void Form1::SaveResult(const records::Record& result)
     m_settings.SetLastName(QString::fromStdString(result.name));
     const SavedRecord saved = m_records.Add(result);
     if (!saved.error.isEmpty()) {
-        m_feedback->ShowMessage(this, WindowCaption, saved.error, Icon::Error);
+        m_feedback->ShowMessage(this, Shown(WindowCaption), saved.error, Icon::Error);
         return;
     }
     if (!saved.keptAside.isEmpty())
-        m_feedback->ShowMessage(this, WindowCaption,
-                                QStringLiteral("排行榜文件已损坏，原文件已另存为“%1”。").arg(saved.keptAside),
+        m_feedback->ShowMessage(this, Shown(WindowCaption),
+                                QCoreApplication::translate("Form1", "排行榜文件已损坏，原文件已另存为“%1”。").arg(saved.keptAside),
                                 Icon::Information);
     if (saved.rank > 0)
         OpenLeaderboard(result);

@@ -1,6 +1,8 @@
 #include "app/menu_bar.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -44,35 +46,48 @@ QAction* AddDifficultyItem(QMenu* entry, const QString& name, int theme, int ind
 MenuBarItems BuildMenuBar(QMenuBar* bar)
 {
     MenuBarItems items;
-    items.game = AddMenu(bar, "mngame", QStringLiteral("游戏(&G)"));
+    items.game = AddMenu(bar, "mngame", QCoreApplication::translate("Menus", "游戏(&G)"));
     for (int pack = 0; pack < PackCount; ++pack)
         items.packs[static_cast<std::size_t>(pack)] = AddMenu(items.game, PackName(pack), PackCaption(pack));
 
-    QMenu* itemMenu = AddMenu(bar, "mnuItem", QStringLiteral("道具(&I)"));
-    items.hint = AddItem(itemMenu, "mnts", QStringLiteral("提示(&H)"));
+    QMenu* itemMenu = AddMenu(bar, "mnuItem", QCoreApplication::translate("Menus", "道具(&I)"));
+    items.hint = AddItem(itemMenu, "mnts", QCoreApplication::translate("Menus", "提示(&H)"));
     items.hint->setShortcut(Qt::Key_F5);
-    items.shuffle = AddItem(itemMenu, "mnxp", QStringLiteral("重新洗牌(&R)"));
+    items.shuffle = AddItem(itemMenu, "mnxp", QCoreApplication::translate("Menus", "重新洗牌(&R)"));
     items.shuffle->setShortcut(Qt::Key_F6);
-    items.pause = AddItem(itemMenu, "mnpause", QStringLiteral("暂停(&P)"));
+    items.pause = AddItem(itemMenu, "mnpause", QCoreApplication::translate("Menus", "暂停(&P)"));
     items.pause->setCheckable(true);
     // Space pauses too, as the help text promises; the menu shows F11 only.
     items.pause->setShortcuts({QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Space)});
 
-    items.settings = AddMenu(bar, "mnset", QStringLiteral("设定(&S)"));
-    items.music = AddItem(items.settings, "mnmusic", QStringLiteral("音乐开关(&M)"), true);
-    items.soundEffects = AddItem(items.settings, "mnyx", QStringLiteral("音效开关(&S)"), true);
+    items.settings = AddMenu(bar, "mnset", QCoreApplication::translate("Menus", "设定(&S)"));
+    items.music = AddItem(items.settings, "mnmusic", QCoreApplication::translate("Menus", "音乐开关(&M)"), true);
+    items.soundEffects = AddItem(items.settings, "mnyx", QCoreApplication::translate("Menus", "音效开关(&S)"), true);
+    // Written in both languages, so a player who reads neither the other finds the way back.
+    items.language = AddMenu(items.settings, "mnuLanguage", QStringLiteral("语言 / Language(&L)"));
+    auto* languages = new QActionGroup(items.language);
+    const std::array<const char*, 3> languageNames{"mnuLanguageSystem", "mnuLanguageChinese", "mnuLanguageEnglish"};
+    const std::array<QString, 3> languageCaptions{QStringLiteral("跟随系统 / Follow the system"), QStringLiteral("中文"),
+                                                  QStringLiteral("English")};
+    for (std::size_t i = 0; i < languageNames.size(); ++i) {
+        QAction* item = AddItem(items.language, languageNames[i], languageCaptions[i]);
+        item->setCheckable(true);
+        item->setProperty(IndexProperty, static_cast<int>(i));
+        languages->addAction(item);
+        items.languages[i] = item;
+    }
     items.settings->addSeparator()->setObjectName(QStringLiteral("mnuDummy1"));
     items.backgroundTemplate = AddItem(items.settings, "mnuBackgrounds", QString());
     items.backgroundTemplate->setProperty(IndexProperty, 0);
     items.backgroundTemplate->setCheckable(true);
     items.backgroundTemplate->setVisible(false);
 
-    QMenu* records = AddMenu(bar, "mncj", QStringLiteral("纪录(&C)"));
-    items.records = AddItem(records, "mnph", QStringLiteral("查看排行榜(&T)"));
+    QMenu* records = AddMenu(bar, "mncj", QCoreApplication::translate("Menus", "纪录(&C)"));
+    items.records = AddItem(records, "mnph", QCoreApplication::translate("Menus", "查看排行榜(&T)"));
 
-    QMenu* help = AddMenu(bar, "mnbz", QStringLiteral("帮助(&H)"));
-    items.help = AddItem(help, "mnhelp", QStringLiteral("游戏帮助(&H)"));
-    items.about = AddItem(help, "mnabout", QStringLiteral("关于作者(&A)"));
+    QMenu* help = AddMenu(bar, "mnbz", QCoreApplication::translate("Menus", "帮助(&H)"));
+    items.help = AddItem(help, "mnhelp", QCoreApplication::translate("Menus", "游戏帮助(&H)"));
+    items.about = AddItem(help, "mnabout", QCoreApplication::translate("Menus", "关于作者(&A)"));
     return items;
 }
 

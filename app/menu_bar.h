@@ -27,6 +27,8 @@ struct MenuBarItems {
     QAction* pause = nullptr;                   // mnpause
     QAction* music = nullptr;                   // mnmusic
     QAction* soundEffects = nullptr;            // mnyx
+    QMenu* language = nullptr;                  // 语言 / Language
+    std::array<QAction*, 3> languages{};        // Follow the system, 中文, English: LanguageChoice order
     QMenu* settings = nullptr;                  // mnset
     QAction* backgroundTemplate = nullptr;      // mnuBackgrounds member 0, never shown
     QAction* records = nullptr;                 // mnph

@@ -1,5 +1,7 @@
 #include "app/records_store.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,9 +24,9 @@ namespace {
 
 constexpr int LockWaitMs = 10000;
 
-const QString DamagedNotice = QStringLiteral("排行榜文件已损坏，只显示能读出的纪录；下次记录前会把原文件另存一份。");
-const QString NewerNotice = QStringLiteral("排行榜文件来自更新版本的游戏，只显示能读出的纪录，不会改写它。");
-const QString UnreadableNotice = QStringLiteral("排行榜文件无法打开，暂时看不到以前的纪录。");
+const char* const DamagedNotice = QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件已损坏，只显示能读出的纪录；下次记录前会把原文件另存一份。");
+const char* const NewerNotice = QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件来自更新版本的游戏，只显示能读出的纪录，不会改写它。");
+const char* const UnreadableNotice = QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件无法打开，暂时看不到以前的纪录。");
 
 // A whole number within [low, high], from a JSON number.
 std::optional<int> WholeNumber(const QJsonValue& value, int low, int high)
@@ -72,7 +74,7 @@ std::optional<records::Record> ReadRecord(const QJsonValue& value)
 
 LoadedRecords Damaged(std::vector<records::Record> readable = {})
 {
-    return {std::move(readable), RecordsState::Damaged, DamagedNotice};
+    return {std::move(readable), RecordsState::Damaged, QCoreApplication::translate("RecordsStore", DamagedNotice)};
 }
 
 // A free name beside the file for keeping a damaged one.
@@ -103,7 +105,7 @@ LoadedRecords ParseRecords(const QByteArray& bytes)
         return Damaged();
     const bool newer = *number > RecordsVersion;
     if (!list.isArray())
-        return newer ? LoadedRecords{{}, RecordsState::Newer, NewerNotice} : Damaged();
+        return newer ? LoadedRecords{{}, RecordsState::Newer, QCoreApplication::translate("RecordsStore", NewerNotice)} : Damaged();
 
     LoadedRecords loaded;
     bool damaged = false;
@@ -115,10 +117,10 @@ LoadedRecords ParseRecords(const QByteArray& bytes)
     }
     if (newer) {
         loaded.state = RecordsState::Newer;
-        loaded.notice = NewerNotice;
+        loaded.notice = QCoreApplication::translate("RecordsStore", NewerNotice);
     } else if (damaged) {
         loaded.state = RecordsState::Damaged;
-        loaded.notice = DamagedNotice;
+        loaded.notice = QCoreApplication::translate("RecordsStore", DamagedNotice);
     }
     return loaded;
 }
@@ -145,9 +147,9 @@ QString NotSavedText(RecordsState state)
 {
     switch (state) {
     case RecordsState::Newer:
-        return QStringLiteral("排行榜文件来自更新版本的游戏，本局成绩没有保存。");
+        return QCoreApplication::translate("RecordsStore", "排行榜文件来自更新版本的游戏，本局成绩没有保存。");
     case RecordsState::Unreadable:
-        return QStringLiteral("排行榜文件无法打开，本局成绩没有保存。");
+        return QCoreApplication::translate("RecordsStore", "排行榜文件无法打开，本局成绩没有保存。");
     case RecordsState::Fine:
     case RecordsState::Damaged:
         break;
@@ -187,7 +189,7 @@ LoadedRecords RecordsStore::Load() const
     if (file.size() > MaxRecordsFileBytes)
         return Damaged();
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, RecordsState::Unreadable, UnreadableNotice};
+        return {{}, RecordsState::Unreadable, QCoreApplication::translate("RecordsStore", UnreadableNotice)};
     return ParseRecords(file.read(MaxRecordsFileBytes + 1));
 }
 
@@ -195,14 +197,14 @@ SavedRecord RecordsStore::Add(const records::Record& result)
 {
     SavedRecord saved;
     if (!QDir().mkpath(m_folder)) {
-        saved.error = QStringLiteral("无法创建纪录文件夹“%1”，本局成绩没有保存。").arg(QDir::toNativeSeparators(m_folder));
+        saved.error = QCoreApplication::translate("RecordsStore", "无法创建纪录文件夹“%1”，本局成绩没有保存。").arg(QDir::toNativeSeparators(m_folder));
         return saved;
     }
     QLockFile lock(filePath() + QStringLiteral(".lock"));
     if (!lock.tryLock(LockWaitMs)) {
         saved.error = lock.error() == QLockFile::LockFailedError
-            ? QStringLiteral("排行榜文件正被另一个游戏使用，本局成绩没有保存。")
-            : QStringLiteral("纪录文件夹“%1”无法写入，本局成绩没有保存。").arg(QDir::toNativeSeparators(m_folder));
+            ? QCoreApplication::translate("RecordsStore", "排行榜文件正被另一个游戏使用，本局成绩没有保存。")
+            : QCoreApplication::translate("RecordsStore", "纪录文件夹“%1”无法写入，本局成绩没有保存。").arg(QDir::toNativeSeparators(m_folder));
         return saved;
     }
 
@@ -217,7 +219,7 @@ SavedRecord RecordsStore::Add(const records::Record& result)
     case RecordsState::Damaged: {
         const QString aside = AsideName(filePath());
         if (!QFile::rename(filePath(), aside)) {
-            saved.error = QStringLiteral("排行榜文件已损坏且无法另存，本局成绩没有保存。");
+            saved.error = QCoreApplication::translate("RecordsStore", "排行榜文件已损坏且无法另存，本局成绩没有保存。");
             return saved;
         }
         saved.keptAside = QFileInfo(aside).fileName();
@@ -230,7 +232,7 @@ SavedRecord RecordsStore::Add(const records::Record& result)
     QSaveFile file(filePath());
     if (!file.open(QIODevice::WriteOnly) || file.write(SerializeRecords(board.All())) < 0 || !file.commit()) {
         saved.rank = 0;
-        saved.error = QStringLiteral("排行榜文件无法写入（%1），本局成绩没有保存。").arg(file.errorString());
+        saved.error = QCoreApplication::translate("RecordsStore", "排行榜文件无法写入（%1），本局成绩没有保存。").arg(file.errorString());
     }
     return saved;
 }

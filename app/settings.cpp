@@ -19,6 +19,30 @@ const QString MusicKey = QStringLiteral("sound/music");
 const QString SoundEffectsKey = QStringLiteral("sound/effects");
 const QString BackgroundKey = QStringLiteral("window/background");
 const QString LastNameKey = QStringLiteral("records/lastName");
+const QString LanguageKey = QStringLiteral("window/language");
+
+// The words settings.ini keeps for each choice; anything else follows the system.
+QString LanguageWord(LanguageChoice language)
+{
+    switch (language) {
+    case LanguageChoice::Chinese:
+        return QStringLiteral("zh");
+    case LanguageChoice::English:
+        return QStringLiteral("en");
+    case LanguageChoice::System:
+        break;
+    }
+    return QStringLiteral("system");
+}
+
+LanguageChoice ReadLanguage(const QSettings& settings)
+{
+    const QString text = settings.value(LanguageKey).toString();
+    for (const LanguageChoice choice : {LanguageChoice::Chinese, LanguageChoice::English})
+        if (text == LanguageWord(choice))
+            return choice;
+    return LanguageChoice::System;
+}
 
 QString Flag(bool on)
 {
@@ -90,6 +114,7 @@ RememberedSettings Settings::Load() const
     remembered.soundEffects = ReadFlag(settings, SoundEffectsKey, remembered.soundEffects);
     remembered.background = ReadText(settings, BackgroundKey);
     remembered.lastName = ReadText(settings, LastNameKey);
+    remembered.language = ReadLanguage(settings);
     return remembered;
 }
 
@@ -97,6 +122,7 @@ void Settings::SetMusic(bool on) { Write(MusicKey, Flag(on)); }
 void Settings::SetSoundEffects(bool on) { Write(SoundEffectsKey, Flag(on)); }
 void Settings::SetBackground(const QString& fileName) { Write(BackgroundKey, fileName); }
 void Settings::SetLastName(const QString& name) { Write(LastNameKey, name); }
+void Settings::SetLanguage(LanguageChoice language) { Write(LanguageKey, LanguageWord(language)); }
 
 void Settings::Write(const QString& key, const QString& value)
 {

@@ -6,11 +6,15 @@
 
 namespace llk::app {
 
+// The player's choice of language in the Settings menu.
+enum class LanguageChoice { System, Chinese, English };
+
 struct RememberedSettings {
     bool music = true;        // mnmusic
     bool soundEffects = true; // mnyx
     QString background;       // a file name of the Background folder; empty: the built-in picture
     QString lastName;         // the name last entered for a result
+    LanguageChoice language = LanguageChoice::System;
 };
 
 // An INI file in the standard configuration folder. A missing file, or a damaged one, gives the
@@ -28,6 +32,7 @@ public:
     void SetSoundEffects(bool on);
     void SetBackground(const QString& fileName);
     void SetLastName(const QString& name);
+    void SetLanguage(LanguageChoice language);
 
 private:
     void Write(const QString& key, const QString& value);

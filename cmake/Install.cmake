@@ -9,7 +9,7 @@ set(llk_install_build ${CMAKE_BINARY_DIR}/install)
 install(TARGETS lianliankan RUNTIME DESTINATION ${LLK_INSTALL_GAME_DIR})
 install(DIRECTORY ${LLK_RUNTIME_DIR}/Background DESTINATION ${LLK_INSTALL_GAME_DIR}
   FILES_MATCHING PATTERN "*.jpg" PATTERN "*.JPG")
-install(FILES ${LLK_RUNTIME_DIR}/Help.txt DESTINATION ${LLK_INSTALL_GAME_DIR})
+install(FILES ${LLK_RUNTIME_DIR}/Help.txt ${LLK_RUNTIME_DIR}/Help.en.txt DESTINATION ${LLK_INSTALL_GAME_DIR})
 
 # The launcher finds the game relative to itself, so an installed tree can be moved.
 file(RELATIVE_PATH LLK_LAUNCHER_TO_GAME /${CMAKE_INSTALL_BINDIR} /${LLK_INSTALL_GAME_DIR})

@@ -26,10 +26,10 @@ install(TARGETS lianliankan RUNTIME DESTINATION ${deb_game_dir} ${deb_rule})
 install(TARGETS llk-lab RUNTIME DESTINATION games ${deb_rule})
 install(DIRECTORY ${LLK_RUNTIME_DIR}/Background DESTINATION ${deb_data_dir} ${deb_rule}
   FILES_MATCHING PATTERN "*.jpg" PATTERN "*.JPG")
-install(FILES ${LLK_RUNTIME_DIR}/Help.txt DESTINATION ${deb_data_dir} ${deb_rule})
+install(FILES ${LLK_RUNTIME_DIR}/Help.txt ${LLK_RUNTIME_DIR}/Help.en.txt DESTINATION ${deb_data_dir} ${deb_rule})
 # The game reads its data from its own folder; the links keep the data in /usr/share.
 file(MAKE_DIRECTORY ${deb_build}/links)
-foreach(name IN ITEMS Background Help.txt)
+foreach(name IN ITEMS Background Help.txt Help.en.txt)
   file(CREATE_LINK ../../../${deb_data_dir}/${name} ${deb_build}/links/${name} SYMBOLIC)
   install(FILES ${deb_build}/links/${name} DESTINATION ${deb_game_dir} ${deb_rule})
 endforeach()

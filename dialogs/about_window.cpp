@@ -6,6 +6,7 @@
 #include "dialogs/about_texts.h"
 #include "dialogs/window_placement.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFont>
@@ -62,11 +63,11 @@ frmAboutScreen::frmAboutScreen(QWidget* parent)
                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_list1(new QListWidget(this))
     , m_combo1(new QComboBox(this))
-    , m_cmdOk(new QPushButton(QStringLiteral("确定(&O)"), this))
+    , m_cmdOk(new QPushButton(QCoreApplication::translate("frmAboutScreen", "确定(&O)"), this))
     , m_timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmAboutScreen"));
-    setWindowTitle(QStringLiteral("关于"));
+    setWindowTitle(QCoreApplication::translate("frmAboutScreen", "关于"));
     setFixedSize(ClientSize);
 
     // Verdana where it is installed; otherwise the font matcher picks a sans face of the same role.

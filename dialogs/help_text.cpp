@@ -3,6 +3,7 @@
 
 #include "assets/artwork.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,10 +18,10 @@ constexpr char16_t LineFeed = u'\n';
 
 } // namespace
 
-QString DecodeHelpText(const QByteArray& gbkBytes)
+QString DecodeHelpText(const QByteArray& gbkBytes, const char* encoding)
 {
     // GBK trail bytes never take the values of CR or LF, so lines can be split after decoding.
-    QStringDecoder decoder("GBK");
+    QStringDecoder decoder(encoding);
     const QString decoded = decoder.decode(gbkBytes);
 
     QString text;
@@ -65,7 +66,7 @@ QString TextForDisplay(const QString& crlfText)
     return shown;
 }
 
-std::optional<QString> ReadHelpFile(const QString& path)
+std::optional<QString> ReadHelpFile(const QString& path, const char* encoding)
 {
     // A pipe or a device under that name could block the opening or never end.
     if (!QFileInfo(path).isFile())
@@ -76,11 +77,21 @@ std::optional<QString> ReadHelpFile(const QString& path)
     const QByteArray bytes = file.read(HelpFileByteLimit);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return DecodeHelpText(bytes);
+    return DecodeHelpText(bytes, encoding);
 }
 
 QString HelpText(const QString& folder)
 {
+    //: The help file beside the program; a translated one is read as UTF-8.
+    const QString name = QCoreApplication::translate("frmHelp", "Help.txt");
+    if (name != QLatin1String("Help.txt")) {
+        if (auto text = ReadHelpFile(QDir(folder).filePath(name), "UTF-8"))
+            return *text;
+        //: The built-in help of the translation's language, among the program's resources.
+        QFile builtIn(QCoreApplication::translate("frmHelp", ":/llk/art/help.txt"));
+        if (builtIn.open(QIODevice::ReadOnly))
+            return DecodeHelpText(builtIn.readAll(), "UTF-8");
+    }
     if (auto text = ReadHelpFile(QDir(folder).filePath(QStringLiteral("Help.txt"))))
         return *text;
     return DecodeHelpText(assets::BuiltInHelpText());

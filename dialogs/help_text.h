@@ -16,16 +16,18 @@ constexpr qsizetype LongestShownLine = 4096;
 
 // GBK bytes as the text box shows them: each line (ended by CR LF, LF or a lone CR, or by the
 // end of the bytes) followed by CR LF. Bytes that are not GBK become replacement characters.
-QString DecodeHelpText(const QByteArray& gbkBytes);
+QString DecodeHelpText(const QByteArray& gbkBytes, const char* encoding = "GBK");
 
 // The first HelpFileByteLimit bytes of the file at `path`, decoded; nothing when the file is
 // missing or cannot be read.
-std::optional<QString> ReadHelpFile(const QString& path);
+std::optional<QString> ReadHelpFile(const QString& path, const char* encoding = "GBK");
 
 // The text as the text box holds it: one paragraph per line, none longer than LongestShownLine.
 QString TextForDisplay(const QString& crlfText);
 
 // The text of the help window: Help.txt in `folder`, or the built-in text when it cannot be read.
+// Under a translation the help file is the one its translation names (Help.en.txt in UTF-8 under
+// English), with the built-in text of that language when it cannot be read.
 QString HelpText(const QString& folder);
 
 } // namespace llk::dialogs

@@ -21,7 +21,7 @@ frmHelp::frmHelp(QWidget* parent, const QString& folder)
     , m_text1(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("游戏帮助"));
+    setWindowTitle(QCoreApplication::translate("frmHelp", "游戏帮助"));
     setFixedSize(ClientSize);
 
     m_text1->setObjectName(QStringLiteral("Text1"));

@@ -1,5 +1,6 @@
 #include "dialogs/leaderboard_window.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -13,15 +14,19 @@
 #include <algorithm>
 #include <array>
 
+#include "dialogs/engine_texts.h"
 #include "records/leaderboard.h"
 #include "rules/commands.h"
 
 namespace llk::dialogs {
 namespace {
 
-constexpr std::array<const char*, records::DifficultyCount> DifficultyNames{"初级篇", "中级篇", "高级篇", "特级篇", "特殊篇"};
-const QStringList ColumnTitles{QStringLiteral("名次"), QStringLiteral("名字"), QStringLiteral("分数"),
-                               QStringLiteral("关卡"), QStringLiteral("主题"), QStringLiteral("日期")};
+constexpr std::array<const char*, records::DifficultyCount> DifficultyNames{
+    QT_TRANSLATE_NOOP("LeaderboardWindow", "初级篇"), QT_TRANSLATE_NOOP("LeaderboardWindow", "中级篇"),
+    QT_TRANSLATE_NOOP("LeaderboardWindow", "高级篇"), QT_TRANSLATE_NOOP("LeaderboardWindow", "特级篇"),
+    QT_TRANSLATE_NOOP("LeaderboardWindow", "特殊篇")};
+const std::array<const char*, 6> ColumnTitles{QT_TRANSLATE_NOOP("LeaderboardWindow", "名次"), QT_TRANSLATE_NOOP("LeaderboardWindow", "名字"), QT_TRANSLATE_NOOP("LeaderboardWindow", "分数"),
+                               QT_TRANSLATE_NOOP("LeaderboardWindow", "关卡"), QT_TRANSLATE_NOOP("LeaderboardWindow", "主题"), QT_TRANSLATE_NOOP("LeaderboardWindow", "日期")};
 enum Column { RankColumn, NameColumn, ScoreColumn, LevelColumn, ThemeColumn, DateColumn };
 
 const QColor NewestBackground(0xFF, 0xF0, 0xA0);
@@ -53,7 +58,7 @@ QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignL
 
 QString DifficultyName(int difficulty)
 {
-    return QString::fromUtf8(DifficultyNames.at(static_cast<std::size_t>(difficulty)));
+    return QCoreApplication::translate("LeaderboardWindow", DifficultyNames.at(static_cast<std::size_t>(difficulty)));
 }
 
 QString ShownDate(const std::string& ended)
@@ -69,7 +74,7 @@ LeaderboardWindow::LeaderboardWindow(QWidget* parent, const std::vector<records:
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("LeaderboardWindow"));
-    setWindowTitle(QStringLiteral("排行榜"));
+    setWindowTitle(QCoreApplication::translate("LeaderboardWindow", "排行榜"));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -104,7 +109,7 @@ LeaderboardWindow::LeaderboardWindow(QWidget* parent, const std::vector<records:
         m_tabs->setCurrentIndex(shown);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QStringLiteral("关闭"), QDialogButtonBox::AcceptRole);
+    QPushButton* close = buttons->addButton(QCoreApplication::translate("LeaderboardWindow", "关闭"), QDialogButtonBox::AcceptRole);
     close->setObjectName(QStringLiteral("Close"));
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -125,7 +130,10 @@ QTableWidget* LeaderboardWindow::MakeTable(const std::vector<records::Record>& t
                                            const std::optional<records::Record>& newest, int& highlighted)
 {
     auto* widget = new QTableWidget(static_cast<int>(table.size()), static_cast<int>(ColumnTitles.size()), this);
-    widget->setHorizontalHeaderLabels(ColumnTitles);
+    QStringList titles;
+    for (const char* title : ColumnTitles)
+        titles.append(QCoreApplication::translate("LeaderboardWindow", title));
+    widget->setHorizontalHeaderLabels(titles);
     widget->verticalHeader()->hide();
     widget->setSelectionMode(QAbstractItemView::NoSelection);
     widget->setFocusPolicy(Qt::NoFocus);
@@ -137,7 +145,7 @@ QTableWidget* LeaderboardWindow::MakeTable(const std::vector<records::Record>& t
         widget->setItem(row, RankColumn, Item(QString::number(row + 1), right));
         widget->setItem(row, NameColumn, Item(QString::fromStdString(record.name)));
         widget->setItem(row, ScoreColumn, Item(QString::number(record.score), right));
-        widget->setItem(row, LevelColumn, Item(QString::fromStdString(Levelstr(record.level))));
+        widget->setItem(row, LevelColumn, Item(ShownText(Levelstr(record.level))));
         widget->setItem(row, ThemeColumn, Item(themeNames.value(record.theme)));
         widget->setItem(row, DateColumn, Item(ShownDate(record.ended)));
         if (newest && SameResult(record, *newest) && highlighted < 0) {
@@ -157,7 +165,7 @@ QTableWidget* LeaderboardWindow::MakeTable(const std::vector<records::Record>& t
     const QFontMetrics metrics = widget->fontMetrics();
     const int padding = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
     const std::array<QString, 6> typical{QStringLiteral("10"), QStringLiteral("一二三四五六七八"), QStringLiteral("9999999"),
-                                          QString::fromStdString(Levelstr(11)), LongestOf(themeNames),
+                                          ShownText(Levelstr(11)), LongestOf(themeNames),
                                           ShownDate("2026-12-08T19:30:00+08:00")};
     for (int column = 0; column < widget->columnCount(); ++column) {
         const int least = metrics.horizontalAdvance(typical[static_cast<std::size_t>(column)]);

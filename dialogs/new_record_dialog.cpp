@@ -1,5 +1,6 @@
 #include "dialogs/new_record_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,16 +23,16 @@ NewRecordDialog::NewRecordDialog(QWidget* parent, int rank, int difficulty, int 
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("NewRecordDialog"));
-    setWindowTitle(QStringLiteral("新纪录"));
+    setWindowTitle(QCoreApplication::translate("NewRecordDialog", "新纪录"));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     auto* message = new QLabel(
-        QStringLiteral("恭喜！本局 %1 分，名列%2排行榜第 %3 名。").arg(score).arg(DifficultyName(difficulty)).arg(rank), this);
+        QCoreApplication::translate("NewRecordDialog", "恭喜！本局 %1 分，名列%2排行榜第 %3 名。").arg(score).arg(DifficultyName(difficulty)).arg(rank), this);
     message->setObjectName(QStringLiteral("Message"));
     message->setTextFormat(Qt::PlainText);
     layout->addWidget(message);
-    auto* prompt = new QLabel(QStringLiteral("请输入你的名字（1 到 %1 个字）：").arg(records::MaxNameLength), this);
+    auto* prompt = new QLabel(QCoreApplication::translate("NewRecordDialog", "请输入你的名字（1 到 %1 个字）：").arg(records::MaxNameLength), this);
     prompt->setTextFormat(Qt::PlainText);
     layout->addWidget(prompt);
 
@@ -43,10 +44,10 @@ NewRecordDialog::NewRecordDialog(QWidget* parent, int rank, int difficulty, int 
     layout->addWidget(m_edit);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+    m_ok = buttons->addButton(QCoreApplication::translate("NewRecordDialog", "确定"), QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("Ok"));
     m_ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(QCoreApplication::translate("NewRecordDialog", "取消"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (m_ok->isEnabled())

@@ -7,11 +7,18 @@ namespace llk {
 
 std::string BonusText(int hints, int shuffles, int seconds)
 {
-    const auto n = [](int value) { return std::to_string(value); };
-    return "恭喜过关！\r\n额外得分：\r\n" + n(hints) + " 个道具“提示”，每个 " + n(HintBonus) + " 分，共 " +
-           n(hints * HintBonus) + " 分。\r\n" + n(shuffles) + " 个道具“洗牌”，每个 " + n(ShuffleBonus) + " 分，共 " +
-           n(shuffles * ShuffleBonus) + " 分。\r\n剩下 " + n(seconds) + " 时间，每秒 " + n(SecondBonus) + " 分，共 " +
-           n(seconds * SecondBonus) + " 分。";
+    const int numbers[] = {hints,    HintBonus,    hints * HintBonus, shuffles,           ShuffleBonus,
+                           shuffles * ShuffleBonus, seconds, SecondBonus, seconds * SecondBonus};
+    std::string text;
+    for (std::size_t i = 0; i < BonusTemplate.size(); ++i) {
+        const char c = BonusTemplate[i];
+        if (c == '%' && i + 1 < BonusTemplate.size() && BonusTemplate[i + 1] >= '1' && BonusTemplate[i + 1] <= '9') {
+            text += std::to_string(numbers[BonusTemplate[++i] - '1']);
+            continue;
+        }
+        text += c;
+    }
+    return text;
 }
 
 std::string Levelstr(int level)

@@ -19,6 +19,12 @@ constexpr std::array<std::string_view, 12> LevelCaptions{
     "第8关 左下右上", "第9关 向外扩散", "第10关 向内集中", "特级篇一统天下",
 };
 
+// The level-cleared box, with %1 to %9 for the numbers in their order: hints left, the bonus of
+// one, their sum; the same for shuffles; then the whole seconds left, the bonus of one, the sum.
+constexpr std::string_view BonusTemplate =
+    "恭喜过关！\r\n额外得分：\r\n%1 个道具“提示”，每个 %2 分，共 %3 分。\r\n"
+    "%4 个道具“洗牌”，每个 %5 分，共 %6 分。\r\n剩下 %7 时间，每秒 %8 分，共 %9 分。";
+
 // The level-cleared box: what the hints, shuffles and whole seconds left are worth, each at its
 // bonus from the level-end rules. Lines end in CR LF.
 std::string BonusText(int hints, int shuffles, int seconds);
