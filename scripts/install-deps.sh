@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the game and its tests need, only those missing.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config librsvg2-dev
   qt6-base-dev qt6-multimedia-dev libpulse-dev libgl-dev libfontconfig-dev libx11-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n

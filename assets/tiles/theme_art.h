@@ -1,15 +1,8 @@
-// How a Theme's tiles are drawn: the colours of its tile body and the subject of each TileKind.
+// How a Theme's tiles look apart from their pictures: the colours of the tile body, and the inks
+// that one-colour silhouettes are filled with.
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QHash>
-#include <QPainter>
-#include <QRawFont>
-#include <QRectF>
-#include <QString>
-
-#include <cstdio>
 
 namespace llk::assets {
 
@@ -23,60 +16,10 @@ struct TileFace {
     QColor outline;
 };
 
-// Draws the subject of TileKind `kind` (1 to the Theme's picture count) centred in `area`, the
-// face of the tile less its margins, in device pixels of the target picture; `scale` is 1 or 2.
-using SubjectPainter = void (*)(QPainter& painter, const QRectF& area, int theme, int kind, int scale);
+TileFace ThemeFace(int theme);
 
-struct ThemeArt {
-    TileFace face;
-    SubjectPainter subject = nullptr;
-};
-
-// Themes 0-14 and 15-29 are drawn in two source files; both answer for their own range only.
-ThemeArt ThemeArtLow(int theme);  // 0-14
-ThemeArt ThemeArtHigh(int theme); // 15-29
-
-inline ThemeArt ThemeArtFor(int theme) { return theme < 15 ? ThemeArtLow(theme) : ThemeArtHigh(theme); }
-
-// How many characters asked of DrawEmoji or RequireGlyphs their font lacked; the generator refuses
-// to finish with any, so no grey box or glyph borrowed from another font reaches a tile.
-inline int& MissingGlyphCount()
-{
-    static int count = 0;
-    return count;
-}
-
-// Counts each character of `text` that the font `family` lacks; joiners, variation selectors and
-// skin tones are not drawn on their own and are let through.
-inline void RequireGlyphs(const QString& family, const QString& text)
-{
-    static QHash<QString, QRawFont> fonts;
-    auto font = fonts.find(family);
-    if (font == fonts.end())
-        font = fonts.insert(family, QRawFont::fromFont(QFont(family)));
-    for (char32_t codePoint : text.toUcs4()) {
-        const bool modifier = codePoint == ' ' || codePoint == 0x200D || codePoint == 0xFE0F ||
-                              (codePoint >= 0x1F3FB && codePoint <= 0x1F3FF);
-        if (!modifier && !font->supportsCharacter(codePoint)) {
-            std::fprintf(stderr, "%s has no glyph for U+%04X\n", qPrintable(family), unsigned(codePoint));
-            ++MissingGlyphCount();
-        }
-    }
-}
-
-// One colour emoji from Noto Color Emoji, about `area`'s height, centred: sharp when drawn
-// straight at the target size.
-inline void DrawEmoji(QPainter& painter, const QRectF& area, const QString& emoji)
-{
-    RequireGlyphs(QStringLiteral("Noto Color Emoji"), emoji);
-    QFont font(QStringLiteral("Noto Color Emoji"));
-    font.setPixelSize(qMax(1, qRound(qMin(area.width(), area.height()))));
-    painter.save();
-    painter.setFont(font);
-    // Qt draws no text, colour glyphs included, with an empty pen.
-    painter.setPen(Qt::black);
-    painter.drawText(area, Qt::AlignCenter, emoji);
-    painter.restore();
-}
+// The ink of a one-colour silhouette of TileKind `kind`: dark, saturated colours that stand out
+// on every Theme's pale face, taken in turn so that neighbouring kinds differ.
+QColor SilhouetteInk(int kind);
 
 } // namespace llk::assets

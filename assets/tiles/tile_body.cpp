@@ -1,10 +1,11 @@
-// The tile body every Theme shares; each Theme brings its own colours and subjects.
+// The tile body every Theme shares; each Theme brings its own colours.
 #include "assets/tiles/tile_body.h"
 
 #include "assets/tiles/theme_art.h"
 #include "assets/tiles/tile_atlas.h"
 
 #include <QLinearGradient>
+#include <QPainter>
 #include <QPainterPath>
 
 namespace llk::assets {
@@ -80,30 +81,27 @@ QRectF FaceRect(int theme, int scale)
     return {0, 0, qreal(tile.width() - depth), qreal(tile.height() - depth)};
 }
 
-QRectF SubjectArea(int theme, int scale)
+QRectF PictureArea(int theme, int scale)
 {
     const QRectF face = FaceRect(theme, scale);
-    const qreal marginX = qRound(face.width() * 0.1 / scale) * scale;
-    const qreal marginY = qRound(face.height() * 0.1 / scale) * scale;
-    return face.adjusted(marginX, marginY, -marginX, -marginY);
+    return face.adjusted(scale, scale, -scale, -scale);
 }
 
-QImage DrawTile(int theme, int kind, int scale)
+QRectF PictureBox(int theme, int scale)
+{
+    const QRectF face = FaceRect(theme, scale);
+    const QSizeF size = face.size() * PictureShare;
+    return {face.center() - QPointF(size.width() / 2, size.height() / 2), size};
+}
+
+QImage DrawTileBody(int theme, int scale)
 {
     const QSize size = ThemeTileSize(theme) * scale;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    const ThemeArt art = ThemeArtFor(theme);
-
     QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    DrawBody(painter, art.face, QRectF(QPointF(0, 0), QSizeF(size)), FaceRect(theme, scale), scale);
-    if (art.subject) {
-        painter.save();
-        art.subject(painter, SubjectArea(theme, scale), theme, kind, scale);
-        painter.restore();
-    }
-    painter.end();
+    painter.setRenderHints(QPainter::Antialiasing);
+    DrawBody(painter, ThemeFace(theme), QRectF(QPointF(0, 0), QSizeF(size)), FaceRect(theme, scale), scale);
     return image;
 }
 
