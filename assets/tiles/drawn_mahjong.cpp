@@ -224,12 +224,12 @@ void DrawMahjong(QPainter& painter, const QRectF& face, const QString& picture, 
     if (kind <= 0)
         return;
     if (kind <= 9) {
-        // The numerals take turns in blue, green and black, so that one, two and three (whose
+        // The numerals take turns in black, blue and green, so that one, two and three (whose
         // strokes differ least) never share an ink.
-        static const QColor NumeralInks[] = {Blue, Green, Ink};
-        const qreal top = area.height() * 0.56;
+        static const QColor NumeralInks[] = {Ink, Blue, QColor(10, 140, 60)};
+        const qreal top = area.height() * 0.68;
         DrawGlyph(painter, QRectF(area.left(), area.top(), area.width(), top), QString::fromUtf8(Numerals[kind - 1]),
-                  NumeralInks[(kind - 1) % 3], top * 0.95);
+                  NumeralInks[(kind - 1) % 3], top * 1.05);
         DrawGlyph(painter, QRectF(area.left(), area.top() + top, area.width(), area.height() - top),
                   QStringLiteral("萬"), Red, (area.height() - top) * 0.98);
     } else if (kind <= 18) {

@@ -20,8 +20,12 @@ const char* const Capital[] = {"壹", "贰", "叁", "肆", "伍", "陆", "柒", 
 const char* const Words[][2] = {{"ling", "零"}, {"liang", "两"}, {"nian", "廿"}, {"sa", "卅"}, {"bai", "百"},
                                 {"qian", "千"}, {"wan", "万"}, {"yi", "亿"}, {"zhao", "兆"}, {"ban", "半"}};
 
-constexpr std::array<QRgb, 10> DigitColours{0x7a5230, 0xe8383d, 0xf07c1a, 0xd9a000, 0x3f9e2f,
-                                            0x13a89e, 0x2d8ee0, 0x4457d6, 0x8e44ad, 0xd6409f};
+// Digit 0 to 9; neighbouring digits are far apart in hue, so that 31 to 36 differ at a glance.
+constexpr std::array<QRgb, 10> DigitColours{0x25282e, 0xe0302f, 0x2f6fe0, 0x2e9e3a, 0xf08a10,
+                                            0x8e44ad, 0x10a0a0, 0xd63f9a, 0x8a5a2a, 0x3a3fb0};
+
+// The discs of the number words take turns through cool enamels.
+constexpr std::array<QRgb, 5> DiscColours{0x168060, 0x1f5fa8, 0x6a3a9a, 0x0f7a8a, 0x8a2a4a};
 
 // Numerals may fill a little more of the face than a picture: their strokes leave it airy.
 QRectF NumeralBox(const QRectF& face)
@@ -36,17 +40,20 @@ QRectF CentredSquare(const QRectF& box, qreal share)
     return {box.center() - QPointF(side / 2, side / 2), QSizeF(side, side)};
 }
 
-void DrawSeal(QPainter& painter, const QRectF& box, const QString& numeral, int scale)
+// Seals take turns in red, vermilion and raspberry, so that 二 and 三 never share one.
+constexpr std::array<QRgb, 3> SealColours{0xc42428, 0xe0601a, 0x9a1f50};
+
+void DrawSeal(QPainter& painter, const QRectF& box, const QString& numeral, int index, int scale)
 {
     const QRectF seal = CentredSquare(box, 1.0);
-    const QColor red(196, 36, 40);
+    const QColor red(SealColours[size_t(index) % SealColours.size()]);
     QLinearGradient fill(seal.topLeft(), seal.bottomRight());
     fill.setColorAt(0, red.lighter(115));
     fill.setColorAt(1, red.darker(115));
     painter.setPen(QPen(red.darker(160), 1.0 * scale));
     painter.setBrush(fill);
     painter.drawRoundedRect(seal, 3.0 * scale, 3.0 * scale);
-    QPainterPath glyph = CentredGlyphs(numeral, Sans, QFont::Black, seal.height() * 0.8);
+    QPainterPath glyph = CentredGlyphs(numeral, Sans, QFont::Black, seal.height() * 0.84);
     glyph.translate(seal.center());
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 246, 228));
@@ -65,17 +72,17 @@ void DrawInk(QPainter& painter, const QRectF& box, const QString& numeral, int s
     painter.drawPath(glyph);
 }
 
-void DrawDisc(QPainter& painter, const QRectF& box, const QString& word, int scale)
+void DrawDisc(QPainter& painter, const QRectF& box, const QString& word, int index, int scale)
 {
     const QRectF disc = CentredSquare(box, 1.0);
-    const QColor jade(22, 128, 96);
+    const QColor jade(DiscColours[size_t(index) % DiscColours.size()]);
     QLinearGradient fill(disc.topLeft(), disc.bottomLeft());
     fill.setColorAt(0, jade.lighter(125));
     fill.setColorAt(1, jade.darker(115));
     painter.setPen(QPen(jade.darker(160), 1.0 * scale));
     painter.setBrush(fill);
     painter.drawEllipse(disc.adjusted(0.5 * scale, 0.5 * scale, -0.5 * scale, -0.5 * scale));
-    QPainterPath glyph = CentredGlyphs(word, Sans, QFont::Black, disc.height() * 0.62);
+    QPainterPath glyph = CentredGlyphs(word, Sans, QFont::Black, disc.height() * 0.7);
     glyph.translate(disc.center());
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
@@ -87,7 +94,7 @@ void DrawDisc(QPainter& painter, const QRectF& box, const QString& word, int sca
 void DrawNumber(QPainter& painter, const QRectF& box, int number, int scale)
 {
     const QString text = QString::number(number);
-    const qreal rim = 2.0 * scale;
+    const qreal rim = 1.6 * scale;
     QPainterPath whole = CentredGlyphs(text, Sans, QFont::Black, 100);
     // The outline grows the number by `rim` all round: fit what is inside it.
     const QRectF inner = box.adjusted(rim, rim, -rim, -rim);
@@ -155,13 +162,14 @@ void DrawNumeral(QPainter& painter, const QRectF& face, int theme, const QString
         return;
     const QRectF box = NumeralBox(face);
     if (theme == 22)
-        DrawNumber(painter, box, index + 1, scale);
+        // Two digits side by side may take almost the face's whole width.
+        DrawNumber(painter, box.adjusted(-face.width() * 0.05, 0, face.width() * 0.05, 0), index + 1, scale);
     else if (index < 10)
-        DrawSeal(painter, box, QString::fromUtf8(Small[index]), scale);
+        DrawSeal(painter, box, QString::fromUtf8(Small[index]), index, scale);
     else if (index < 20)
         DrawInk(painter, box, QString::fromUtf8(Capital[index - 10]), scale);
     else
-        DrawDisc(painter, box, QString::fromUtf8(Words[index - 20][1]), scale);
+        DrawDisc(painter, box, QString::fromUtf8(Words[index - 20][1]), index - 20, scale);
 }
 
 } // namespace llk::assets
