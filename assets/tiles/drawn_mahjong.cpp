@@ -177,8 +177,9 @@ void DrawWhiteDragon(QPainter& painter, const QRectF& area, int scale)
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Blue, 2.0 * scale));
     painter.drawRoundedRect(frame, 2.0 * scale, 2.0 * scale);
-    painter.setPen(QPen(Blue, 1.0 * scale));
-    const qreal inset = 3.5 * scale;
+    // The inner frame stands well in from the outer, so the blank tile still reads as a drawn face.
+    painter.setPen(QPen(Blue, 1.5 * scale));
+    const qreal inset = frame.width() * 0.24;
     painter.drawRect(frame.adjusted(inset, inset, -inset, -inset));
 }
 
