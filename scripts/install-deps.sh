@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build g++ pkg-config librsvg2-dev
   qt6-base-dev qt6-multimedia-dev libpulse-dev libgl-dev libfontconfig-dev libx11-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-color-emoji fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
+  fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n
   xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils desktop-file-utils python3
   dpkg-dev file lintian appstream qt6-wayland weston
   qt6-l10n-tools qt6-tools-dev locales tesseract-ocr
