@@ -13,6 +13,7 @@
 #include <QScreen>
 
 #include "app/backgrounds.h"
+#include "app/board_accessible.h"
 #include "app/client_area.h"
 #include "app/keyboard_frame.h"
 #include "app/look.h"
@@ -100,6 +101,7 @@ Form1::Form1(Feedback* feedback)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Shown(WindowCaption));
     m_game.host = this;
+    InstallBoardAccessibility();
     SetProgramIcon();
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
@@ -369,6 +371,7 @@ void Form1::SyncControls()
         SetChecked(m_backgroundEntries[i], i == m_currentBackground);
     m_sprites->Refresh();
     UpdateFrame();
+    NotifyBoardChanges(*this, m_sprites, m_shape3);
     if (m_firstScreenHint && m_game.GameRunning) {
         delete m_firstScreenHint;
         m_firstScreenHint = nullptr;
