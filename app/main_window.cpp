@@ -196,8 +196,9 @@ void Form1::ConnectMenus()
         for (QAction* item : entry->actions())
             ConnectDifficultyItem(item);
     connect(m_menus.hint, &QAction::triggered, this, [this] { RunHandler([this] {
+        const int hintsBefore = m_game.HintsLeft;
         HintCommand(m_game);
-        m_frameToHint = true;
+        m_frameToHint = m_frameToHint || m_game.HintsLeft < hintsBefore; // a hint was shown
     }); });
     connect(m_menus.shuffle, &QAction::triggered, this, [this] { RunHandler([this] { ShuffleCommand(m_game); }); });
     connect(m_menus.pause, &QAction::triggered, this, [this] { RunHandler([this] { TogglePause(m_game); }); });

@@ -151,5 +151,20 @@ TEST_F(Keys, TheArrowAfterAHintGoesToTheFirstHintedTile)
     EXPECT_EQ(Frame(), Cell(2, 3)) << "then the arrows move on as usual";
 }
 
+TEST_F(Keys, AHintThatShowsNothingLeavesTheArrowsAlone)
+{
+    Item("mneasy")->trigger();
+    PlaceBoard({"..............", //
+                ".12.3.......2.",
+                ".1..3........."});
+    game().HintsLeft = 0;
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Return); // Shape1 now marks (2, 2)
+    Press(Qt::Key_Right);
+    Item("mnts")->trigger();
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Frame(), Cell(2, 5)) << "no hint was shown: the arrow moves on";
+}
+
 } // namespace
 } // namespace llk::test
