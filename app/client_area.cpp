@@ -1,5 +1,6 @@
 #include "app/client_area.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -148,6 +149,26 @@ SpriteLayer::SpriteLayer(const Game& game, QWidget* parent) : QWidget(parent), m
 {
     setObjectName(QStringLiteral("Image1"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus); // the arrow keys and Return play on the board
+}
+
+void SpriteLayer::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            break;
+        emit keyPressed(event->key());
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 int SpriteLayer::PictureScale() const
@@ -230,6 +251,7 @@ void SpriteLayer::paintEvent(QPaintEvent* event)
 
 void SpriteLayer::mousePressEvent(QMouseEvent* event)
 {
+    emit pressed();
     if (event->button() != Qt::LeftButton)
         return;
     const int cell = SpriteAt(event->position().toPoint());

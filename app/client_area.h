@@ -76,8 +76,11 @@ public:
 
 signals:
     void spritePressed(int cell);
+    void pressed(); // any mouse press on the board
+    void keyPressed(int key); // an arrow key, Return or Enter
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -13,7 +13,9 @@
 #include <QScreen>
 
 #include "app/backgrounds.h"
+#include "app/board_accessible.h"
 #include "app/client_area.h"
+#include "app/keyboard_frame.h"
 #include "app/look.h"
 #include "assets/artwork.h"
 #include "assets/tiles/tile_images.h"
@@ -99,6 +101,7 @@ Form1::Form1(Feedback* feedback)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Shown(WindowCaption));
     m_game.host = this;
+    InstallBoardAccessibility();
     SetProgramIcon();
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
@@ -170,6 +173,12 @@ void Form1::BuildControls()
     m_sprites->setGeometry(0, 0, ClientWidthPixels, ClientHeightPixels);
     connect(m_sprites, &SpriteLayer::spritePressed, this,
             [this](int cell) { RunHandler([this, cell] { ClickTile(m_game, cell); }); });
+    connect(m_sprites, &SpriteLayer::pressed, this, [this] {
+        m_frameWanted = false;
+        UpdateFrame();
+    });
+    connect(m_sprites, &SpriteLayer::keyPressed, this, &Form1::onBoardKey);
+    m_sprites->setFocus();
 
     const ShapeControl::Look markerLook{{}, QColor(0, 0, 0xFF), MarkerOutlinePixels, false};
     m_shape1 = new ShapeControl(QStringLiteral("Shape1"), markerLook, m_board);
@@ -186,7 +195,11 @@ void Form1::ConnectMenus()
     for (QMenu* entry : m_menus.themes)
         for (QAction* item : entry->actions())
             ConnectDifficultyItem(item);
-    connect(m_menus.hint, &QAction::triggered, this, [this] { RunHandler([this] { HintCommand(m_game); }); });
+    connect(m_menus.hint, &QAction::triggered, this, [this] { RunHandler([this] {
+        const int hintsBefore = m_game.HintsLeft;
+        HintCommand(m_game);
+        m_frameToHint = m_frameToHint || m_game.HintsLeft < hintsBefore; // a hint was shown
+    }); });
     connect(m_menus.shuffle, &QAction::triggered, this, [this] { RunHandler([this] { ShuffleCommand(m_game); }); });
     connect(m_menus.pause, &QAction::triggered, this, [this] { RunHandler([this] { TogglePause(m_game); }); });
     connect(m_menus.music, &QAction::triggered, this, [this] { RunHandler([this] { m_game.Music = !m_game.Music; }); });
@@ -206,6 +219,7 @@ void Form1::ConnectDifficultyItem(QAction* item)
         RunHandler([this, theme, difficulty] {
             if (!StartGame(m_game, theme, difficulty))
                 return;
+            m_frameCell = 0; // a new game puts the frame on its first tile
             // Sounds are heard only in a game: the output connects to the sound server with
             // the first one, not while the window opens.
             m_feedback->PrepareSounds();
@@ -357,6 +371,8 @@ void Form1::SyncControls()
     for (int i = 0; i < m_backgroundEntries.size(); ++i)
         SetChecked(m_backgroundEntries[i], i == m_currentBackground);
     m_sprites->Refresh();
+    UpdateFrame();
+    NotifyBoardChanges(*this, m_sprites, m_shape3);
     if (m_firstScreenHint && m_game.GameRunning) {
         delete m_firstScreenHint;
         m_firstScreenHint = nullptr;

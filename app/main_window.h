@@ -20,6 +20,7 @@ class QLabel;
 namespace llk::app {
 
 class ClientArea;
+class FocusFrame;
 class ShapeControl;
 class SpriteLayer;
 
@@ -38,6 +39,9 @@ class Form1 final : public QMainWindow, private Host {
     Q_OBJECT
 
 public:
+    // The Cell of the keyboard's focus frame, 0 while it is hidden.
+    int FrameCell() const;
+
     // Messages and sounds go to `feedback` (the standard boxes and speakers when null).
     explicit Form1(Feedback* feedback = nullptr);
     ~Form1() override;
@@ -62,6 +66,7 @@ private:
     void PlaySound(Sound sound) override;
     void TimerSwitched(TimerId timer, bool on) override;
     void GameEnded(GameOutcome outcome) override;
+    void TileMoved(int from, int to) override;
 
     void SetProgramIcon();
     void BuildControls();
@@ -86,6 +91,11 @@ private:
     // Runs one tick, click or command unless another is still running, then shows the new state.
     void RunHandler(const std::function<void()>& handler);
     void SyncControls();
+    // The keyboard's focus frame (main_window_keys.cpp): an arrow moves it, Return presses its
+    // tile; after every handler it follows its tile and hides while it cannot be used.
+    void onBoardKey(int key);
+    void UpdateFrame();
+    void ShowFrameAt(int cell);
     // The music plays while a game runs unpaused and the 音乐开关 carries its check mark.
     void UpdateMusic();
     // Stops the music and takes it back to its start, for the next game.
@@ -118,6 +128,12 @@ private:
     ShapeControl* m_shape3 = nullptr;
     QLabel* m_text1 = nullptr;
     QLabel* m_firstScreenHint = nullptr; // until the first game starts
+    FocusFrame* m_frame = nullptr;         // made at the first arrow key
+
+    int m_frameCell = 0;       // the Cell the frame is on, 0 before the first arrow key
+    bool m_frameWanted = false; // shown by a key, not yet hidden by a mouse press or a game's end
+    bool m_frameToHint = false; // the next arrow key goes to the first hinted tile
+    int m_frameLevel = 0;       // the level the frame was placed on, to see a new deal
 
     Settings m_settings{Settings::StandardPath()};
     RecordsStore m_records{RecordsStore::StandardFolder()};

@@ -28,6 +28,8 @@ public:
     virtual void TimerSwitched(TimerId timer, bool on) = 0;
     // A game has ended (after its last message box); a game replaced by a new start never ends.
     virtual void GameEnded(GameOutcome) {}
+    // A level shift slid the tile of Cell `from` into Cell `to`, so a window can follow it.
+    virtual void TileMoved(int /*from*/, int /*to*/) {}
 };
 
 // A host that sees nothing and hears nothing: the default until a window or a tool attaches.

@@ -5,6 +5,7 @@
 #include "dialogs/window_placement.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 
@@ -33,6 +34,19 @@ frmHelp::frmHelp(QWidget* parent, const QString& folder)
 
     m_text = llk::dialogs::HelpText(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
     m_text1->setPlainText(llk::dialogs::TextForDisplay(m_text));
+    m_text1->installEventFilter(this); // Return closes the window, as Esc does
+}
+
+bool frmHelp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_text1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 frmHelp* frmHelp::Open(QWidget* parent, const QString& folder)

@@ -223,6 +223,8 @@ void RunPass(Game& g, const ShiftCode& code)
             const int n = t + step;
             if (g.Cells[n] == EmptyCell) {
                 const int v = stop.Target(g, n, col + colShift);
+                if (v != t && g.Cells[t] != EmptyCell)
+                    g.host->TileMoved(t, v);
                 g.Cells[v] = g.Cells[t];
                 TileSprite& target = g.Sprites[v];
                 const TileSprite& source = g.Sprites[t];

@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils desktop-file-utils python3
   dpkg-dev file lintian appstream qt6-wayland weston
   qt6-l10n-tools qt6-tools-dev locales tesseract-ocr
+  qt6-base-private-dev at-spi2-core python3-pyatspi dbus
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/client_area.h"
+#include "app/keyboard_frame.h"
 
 namespace llk::test {
 namespace {
@@ -55,6 +56,45 @@ TEST(ShapeControl, OnlySolidRectanglesHideWhatLiesUnder)
     EXPECT_FALSE(MakeShape({QColor(0, 0, 0, 128), {}, 0, false}, {10, 10})->testAttribute(Qt::WA_OpaquePaintEvent));
     EXPECT_FALSE(MakeShape({Qt::black, {}, 0, true}, {10, 10})->testAttribute(Qt::WA_OpaquePaintEvent));
     EXPECT_FALSE(MakeShape({{}, Qt::blue, 4, false}, {10, 10})->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+// The keyboard's frame on a Cell of the smallest and the largest Theme, over faces from white to
+// black and the game's own colours: always some of it far from the face, and never on the blue
+// markers' 4-pixel outline. Runs at 1x and, in the dense tests, at 2x.
+TEST(FocusFrame, ShowsOnEveryFaceInsideTheMarkers)
+{
+    for (const QSize cell : {QSize(31, 34), QSize(56, 58)}) {
+        for (const QColor face : {QColor(Qt::white), QColor(Qt::black), QColor(0xFF, 0xF5, 0xDC), QColor(Qt::gray),
+                                  QColor(0xFF, 0xFF, 0x00), QColor(0x20, 0x40, 0xA0), QColor(0xC0, 0x30, 0x30)}) {
+            QWidget back;
+            back.resize(cell);
+            back.setAutoFillBackground(true);
+            QPalette palette = back.palette();
+            palette.setColor(QPalette::Window, face);
+            back.setPalette(palette);
+            app::FocusFrame frame(&back);
+            frame.setGeometry(back.rect());
+            const QImage drawn = back.grab().toImage();
+            const qreal ratio = drawn.devicePixelRatio();
+            int farFromFace = 0;
+            int onMarker = 0;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const QColor c = drawn.pixelColor(x, y);
+                    const int distance = qAbs(c.red() - face.red()) + qAbs(c.green() - face.green()) + qAbs(c.blue() - face.blue());
+                    const qreal lx = x / ratio, ly = y / ratio;
+                    const bool markerRing = lx < 4 || ly < 4 || lx >= cell.width() - 4 || ly >= cell.height() - 4;
+                    if (distance > 0 && markerRing)
+                        ++onMarker;
+                    if (distance > 300)
+                        ++farFromFace;
+                }
+            }
+            SCOPED_TRACE(face.name().toStdString() + " " + std::to_string(cell.width()));
+            EXPECT_GT(farFromFace, 40 * ratio * ratio);
+            EXPECT_EQ(onMarker, 0);
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/level_shift.h"
+#include "tests/rules/recording_host.h"
 #include "tests/rules/rules_support.h"
 
 namespace llk {
@@ -48,6 +49,21 @@ TEST(LevelShift, LevelTwoDropsAColumnInOrder)
     EXPECT_EQ(ShowPicture(g), Picture({"..............", "..............", "..............", "..............",
                                        "..............", "..............", "....1.........", "....2.........",
                                        ".............."}));
+}
+
+TEST(LevelShift, TellsTheHostWhereEachTileSlid)
+{
+    Game g = MakeBoard({"..............", "....1.........", "..............", "....2.........", "..............",
+                        "..............", "..............", "..............", ".............."});
+    test::RecordingHost host;
+    g.host = &host;
+    ShiftBoard(g, 2);
+    // The lower tile lands first, on the bottom inner row; the upper one rests on it. Empty Cells
+    // that the pass also "moves" are not reported.
+    const std::vector<std::pair<int, int>> expected{{CellIndex(g, 4, 5), CellIndex(g, 8, 5)},
+                                                    {CellIndex(g, 2, 5), CellIndex(g, 7, 5)}};
+    EXPECT_EQ(host.moves, expected);
+    g.host = &Game::nullHost;
 }
 
 TEST(LevelShift, LevelThreePacksARowToTheLeft)

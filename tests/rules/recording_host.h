@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/host.h"
@@ -19,17 +20,20 @@ public:
     void PlaySound(Sound sound) override { sounds.push_back(sound); }
     void TimerSwitched(TimerId, bool) override {}
     void GameEnded(GameOutcome outcome) override { endings.push_back(outcome); }
+    void TileMoved(int from, int to) override { moves.push_back({from, to}); }
 
     void Clear()
     {
         messages.clear();
         sounds.clear();
         endings.clear();
+        moves.clear();
     }
 
     std::vector<Message> messages;
     std::vector<Sound> sounds;
     std::vector<GameOutcome> endings;
+    std::vector<std::pair<int, int>> moves; // (from, to) of every tile a shift slid
 };
 
 } // namespace llk::test
