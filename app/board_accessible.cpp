@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 #include <QVariant>
@@ -107,7 +108,7 @@ public:
         const Game& g = game();
         const bool shown = cell < static_cast<int>(g.Sprites.size()) && g.Sprites[cell].visible &&
                            g.Sprites[cell].picture == SpritePicture::Tile && g.Cells[cell] != 0;
-        return shown ? TileName(g.ThemeIndex, g.Cells[cell]) : EmptyCellName;
+        return shown ? TileName(g.ThemeIndex, g.Cells[cell]) : EmptyCellName();
     }
     QRect CellRect(int cell) const
     {
@@ -344,7 +345,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("时间");
+            return QCoreApplication::translate("BoardAccessible", "时间");
         if (t == QAccessible::Value)
             return QString::number(SecondsLeft(m_form->game().TimeBar));
         return QAccessibleWidget::text(t);
@@ -372,7 +373,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("得分 ") + static_cast<QLabel*>(widget())->text();
+            return QCoreApplication::translate("BoardAccessible", "得分 %1").arg(static_cast<QLabel*>(widget())->text());
         return QAccessibleWidget::text(t);
     }
 };

@@ -39,7 +39,7 @@ constexpr std::array<ThemeEntry, ThemeCount> Themes{{
     Arr("mnuADA7", "mnuADA7I", QT_TRANSLATE_NOOP("Themes", "可爱动物连连看(&1)")),
     Arr("mnuADA8", "mnuADA8I", QT_TRANSLATE_NOOP("Themes", "快乐数字连连看(&2)")),
     Arr("mnuADA9", "mnuADA9I", QT_TRANSLATE_NOOP("Themes", "武侠群英连连看(&3)")),
-    Arr("mnuADA10", "mnuADA10I", QT_TRANSLATE_NOOP("Themes", "棋魂少年连连看(&4)")),
+    Arr("mnuADA10", "mnuADA10I", QT_TRANSLATE_NOOP("Themes", "棋坛少年连连看(&4)")),
     Arr("mnuADA11", "mnuADA11I", QT_TRANSLATE_NOOP("Themes", "口袋精灵连连看(&5)")),
     Arr("mnuADA12", "mnuADA12I", QT_TRANSLATE_NOOP("Themes", "游戏明星连连看(&6)")),
     Arr("mnuADA13", "mnuADA13I", QT_TRANSLATE_NOOP("Themes", "甜点饼干连连看(&7)")),

@@ -1,5 +1,6 @@
 #include "app/tile_names.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QList>
 #include <QtDebug>
@@ -62,7 +63,9 @@ QString TileName(int theme, int kind)
         return parsed;
     }();
     const QString name = table.names.value(Key(theme, kind));
-    return name.isEmpty() ? QStringLiteral("图案 %1").arg(kind) : name;
+    return name.isEmpty() ? QCoreApplication::translate("BoardAccessible", "图案 %1").arg(kind) : name;
 }
+
+QString EmptyCellName() { return QCoreApplication::translate("BoardAccessible", "空"); }
 
 } // namespace llk::app

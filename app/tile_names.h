@@ -8,7 +8,7 @@
 namespace llk::app {
 
 // What an empty Cell reads.
-inline const QString EmptyCellName = QStringLiteral("空");
+QString EmptyCellName();
 
 // The names of a sources.tsv (TAB-separated, a header naming at least theme, kind and name_zh),
 // by (theme, kind). A broken file gives no names and a message saying which line is wrong.

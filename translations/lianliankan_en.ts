@@ -125,6 +125,25 @@
     </message>
 </context>
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>图案 %1</source>
+        <translation>Picture %1</translation>
+    </message>
+    <message>
+        <source>空</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>得分 %1</source>
+        <translation>Score %1</translation>
+    </message>
+</context>
+<context>
     <name>EngineText</name>
     <message>
         <source>恭喜你已经全部通关了！</source>
@@ -470,7 +489,7 @@ Bonus points:<byte value="xd"/>
     </message>
     <message>
         <source>童趣卡通连连看(&amp;3)</source>
-        <translation>Cartoon Kids(&amp;3)</translation>
+        <translation>Toyland(&amp;3)</translation>
     </message>
     <message>
         <source>标志连连看(&amp;4)</source>
@@ -506,11 +525,11 @@ Bonus points:<byte value="xd"/>
     </message>
     <message>
         <source>数字连连看(&amp;2)</source>
-        <translation>Numbers(&amp;2)</translation>
+        <translation>Chinese Numerals(&amp;2)</translation>
     </message>
     <message>
         <source>晶彩文件夹连连看(&amp;3)</source>
-        <translation>Glossy Folders(&amp;3)</translation>
+        <translation>Glossy Files(&amp;3)</translation>
     </message>
     <message>
         <source>卡通人物连连看(&amp;4)</source>
@@ -518,7 +537,7 @@ Bonus points:<byte value="xd"/>
     </message>
     <message>
         <source>动画明星连连看(&amp;5)</source>
-        <translation>Film Stars(&amp;5)</translation>
+        <translation>Animation Stars(&amp;5)</translation>
     </message>
     <message>
         <source>电脑系统连连看(&amp;6)</source>
@@ -538,7 +557,7 @@ Bonus points:<byte value="xd"/>
     </message>
     <message>
         <source>街头格斗连连看(&amp;0)</source>
-        <translation>Street Fighters(&amp;0)</translation>
+        <translation>Street Brawl(&amp;0)</translation>
     </message>
     <message>
         <source>可爱动物连连看(&amp;1)</source>
@@ -546,23 +565,23 @@ Bonus points:<byte value="xd"/>
     </message>
     <message>
         <source>快乐数字连连看(&amp;2)</source>
-        <translation>Happy Numbers(&amp;2)</translation>
+        <translation>Happy Chinese Numerals(&amp;2)</translation>
     </message>
     <message>
         <source>武侠群英连连看(&amp;3)</source>
         <translation>Martial Heroes(&amp;3)</translation>
     </message>
     <message>
-        <source>棋魂少年连连看(&amp;4)</source>
-        <translation>Young Go Players(&amp;4)</translation>
+        <source>棋坛少年连连看(&amp;4)</source>
+        <translation>Young Players(&amp;4)</translation>
     </message>
     <message>
         <source>口袋精灵连连看(&amp;5)</source>
-        <translation>Pocket Creatures(&amp;5)</translation>
+        <translation>Pocket Monsters(&amp;5)</translation>
     </message>
     <message>
         <source>游戏明星连连看(&amp;6)</source>
-        <translation>Game Mascots(&amp;6)</translation>
+        <translation>Game Stars(&amp;6)</translation>
     </message>
     <message>
         <source>甜点饼干连连看(&amp;7)</source>
@@ -574,7 +593,7 @@ Bonus points:<byte value="xd"/>
     </message>
     <message>
         <source>星座传说连连看(&amp;9)</source>
-        <translation>Star Signs(&amp;9)</translation>
+        <translation>Zodiac Legends(&amp;9)</translation>
     </message>
     <message>
         <source>(%1 张图片)</source>
