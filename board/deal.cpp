@@ -36,13 +36,13 @@ constexpr std::array<FoldRule, ThemeCount> FoldRules{{
 void PlaceDealtSlots(Game& g)
 {
     int slot = 0;
-    for (int row = 2; row <= g.RowCount - 1; ++row) {
-        for (int col = 2; col <= g.ColCount - 1; ++col) {
+    for (int row = 2; row <= g.board.RowCount - 1; ++row) {
+        for (int col = 2; col <= g.board.ColCount - 1; ++col) {
             ++slot;
             FoldKindCode(g, slot);
-            const int code = g.InnerSlots[slot];
+            const int code = g.board.InnerSlots[slot];
             const int cell = CellIndex(g, row, col);
-            g.Cells[cell] = code - KindCodeBase;
+            g.board.Cells[cell] = code - KindCodeBase;
             SetTilePicture(g, cell, code);
         }
     }
@@ -67,7 +67,7 @@ int FoldCode(int theme, int code)
 
 void FoldKindCode(Game& g, int slot)
 {
-    g.InnerSlots[slot] = FoldCode(g.ThemeIndex, g.InnerSlots[slot]);
+    g.board.InnerSlots[slot] = FoldCode(g.board.ThemeIndex, g.board.InnerSlots[slot]);
 }
 
 void DealRegularBoard(Game& g, int kinds)
@@ -77,8 +77,8 @@ void DealRegularBoard(Game& g, int kinds)
     DrawSequence(g, n, n);
     for (int d = 1; d <= n - 1; d += 2) {
         const int code = KindCodeBase + RandomInt(g, kinds);
-        g.InnerSlots[g.DrawList[d]] = code;
-        g.InnerSlots[g.DrawList[d + 1]] = code;
+        g.board.InnerSlots[g.DrawList[d]] = code;
+        g.board.InnerSlots[g.DrawList[d + 1]] = code;
     }
     PlaceDealtSlots(g);
 }
@@ -95,8 +95,8 @@ void DealSpecialBoard(Game& g)
     for (int d = 1; d <= n - 1; d += 2) {
         ++i;
         const int code = KindCodeBase + kindOrder[i];
-        g.InnerSlots[g.DrawList[d]] = code;
-        g.InnerSlots[g.DrawList[d + 1]] = code;
+        g.board.InnerSlots[g.DrawList[d]] = code;
+        g.board.InnerSlots[g.DrawList[d + 1]] = code;
     }
     PlaceDealtSlots(g);
 }
@@ -104,13 +104,13 @@ void DealSpecialBoard(Game& g)
 void ResetHintState(Game& g)
 {
     ResetPairSearch(g);
-    g.LevelClearedFlag = false;
+    g.counters.LevelClearedFlag = false;
 }
 
 void ResetTimeAndScore(Game& g)
 {
-    g.TimeBar = FullTimeBar;
-    g.Score = 0;
+    g.counters.TimeBar = FullTimeBar;
+    g.counters.Score = 0;
 }
 
 } // namespace llk

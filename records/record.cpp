@@ -42,12 +42,12 @@ std::optional<Record> ResultOfGame(const Game& g, GameOutcome outcome, std::stri
         record.result = Result::Time;
         break;
     }
-    if (g.Score <= 0)
+    if (g.counters.Score <= 0)
         return std::nullopt;
-    record.score = g.Score;
-    record.level = g.Level;
-    record.theme = g.ThemeIndex;
-    record.difficulty = g.DifficultyIndex;
+    record.score = g.counters.Score;
+    record.level = g.counters.Level;
+    record.theme = g.board.ThemeIndex;
+    record.difficulty = g.board.DifficultyIndex;
     record.ended = std::move(ended);
     record.endedMs = endedMs;
     return record;

@@ -5,7 +5,7 @@
 
 namespace llk {
 
-inline bool GameOver(const Game& g) { return g.Outcome != GameOutcome::None; }
+inline bool GameOver(const Game& g) { return g.switches.Outcome != GameOutcome::None; }
 
 // Switches the countdown on, unless the game is paused (resuming switches it on then) or no
 // longer running.

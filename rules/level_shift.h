@@ -12,9 +12,9 @@ namespace llk {
 int SplitRowUp(const Game& g);   // (R - 1) / 2 for odd R, R / 2 - 1 for even R
 int SplitRowDown(const Game& g); // R / 2 rounded half to even
 int SplitRowLeft(const Game& g); // SplitRowDown for odd R, R / 2 - 1 for even R
-inline int HalfCol(const Game& g) { return g.ColCount / 2; }
+inline int HalfCol(const Game& g) { return g.board.ColCount / 2; }
 // Upper and lower parts meet at this CellIndex; on Boards with an odd R - 1 it falls inside a row.
-inline int MidIndex(const Game& g) { return (g.RowCount - 1) * g.ColCount / 2; }
+inline int MidIndex(const Game& g) { return (g.board.RowCount - 1) * g.board.ColCount / 2; }
 
 enum class ShiftDirection { Up, Down, Left, Right };
 // Which part of the rows (x) or columns (y) a pass works on.

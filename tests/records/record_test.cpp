@@ -26,8 +26,8 @@ TEST(ResultOfGame, TakesScoreLevelThemeAndDifficultyOfTheGame)
 {
     Game g;
     ASSERT_TRUE(StartGame(g, 12, 2));
-    g.Score = 780;
-    g.Level = 4;
+    g.counters.Score = 780;
+    g.counters.Level = 4;
     const auto record = ResultOfGame(g, GameOutcome::TimeUp, "2026-12-08T19:30:00+08:00", 42);
     ASSERT_TRUE(record);
     EXPECT_EQ(record->score, 780);
@@ -43,7 +43,7 @@ TEST(ResultOfGame, TellsHowTheGameEnded)
 {
     Game g;
     ASSERT_TRUE(StartGame(g, 0, 4));
-    g.Score = 10;
+    g.counters.Score = 10;
     EXPECT_EQ(ResultOfGame(g, GameOutcome::Won, "t", 0)->result, Result::Won);
     EXPECT_EQ(ResultOfGame(g, GameOutcome::Lost, "t", 0)->result, Result::Dead);
     EXPECT_EQ(ResultOfGame(g, GameOutcome::TimeUp, "t", 0)->result, Result::Time);
@@ -55,7 +55,7 @@ TEST(ResultOfGame, AGameThatScoredNothingOrHasNotEndedIsNoResult)
     Game g;
     ASSERT_TRUE(StartGame(g, 3, 1));
     EXPECT_FALSE(ResultOfGame(g, GameOutcome::TimeUp, "t", 0)) << "score 0";
-    g.Score = 10;
+    g.counters.Score = 10;
     EXPECT_FALSE(ResultOfGame(g, GameOutcome::None, "t", 0));
 }
 
