@@ -119,7 +119,7 @@ public:
         return QRect(widget()->mapToGlobal(local.topLeft()), local.size());
     }
     int FrameCell() const { return m_form->FrameCell(); }
-    int SelectedCell() const { return game().selection.SelectionState == 1 ? game().selection.SelectedCell : 0; }
+    int SelectedCell() const { return game().selection.SelectionState == SelectionState::FirstTile ? game().selection.SelectedCell : 0; }
     bool HasFocus() const { return widget()->hasFocus(); }
     SpriteLayer* Layer() const { return static_cast<SpriteLayer*>(widget()); }
 

@@ -202,7 +202,7 @@ void Form1::ConnectMenus()
     }); });
     connect(m_menus.shuffle, &QAction::triggered, this, [this] { RunHandler([this] { ShuffleCommand(m_game); }); });
     connect(m_menus.pause, &QAction::triggered, this, [this] { RunHandler([this] { TogglePause(m_game); }); });
-    connect(m_menus.music, &QAction::triggered, this, [this] { RunHandler([this] { m_game.switches.Music = !m_game.switches.Music; }); });
+    connect(m_menus.music, &QAction::triggered, this, [this] { RunHandler([this] { m_musicOn = !m_musicOn; }); });
     connect(m_menus.soundEffects, &QAction::triggered, this,
             [this] { RunHandler([this] { SetSoundEffects(m_game, !m_game.switches.SoundEffects); }); });
     // Both windows block the board and the menus while open, but the handler returns at once:
@@ -366,14 +366,14 @@ void Form1::SyncControls()
         m_label6->setVisible(m_game.screen.PausePictureVisible);
     }
     SetChecked(m_menus.pause, m_game.switches.Paused);
-    SetChecked(m_menus.music, m_game.switches.Music);
+    SetChecked(m_menus.music, m_musicOn);
     SetChecked(m_menus.soundEffects, m_game.switches.SoundEffects);
     for (int i = 0; i < m_backgroundEntries.size(); ++i)
         SetChecked(m_backgroundEntries[i], i == m_currentBackground);
     m_sprites->Refresh();
     UpdateFrame();
     NotifyBoardChanges(*this, m_sprites, m_shape3);
-    if (m_firstScreenHint && m_game.switches.GameRunning) {
+    if (m_firstScreenHint && GameRunning(m_game)) {
         delete m_firstScreenHint;
         m_firstScreenHint = nullptr;
     }
@@ -382,7 +382,7 @@ void Form1::SyncControls()
 
 void Form1::UpdateMusic()
 {
-    const bool on = m_game.switches.Music && m_game.switches.GameRunning && !m_game.switches.Paused;
+    const bool on = m_musicOn && GameRunning(m_game) && !m_game.switches.Paused;
     if (on != m_musicPlaying) {
         m_musicPlaying = on;
         m_feedback->SetMusicPlaying(on);
@@ -422,7 +422,7 @@ void Form1::PlaySound(Sound sound)
     m_feedback->PlaySound(sound);
 }
 
-void Form1::GameEnded(GameOutcome outcome)
+void Form1::GameEnded(GamePhase outcome)
 {
     StopMusic();
     RecordResult(outcome);

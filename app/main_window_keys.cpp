@@ -21,7 +21,7 @@ int MarkedCell(const Game& g, const Marker& marker)
     return CellIndex(g, row, col);
 }
 
-bool FrameUsable(const Game& g) { return g.switches.GameRunning && !g.switches.Paused; }
+bool FrameUsable(const Game& g) { return GameRunning(g) && !g.switches.Paused; }
 
 } // namespace
 
@@ -60,7 +60,7 @@ void Form1::ShowFrameAt(int cell)
 {
     m_frameToHint = false;
     if (!HoldsTile(m_game, cell))
-        cell = m_game.selection.SelectionState == 1 && HoldsTile(m_game, m_game.selection.SelectedCell) ? m_game.selection.SelectedCell
+        cell = m_game.selection.SelectionState == SelectionState::FirstTile && HoldsTile(m_game, m_game.selection.SelectedCell) ? m_game.selection.SelectedCell
                                                                                      : FirstTile(m_game);
     m_frameCell = cell;
     m_frameLevel = m_game.counters.Level;
@@ -75,7 +75,7 @@ void Form1::TileMoved(int from, int to)
 
 void Form1::UpdateFrame()
 {
-    if (!m_game.switches.GameRunning)
+    if (!GameRunning(m_game))
         m_frameWanted = false;
     if (m_frameLevel != m_game.counters.Level) { // a new game or level starts on its first tile
         m_frameLevel = m_game.counters.Level;

@@ -95,7 +95,7 @@ void Form1::ConnectLanguageItems()
 void Form1::ApplySettings()
 {
     const RememberedSettings remembered = m_settings.Load();
-    m_game.switches.Music = remembered.music;
+    m_musicOn = remembered.music;
     SetSoundEffects(m_game, remembered.soundEffects);
     for (QAction* entry : m_backgroundEntries) {
         if (entry == m_menus.backgroundTemplate)
@@ -110,8 +110,8 @@ void Form1::ApplySettings()
 void Form1::RememberSettings()
 {
     const RememberedSettings remembered = m_settings.Load();
-    if (remembered.music != m_game.switches.Music)
-        m_settings.SetMusic(m_game.switches.Music);
+    if (remembered.music != m_musicOn)
+        m_settings.SetMusic(m_musicOn);
     if (remembered.soundEffects != m_game.switches.SoundEffects)
         m_settings.SetSoundEffects(m_game.switches.SoundEffects);
     const QString background = m_backgroundEntries.value(m_currentBackground)->data().toString();
@@ -119,7 +119,7 @@ void Form1::RememberSettings()
         m_settings.SetBackground(background);
 }
 
-void Form1::RecordResult(GameOutcome outcome)
+void Form1::RecordResult(GamePhase outcome)
 {
     // To the second, as the file keeps it.
     QDateTime now = QDateTime::currentDateTime();

@@ -9,6 +9,7 @@
 
 #include "board/board_data.h"
 #include "board/counters.h"
+#include "board/game_phase.h"
 #include "board/host.h"
 #include "board/pair_search_state.h"
 #include "board/screen.h"
@@ -38,6 +39,7 @@ struct Game {
     Screen screen;
     Counters counters;
     Switches switches;
+    GamePhase phase = GamePhase::NoGame;
     Selection selection;
     PairSearchState search;
 
@@ -46,6 +48,9 @@ struct Game {
 
 // Cell numbering: (row - 1) * ColCount + col, rows and columns from 1.
 inline int CellIndex(const Game& g, int row, int col) { return (row - 1) * g.board.ColCount + col; }
+
+inline bool GameRunning(const Game& g) { return g.phase == GamePhase::Running; }
+inline bool GameOver(const Game& g) { return IsOver(g.phase); }
 
 // Empties the pair search's state: the next search starts afresh at the first inner Cell.
 void ResetPairSearch(Game& g);

@@ -3,8 +3,12 @@
 
 namespace llk {
 
+// How far the clicks of one pair have come; the game's design counts these states 0, 1 and 2.
+// SecondTile lasts only while the second click is tested: it ends as a link, or as a new first tile.
+enum class SelectionState { None, FirstTile, SecondTile };
+
 struct Selection {
-    int SelectionState = 0;
+    llk::SelectionState SelectionState = llk::SelectionState::None;
     int SelectedKind = 0;
     int SelectedCell = 0;
     int formFirstClick = 0;

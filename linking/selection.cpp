@@ -25,7 +25,8 @@ void ClickTile(Game& g, int cell)
     // a second link before it would leave the first pair, already paid for, on the Board.
     if (g.switches.Timer1On || !CanBePressed(g, cell))
         return;
-    ++g.selection.SelectionState;
+    g.selection.SelectionState = g.selection.SelectionState == SelectionState::None ? SelectionState::FirstTile
+                                                                                : SelectionState::SecondTile;
     ComputeCellMetrics(g);
     const int row = CellRow(g, cell);
     const int col = CellCol(g, cell);
@@ -33,13 +34,13 @@ void ClickTile(Game& g, int cell)
     g.screen.Shape2.width = g.screen.CellWidth;
     g.screen.Shape2.height = g.screen.CellHeight;
 
-    if (g.selection.SelectionState == 1) {
+    if (g.selection.SelectionState == SelectionState::FirstTile) {
         g.screen.Shape1.visible = true;
         g.screen.Shape2.visible = false;
-    } else if (g.selection.SelectionState == 2) {
+    } else if (g.selection.SelectionState == SelectionState::SecondTile) {
         const int kind = GridAt(g, row, col);
         if (kind != g.selection.SelectedKind || cell == g.selection.SelectedCell) {
-            g.selection.SelectionState = 1;
+            g.selection.SelectionState = SelectionState::FirstTile;
         } else {
             g.screen.Shape1.visible = false;
             g.screen.Shape2.visible = false;
@@ -50,11 +51,11 @@ void ClickTile(Game& g, int cell)
                 SetTimer(g, TimerId::Removal, true);
             }
             g.selection.SelectedKind = 0;
-            g.selection.SelectionState = 0;
+            g.selection.SelectionState = SelectionState::None;
         }
     }
     PlaySound(g, Sound::Click);
-    // Recorded even after a link, when nothing stays selected: the next click starts from state 0
+    // Recorded even after a link, when nothing stays selected: the next click starts from None
     // and overwrites it.
     g.selection.SelectedKind = GridAt(g, row, col);
     g.selection.SelectedCell = cell;
@@ -73,7 +74,7 @@ void RecordRemoval(Game& g, int first, int second)
 
 void DropSelection(Game& g)
 {
-    g.selection.SelectionState = 0;
+    g.selection.SelectionState = SelectionState::None;
     g.selection.SelectedKind = 0;
     g.selection.SelectedCell = 0;
     for (Marker* marker : {&g.screen.Shape1, &g.screen.Shape2}) {
@@ -84,13 +85,13 @@ void DropSelection(Game& g)
 
 void DropStaleSelection(Game& g)
 {
-    if (g.selection.SelectionState != 1)
+    if (g.selection.SelectionState != SelectionState::FirstTile)
         return;
     const bool stillThere = g.selection.SelectedCell >= 1 && g.selection.SelectedCell <= CellCount(g) &&
                             g.board.Cells[g.selection.SelectedCell] == g.selection.SelectedKind;
     if (stillThere)
         return;
-    g.selection.SelectionState = 0;
+    g.selection.SelectionState = SelectionState::None;
     g.selection.SelectedKind = 0;
     g.selection.SelectedCell = 0;
     g.screen.Shape1.visible = false;

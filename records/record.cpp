@@ -26,19 +26,20 @@ std::optional<Result> ParseResult(std::string_view name)
     return std::nullopt;
 }
 
-std::optional<Record> ResultOfGame(const Game& g, GameOutcome outcome, std::string ended, std::int64_t endedMs)
+std::optional<Record> ResultOfGame(const Game& g, GamePhase outcome, std::string ended, std::int64_t endedMs)
 {
     Record record;
     switch (outcome) {
-    case GameOutcome::None:
+    case GamePhase::NoGame:
+    case GamePhase::Running:
         return std::nullopt;
-    case GameOutcome::Won:
+    case GamePhase::Won:
         record.result = Result::Won;
         break;
-    case GameOutcome::Lost:
+    case GamePhase::Lost:
         record.result = Result::Dead;
         break;
-    case GameOutcome::TimeUp:
+    case GamePhase::TimeUp:
         record.result = Result::Time;
         break;
     }

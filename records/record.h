@@ -35,7 +35,7 @@ std::optional<Result> ParseResult(std::string_view name);
 
 // The result of a game that has just ended, unnamed; nothing for a game that scored nothing or
 // has not ended.
-std::optional<Record> ResultOfGame(const Game& g, GameOutcome outcome, std::string ended, std::int64_t endedMs);
+std::optional<Record> ResultOfGame(const Game& g, GamePhase outcome, std::string ended, std::int64_t endedMs);
 
 // Why a record read from the file cannot be a result (a field out of its range), or nothing.
 std::optional<std::string> RecordProblem(const Record& record);

@@ -36,8 +36,7 @@ bool StartGame(Game& g, int theme, int difficulty)
     g.switches.Paused = false;
     g.screen.PausePictureVisible = false;
     DropSelection(g);
-    g.switches.Outcome = GameOutcome::None;
-    g.switches.GameRunning = true;
+    g.phase = GamePhase::Running;
 
     ResizeBoard(g, size->rows, size->cols);
     CreateSprites(g);

@@ -1,5 +1,7 @@
 #include "rules/game_state.h"
 
+#include <cassert>
+
 #include "board/board.h"
 #include "linking/selection.h"
 #include "rules/commands.h"
@@ -29,19 +31,19 @@ void HideMarkersWhilePaused(Game& g)
 
 void StartCountdown(Game& g)
 {
-    if (g.switches.Paused || !g.switches.GameRunning)
+    if (g.switches.Paused || !GameRunning(g))
         return;
     SetTimer(g, TimerId::Countdown, true);
 }
 
-void EndGame(Game& g, GameOutcome outcome)
+void EndGame(Game& g, GamePhase how)
 {
     SetTimer(g, TimerId::Countdown, false);
     SetTimer(g, TimerId::Removal, false);
-    g.switches.Outcome = outcome;
-    g.switches.GameRunning = false;
+    assert(IsOver(how));
+    g.phase = how;
     DropSelection(g);
-    g.host->GameEnded(outcome);
+    g.host->GameEnded(how);
 }
 
 void gamePAUSE(Game& g)

@@ -24,7 +24,7 @@ void LevelCleared(Game& g)
     g.counters.KindCount += KindCountStep;
     if (g.counters.Level > LastRegularLevel) {
         g.host->ShowMessage(AllClearedText, Icon::Information);
-        EndGame(g, GameOutcome::Won);
+        EndGame(g, GamePhase::Won);
         return;
     }
     const int hints = g.counters.HintsLeft;
@@ -64,7 +64,7 @@ void NoRemovablePair(Game& g)
     g.host->ShowMessage(NoPairGameOverText, Icon::Information);
     ClearBorder(g);
     ClearInner(g);
-    EndGame(g, GameOutcome::Lost);
+    EndGame(g, GamePhase::Lost);
 }
 
 } // namespace
@@ -109,7 +109,7 @@ void Countdown(Game& g)
         g.host->ShowMessage(TimeUpText, Icon::Error);
         ClearBorder(g);
         ClearInner(g);
-        EndGame(g, GameOutcome::TimeUp);
+        EndGame(g, GamePhase::TimeUp);
         return;
     }
     g.counters.TimeBar -= TimeBarTickTwips;
@@ -120,7 +120,7 @@ void Countdown(Game& g)
 // and a shuffle would put other kinds under them).
 void HintCommand(Game& g)
 {
-    if (!g.switches.GameRunning || g.switches.Timer1On || g.counters.HintsLeft < 1)
+    if (!GameRunning(g) || g.switches.Timer1On || g.counters.HintsLeft < 1)
         return;
     CheckLevelEnd(g, true);
     --g.counters.HintsLeft;
@@ -129,7 +129,7 @@ void HintCommand(Game& g)
 
 void ShuffleCommand(Game& g)
 {
-    if (!g.switches.GameRunning || g.switches.Timer1On || g.counters.ShufflesLeft < 1)
+    if (!GameRunning(g) || g.switches.Timer1On || g.counters.ShufflesLeft < 1)
         return;
     if (!ShuffleBoard(g, FindPairLimited))
         return;

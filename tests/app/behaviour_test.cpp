@@ -106,7 +106,7 @@ TEST_F(Behaviour, TheHelpWindowBlocksTheBoardAndTheMenus)
     ClickCellOnTheScreen(2, 2);
     for (Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F11, Qt::Key_Space})
         QTest::keyClick(help, key);
-    EXPECT_EQ(game().selection.SelectionState, 0);
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::None);
     EXPECT_TRUE(feedback.sounds.empty());
     EXPECT_EQ(game().counters.HintsLeft, 3);
     EXPECT_EQ(game().counters.ShufflesLeft, 3);
@@ -115,7 +115,7 @@ TEST_F(Behaviour, TheHelpWindowBlocksTheBoardAndTheMenus)
 
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 5000);
     ClickCellOnTheScreen(2, 2);
-    EXPECT_EQ(game().selection.SelectionState, 1) << "the board answers again once the window is closed";
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile) << "the board answers again once the window is closed";
 }
 
 TEST_F(Behaviour, AClosedHelpWindowIsGoneAndCanBeOpenedAgain)

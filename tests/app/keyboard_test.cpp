@@ -30,7 +30,7 @@ TEST_F(Keys, ClearAWholeBoardWithKeysAlone)
     Press(Qt::Key_Right);
     EXPECT_EQ(Frame(), Cell(2, 2)) << "appears on the first tile in reading order";
     Press(Qt::Key_Return);
-    EXPECT_EQ(game().selection.SelectionState, 1);
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile);
     EXPECT_EQ(game().selection.SelectedCell, Cell(2, 2));
     EXPECT_EQ(feedback.sounds.back(), Sound::Click) << "the same path as a click";
     Press(Qt::Key_Right);
@@ -121,14 +121,14 @@ TEST_F(Keys, HidesOnAMousePressWhilePausedAndAtTheEnd)
     Item("mnpause")->trigger();
     EXPECT_EQ(Frame(), 0) << "hidden while paused";
     Press(Qt::Key_Return);
-    EXPECT_EQ(game().selection.SelectionState, 1);
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile);
     EXPECT_EQ(game().selection.SelectedCell, Cell(3, 3)) << "Return while paused presses nothing";
     Item("mnpause")->trigger();
     EXPECT_EQ(Frame(), Cell(3, 3)) << "back after the pause";
     Press(Qt::Key_Return);
-    EXPECT_EQ(game().selection.SelectionState, 1) << "the selected tile stays selected";
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile) << "the selected tile stays selected";
     game().counters.TimeBar = 0;
-    ASSERT_TRUE(WaitFor([this] { return !game().switches.GameRunning; }));
+    ASSERT_TRUE(WaitFor([this] { return !GameRunning(game()); }));
     EXPECT_EQ(Frame(), 0) << "hidden when the game has ended";
     Press(Qt::Key_Right);
     EXPECT_EQ(Frame(), 0) << "and arrows bring nothing back on an empty board";

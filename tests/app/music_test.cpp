@@ -118,7 +118,7 @@ TEST_F(Music, StopsWhenTheTimeRunsOut)
 {
     StartGame();
     game().counters.TimeBar = 40; // below the limit: the next countdown tick ends the game
-    ASSERT_TRUE(WaitFor([&] { return !game().switches.GameRunning; }));
+    ASSERT_TRUE(WaitFor([&] { return !GameRunning(game()); }));
     EXPECT_FALSE(feedback.musicPlaying);
     EXPECT_EQ(feedback.music.back(), MusicEvent::Stop);
     ASSERT_FALSE(feedback.messages.empty());
@@ -130,8 +130,8 @@ TEST_F(Music, StopsWhenNoPairIsLeftToRemove)
     StartWithOnePairAndADeadBlock();
     game().counters.ShufflesLeft = 0;
     RemoveTheOnes();
-    ASSERT_TRUE(WaitFor([&] { return !game().switches.GameRunning; }));
-    EXPECT_EQ(game().switches.Outcome, GameOutcome::Lost);
+    ASSERT_TRUE(WaitFor([&] { return !GameRunning(game()); }));
+    EXPECT_EQ(game().phase, GamePhase::Lost);
     EXPECT_FALSE(feedback.musicPlaying);
     EXPECT_EQ(feedback.music.back(), MusicEvent::Stop);
 }
@@ -143,8 +143,8 @@ TEST_F(Music, StopsWhenTheLastLevelIsCleared)
     PlaceBoard({"..............", //
                 ".1..1........."});
     RemoveTheOnes();
-    ASSERT_TRUE(WaitFor([&] { return !game().switches.GameRunning; }));
-    EXPECT_EQ(game().switches.Outcome, GameOutcome::Won);
+    ASSERT_TRUE(WaitFor([&] { return !GameRunning(game()); }));
+    EXPECT_EQ(game().phase, GamePhase::Won);
     EXPECT_FALSE(feedback.musicPlaying);
     Item("mnpause")->trigger(); // pausing a finished game
     Item("mnpause")->trigger();

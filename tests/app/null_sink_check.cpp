@@ -100,7 +100,7 @@ TEST_F(NullSink, AClickARemovalAndAClearedLevelEachOpenAStreamInTheOrderPlayed)
     game().counters.Level = 12; // the last level: its last pair clears the game
     press(3, 2, 4);    // click
     press(3, 5, 6);    // click, then the cleared game
-    EXPECT_FALSE(game().switches.GameRunning);
+    EXPECT_FALSE(GameRunning(game()));
 
     const auto streams = watch->Streams();
     ASSERT_EQ(streams.size(), 6u);
@@ -173,7 +173,7 @@ TEST_F(NullSink, TheMusicStreamFollowsTheGameThePauseAndTheSwitch)
 
     game().counters.TimeBar = 40; // the next countdown tick ends the game
     EXPECT_TRUE(WaitUntilClosed(music.id)) << "at the time-out";
-    EXPECT_FALSE(game().switches.GameRunning);
+    EXPECT_FALSE(GameRunning(game()));
     EXPECT_EQ(watch->OpenStreams(), 0);
 
     StartGame();
@@ -191,7 +191,7 @@ TEST_F(NullSink, TheMusicStopsWhenTheLastLevelIsCleared)
                 ".1..1........."});
     RemovePair(2);
     EXPECT_TRUE(WaitUntilClosed(music.id));
-    EXPECT_EQ(game().switches.Outcome, GameOutcome::Won);
+    EXPECT_EQ(game().phase, GamePhase::Won);
     EXPECT_EQ(StreamCount(), 1u);
 }
 

@@ -199,7 +199,7 @@ TEST_F(Memory, AFolderThatCannotBeMadeGivesAMessageAndTheGameGoesOn)
     EXPECT_EQ(form->findChild<LeaderboardWindow*>(), nullptr);
 
     Item("mneasy")->trigger();
-    EXPECT_TRUE(game().switches.GameRunning) << "the next game starts as ever";
+    EXPECT_TRUE(GameRunning(game())) << "the next game starts as ever";
 }
 
 TEST_F(Memory, TheCountdownRunsOnWhileTheLeaderboardIsOpen)
@@ -223,7 +223,6 @@ TEST_F(Memory, SettingsSurviveARestart)
     Restart();
     EXPECT_FALSE(Item("mnmusic")->isChecked());
     EXPECT_FALSE(Item("mnyx")->isChecked());
-    EXPECT_FALSE(game().switches.Music);
     EXPECT_FALSE(game().switches.SoundEffects);
     EXPECT_EQ(form->CurrentBackground(), 2);
     EXPECT_TRUE(Item("mnuBackgrounds", 2)->isChecked()) << "ticked from the start";
@@ -294,7 +293,7 @@ TEST_F(Memory, TheFirstScreenHintGoesWithTheFirstGameForGood)
 
     PlayUntilTimeOut(0);
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("FirstScreenHint")), nullptr);
-    ASSERT_TRUE(WaitFor([this] { return !game().switches.GameRunning; }));
+    ASSERT_TRUE(WaitFor([this] { return !GameRunning(game()); }));
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("FirstScreenHint")), nullptr) << "not back after the game";
 }
 

@@ -42,7 +42,7 @@ TEST(StartGame, ResetsTheCountersAndStartsTheCountdown)
     EXPECT_EQ(g.counters.Score, 0);
     EXPECT_EQ(g.counters.TimeBar, FullTimeBar);
     EXPECT_TRUE(g.switches.Timer2On);
-    EXPECT_TRUE(g.switches.GameRunning);
+    EXPECT_TRUE(GameRunning(g));
     for (const auto& [kind, count] : test::KindCounts(g))
         EXPECT_LE(kind, 15);
 }
@@ -93,7 +93,7 @@ TEST(StartGame, DropsTheSelectionAndEndsAPause)
     TogglePause(g);
     ASSERT_TRUE(g.switches.Paused);
     StartGame(g, 0, 1);
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_FALSE(g.screen.Shape1.visible);
     EXPECT_FALSE(g.switches.Paused);
     EXPECT_FALSE(g.screen.PausePictureVisible);
@@ -141,9 +141,9 @@ TEST(LoadBoard, DropsTheSelection)
     Game g = test::StartedGame(0, 0);
     LoadBoard(g, RowOfTiles(g, {1, 2, 1}));
     ClickTile(g, CellIndex(g, 2, 2));
-    ASSERT_EQ(g.selection.SelectionState, 1);
+    ASSERT_EQ(g.selection.SelectionState, SelectionState::FirstTile);
     LoadBoard(g, RowOfTiles(g, {4, 4}));
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_FALSE(g.screen.Shape1.visible);
 }
 
@@ -268,7 +268,7 @@ TEST(Pause, HidesBothMarkersAndResumingShowsThemAsTheyWere)
     HintCommand(g); // the 1s: both markers on them, the 2 at Cell 31 still selected
     ASSERT_TRUE(g.screen.Shape1.visible);
     ASSERT_TRUE(g.screen.Shape2.visible);
-    ASSERT_EQ(g.selection.SelectionState, 1);
+    ASSERT_EQ(g.selection.SelectionState, SelectionState::FirstTile);
     const Marker shape1 = g.screen.Shape1;
     const Marker shape2 = g.screen.Shape2;
 
@@ -323,7 +323,7 @@ TEST(Pause, AShuffleWhilePausedLeavesNoMarkerToShowOnResume)
     ASSERT_EQ(g.counters.ShufflesLeft, StartShuffles - 1);
     TogglePause(g);
     EXPECT_FALSE(g.screen.Shape1.visible) << "the shuffle dropped the selection";
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
 }
 
 TEST(SoundEffects, TheSwitchSilencesEverySound)

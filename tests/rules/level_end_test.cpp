@@ -120,9 +120,9 @@ TEST_F(LevelEndTest, ClearingTheSpecialBoardWinsWithoutBonus)
     EXPECT_EQ(host.messages[0].text, AllClearedText);
     EXPECT_EQ(g.counters.Score, RemovalScore);
     EXPECT_EQ(host.sounds.back(), Sound::Cleared);
-    EXPECT_EQ(g.switches.Outcome, GameOutcome::Won);
-    EXPECT_EQ(host.endings, std::vector{GameOutcome::Won});
-    EXPECT_FALSE(g.switches.GameRunning);
+    EXPECT_EQ(g.phase, GamePhase::Won);
+    EXPECT_EQ(host.endings, std::vector{GamePhase::Won});
+    EXPECT_FALSE(GameRunning(g));
     EXPECT_FALSE(g.switches.Timer2On);
 }
 
@@ -137,8 +137,8 @@ TEST_F(LevelEndTest, ADeadBoardWithoutShufflesLosesTheGame)
     EXPECT_EQ(test::TileCount(g), 0);
     EXPECT_FALSE(g.switches.Timer2On);
     EXPECT_EQ(g.counters.Score, RemovalScore) << "the last removal still scores";
-    EXPECT_EQ(g.switches.Outcome, GameOutcome::Lost);
-    EXPECT_EQ(host.endings, std::vector{GameOutcome::Lost});
+    EXPECT_EQ(g.phase, GamePhase::Lost);
+    EXPECT_EQ(host.endings, std::vector{GamePhase::Lost});
 }
 
 TEST_F(LevelEndTest, ADeadBoardWithShufflesLeftShufflesByItself)
@@ -154,7 +154,7 @@ TEST_F(LevelEndTest, ADeadBoardWithShufflesLeftShufflesByItself)
     EXPECT_EQ(test::TileCount(g), 4);
     ResetPairSearch(g);
     EXPECT_EQ(FindPair(g, false).result, SearchResult::PairFound);
-    EXPECT_EQ(g.switches.Outcome, GameOutcome::None);
+    EXPECT_FALSE(GameOver(g));
     EXPECT_TRUE(host.endings.empty());
 }
 
@@ -170,8 +170,8 @@ TEST_F(LevelEndTest, AFullBarRunsOutOnThe311thTick)
     EXPECT_EQ(host.messages[0].icon, Icon::Error);
     EXPECT_EQ(test::TileCount(g), 0);
     EXPECT_FALSE(g.switches.Timer2On);
-    EXPECT_EQ(g.switches.Outcome, GameOutcome::TimeUp);
-    EXPECT_EQ(host.endings, std::vector{GameOutcome::TimeUp});
+    EXPECT_EQ(g.phase, GamePhase::TimeUp);
+    EXPECT_EQ(host.endings, std::vector{GamePhase::TimeUp});
 }
 
 TEST_F(LevelEndTest, ABarOfExactlyFiftyLosesTwentyFirst)
@@ -245,7 +245,7 @@ TEST_F(LevelEndTest, ATimeOutDiscardsARemovalStillDue)
     g.counters.TimeBar = 40;
     Countdown(g);
     EXPECT_FALSE(g.switches.Timer1On);
-    EXPECT_EQ(g.switches.Outcome, GameOutcome::TimeUp);
+    EXPECT_EQ(g.phase, GamePhase::TimeUp);
 }
 
 TEST_F(LevelEndTest, AShiftedSelectionIsDroppedAfterTheTick)
@@ -258,7 +258,7 @@ TEST_F(LevelEndTest, AShiftedSelectionIsDroppedAfterTheTick)
     ClickTile(g, CellIndex(g, 2, 5)); // the 5 above the pair, selected while the removal is due
     RemovalStep(g);
     EXPECT_EQ(g.board.Cells[CellIndex(g, 8, 5)], 5) << "level 2 dropped it";
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_FALSE(g.screen.Shape1.visible);
 }
 
@@ -281,7 +281,7 @@ TEST_F(LevelEndTest, TheManualShuffleKeepsEveryKindOnTheSameCells)
         EXPECT_EQ(g.screen.Sprites[cell].pictureNumber, TileBitmapId(0, g.board.Cells[cell]));
         EXPECT_EQ(GridAt(g, CellRow(g, cell), CellCol(g, cell)), g.board.Cells[cell]);
     }
-    EXPECT_EQ(g.selection.SelectionState, 0) << "the selected tile may now be another kind";
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None) << "the selected tile may now be another kind";
     EXPECT_FALSE(g.screen.Shape1.visible);
 }
 
@@ -291,13 +291,13 @@ TEST_F(LevelEndTest, APressBeforeTheLastPairsTickLeavesTheNextDealUnselected)
     ClickTile(g, 16);
     ClickTile(g, 17);
     ClickTile(g, 16); // before the tick: ignored
-    ASSERT_EQ(g.selection.SelectionState, 0);
+    ASSERT_EQ(g.selection.SelectionState, SelectionState::None);
     RemovalStep(g);
     ASSERT_EQ(g.counters.Level, 2);
-    EXPECT_EQ(g.selection.SelectionState, 0) << "Cell 16 now holds a tile of the new deal";
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None) << "Cell 16 now holds a tile of the new deal";
     EXPECT_FALSE(g.screen.Shape1.visible);
     ClickTile(g, 16);
-    EXPECT_EQ(g.selection.SelectionState, 1) << "the tick ended the wait";
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::FirstTile) << "the tick ended the wait";
 }
 
 TEST_F(LevelEndTest, TheAutomaticShuffleDropsASelection)
@@ -307,7 +307,7 @@ TEST_F(LevelEndTest, TheAutomaticShuffleDropsASelection)
     ClickTile(g, CellIndex(g, 4, 5));
     HintCommand(g); // finds no pair: the game shuffles by itself
     ASSERT_EQ(g.counters.AutoShuffles, 1);
-    EXPECT_EQ(g.selection.SelectionState, 0) << "the selected Cell may hold another kind now";
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None) << "the selected Cell may hold another kind now";
     EXPECT_FALSE(g.screen.Shape1.visible);
 }
 
@@ -316,7 +316,7 @@ TEST_F(LevelEndTest, TheEndOfAGameDropsTheSelection)
     ClickTile(g, 16);
     g.counters.TimeBar = 10;
     Countdown(g);
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_FALSE(g.screen.Shape1.visible);
 }
 

@@ -28,7 +28,7 @@ protected:
 TEST_F(SelectionTest, AFirstClickSelectsAndMarksTheTile)
 {
     ClickTile(g, 9);
-    EXPECT_EQ(g.selection.SelectionState, 1);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::FirstTile);
     EXPECT_EQ(g.selection.SelectedCell, 9);
     EXPECT_EQ(g.selection.SelectedKind, 5);
     EXPECT_TRUE(g.screen.Shape1.visible);
@@ -43,7 +43,7 @@ TEST_F(SelectionTest, ClickingTheSelectedTileAgainKeepsItAndClicksAgain)
 {
     ClickTile(g, 9);
     ClickTile(g, 9);
-    EXPECT_EQ(g.selection.SelectionState, 1);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::FirstTile);
     EXPECT_EQ(g.selection.SelectedCell, 9);
     EXPECT_TRUE(g.screen.Shape1.visible);
     EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::Click, Sound::Click}));
@@ -53,11 +53,11 @@ TEST_F(SelectionTest, AnotherKindTakesOverTheSelection)
 {
     ClickTile(g, 9);  // kind 5
     ClickTile(g, 10); // kind 9
-    EXPECT_EQ(g.selection.SelectionState, 1);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::FirstTile);
     EXPECT_EQ(g.selection.SelectedCell, 10);
     EXPECT_EQ(g.selection.SelectedKind, 9);
     ClickTile(g, 12); // the other 9: a link attempt
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_TRUE(g.switches.Timer1On);
     EXPECT_EQ(g.selection.formFirstClick, 10);
     EXPECT_EQ(g.selection.formLastClick, 12);
@@ -67,7 +67,7 @@ TEST_F(SelectionTest, AMatchingPairThatCannotLinkClearsTheSelection)
 {
     ClickTile(g, 17);
     ClickTile(g, 32);
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_FALSE(g.screen.Shape1.visible);
     EXPECT_FALSE(g.screen.Shape2.visible);
     EXPECT_FALSE(g.switches.Timer1On);
@@ -101,7 +101,7 @@ TEST_F(SelectionTest, PressesOnEmptyCellsShowingLinkPiecesAreIgnored)
     const double bar = g.counters.TimeBar;
     ClickTile(g, 20);
     ClickTile(g, 27);
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_EQ(g.counters.TimeBar, bar);
     EXPECT_TRUE(host.sounds.empty());
     EXPECT_EQ(g.selection.formFirstClick, 13);
@@ -121,7 +121,7 @@ TEST_F(SelectionTest, PressesWhileALinkedPairWaitsForItsRemovalChangeNothing)
     ClickTile(g, 12);
     ClickTile(g, 9); // the waiting pair itself, linked again
     ClickTile(g, 11);
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_FALSE(g.screen.Shape1.visible);
     EXPECT_FALSE(g.screen.Shape2.visible);
     EXPECT_TRUE(host.sounds.empty());
@@ -137,7 +137,7 @@ TEST_F(SelectionTest, PressesOnHiddenSpritesAreIgnored)
     ClickTile(g, 9);
     ClickTile(g, 0);
     ClickTile(g, 999);
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_TRUE(host.sounds.empty());
 }
 
@@ -174,12 +174,12 @@ TEST_F(SelectionTest, DropStaleSelectionForgetsATileThatMovedAway)
     ClickTile(g, 10);
     g.board.Cells[10] = EmptyCell;
     DropStaleSelection(g);
-    EXPECT_EQ(g.selection.SelectionState, 0);
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::None);
     EXPECT_FALSE(g.screen.Shape1.visible);
 
     ClickTile(g, 9);
     DropStaleSelection(g);
-    EXPECT_EQ(g.selection.SelectionState, 1) << "still holds its kind";
+    EXPECT_EQ(g.selection.SelectionState, SelectionState::FirstTile) << "still holds its kind";
 }
 
 } // namespace

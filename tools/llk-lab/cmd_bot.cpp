@@ -30,7 +30,7 @@ struct BotOptions {
 };
 
 struct GameResult {
-    GameOutcome outcome = GameOutcome::None;
+    GamePhase outcome = GamePhase::NoGame;
     int level = 0;
     int score = 0;
     int pairs = 0;
@@ -146,20 +146,21 @@ GameResult PlayGame(const BotOptions& options, long long seed)
         RemovalStep(g);
         ++result.pairs;
     }
-    result.outcome = g.switches.Outcome;
+    result.outcome = g.phase;
     result.level = g.counters.Level;
     result.score = g.counters.Score;
     result.shuffles = g.counters.AutoShuffles;
     return result;
 }
 
-std::string_view ResultWord(GameOutcome outcome)
+std::string_view ResultWord(GamePhase outcome)
 {
     switch (outcome) {
-    case GameOutcome::Won: return "won";
-    case GameOutcome::Lost: return "dead";
-    case GameOutcome::TimeUp: return "time";
-    case GameOutcome::None: break;
+    case GamePhase::Won: return "won";
+    case GamePhase::Lost: return "dead";
+    case GamePhase::TimeUp: return "time";
+    case GamePhase::NoGame:
+    case GamePhase::Running: break;
     }
     return "stuck";
 }
@@ -178,9 +179,9 @@ int RunBot(Args args)
     std::string out;
     for (int game = 1; game <= options.games; ++game) {
         const GameResult result = PlayGame(options, static_cast<long long>(*options.seed) + game - 1);
-        won += result.outcome == GameOutcome::Won;
-        dead += result.outcome == GameOutcome::Lost;
-        timedOut += result.outcome == GameOutcome::TimeUp;
+        won += result.outcome == GamePhase::Won;
+        dead += result.outcome == GamePhase::Lost;
+        timedOut += result.outcome == GamePhase::TimeUp;
         pairs += result.pairs;
         out += "game " + std::to_string(game) + " result " + std::string(ResultWord(result.outcome)) + " level " +
                std::to_string(result.level) + " score " + std::to_string(result.score) + " pairs " +

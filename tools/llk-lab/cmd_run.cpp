@@ -145,7 +145,7 @@ std::optional<std::string> ScriptRunner::Line(std::string_view line, int number)
         if (auto error = NoArguments(tokens))
             return error;
         // A finished game has no Board to play on: tiles there would be cleared as a level.
-        if (!m_game.switches.GameRunning)
+        if (!GameRunning(m_game))
             return std::string(HasBoard() ? "board: the game is over; start a new one first"
                                           : "board: no game has been started");
         m_board.emplace();
@@ -312,7 +312,7 @@ void ScriptRunner::Print() const
               << '\n'
               << "timer1 " << OnOff(g.switches.Timer1On) << " timer2 " << OnOff(g.switches.Timer2On) << " paused " << YesNo(g.switches.Paused)
               << " over " << YesNo(GameOver(g)) << '\n'
-              << "selected " << (g.selection.SelectionState == 1 ? std::to_string(g.selection.SelectedCell) : "none") << " marker1 "
+              << "selected " << (g.selection.SelectionState == SelectionState::FirstTile ? std::to_string(g.selection.SelectedCell) : "none") << " marker1 "
               << MarkerText(g, g.screen.Shape1) << " marker2 " << MarkerText(g, g.screen.Shape2) << '\n'
               << FormatBoard(g);
 }
