@@ -200,14 +200,6 @@ TEST_F(FreshWindow, LoadMenuFillsAThemedSubmenuOnce)
     EXPECT_EQ(entry->actions().size(), 5);
 }
 
-TEST_F(FreshWindow, TheRecordsItemDoesNothing)
-{
-    Item("mnph")->trigger();
-    EXPECT_TRUE(feedback.messages.empty());
-    EXPECT_EQ(game().board.RowCount, 0);
-    EXPECT_FALSE(Control<QTimer>("Timer2")->isActive());
-}
-
 TEST(CaptionRewriting, MovesTheAccessKeyInFrontAndTheCountBehindATab)
 {
     EXPECT_EQ(app::RewriteCaption(QStringLiteral("宠物连连看(&0)(70 张图片)")), QStringLiteral("&0.宠物连连看\t(70 张图片)"));

@@ -98,6 +98,8 @@ TEST_F(Memory, AResultIsThereAfterARestart)
     Item("mnph")->trigger();
     LeaderboardWindow* window = WaitForLeaderboard();
     ASSERT_NE(window, nullptr);
+    EXPECT_EQ(game().board.RowCount, 0) << "looking at the results deals no game";
+    EXPECT_FALSE(GameRunning(game()));
     ASSERT_EQ(window->table(0)->rowCount(), 1);
     EXPECT_EQ(window->table(0)->item(0, 1)->text(), QStringLiteral("李雷"));
     EXPECT_EQ(window->table(0)->item(0, 2)->text(), QStringLiteral("340"));

@@ -14,15 +14,33 @@ using test::MakeBoard;
 using test::Picture;
 using test::ShowPicture;
 
-TEST(BoardSizeFor, FollowsTheDifficultyAndTheThemeGroup)
+TEST(BoardSizeFor, GrowsWithTheDifficultyUpToVeryHard)
 {
-    EXPECT_EQ(BoardSizeFor(0, 0), (BoardSize{9, 14}));
-    EXPECT_EQ(BoardSizeFor(1, 29), (BoardSize{10, 16}));
-    EXPECT_EQ(BoardSizeFor(2, 5), (BoardSize{11, 18}));
-    EXPECT_EQ(BoardSizeFor(3, 3), (BoardSize{12, 20}));
-    EXPECT_EQ(BoardSizeFor(3, 4), (BoardSize{11, 18}));
-    EXPECT_EQ(BoardSizeFor(4, 0), (BoardSize{12, 16}));
-    EXPECT_EQ(BoardSizeFor(4, 4), (BoardSize{11, 16}));
+    for (int theme = 0; theme < ThemeCount; ++theme) {
+        const auto cells = [&](int difficulty) {
+            const BoardSize size = *BoardSizeFor(difficulty, theme);
+            return size.rows * size.cols;
+        };
+        EXPECT_LT(cells(0), cells(1)) << "theme " << theme;
+        EXPECT_LT(cells(1), cells(2)) << "theme " << theme;
+        EXPECT_LE(cells(2), cells(3)) << "theme " << theme;
+        EXPECT_LT(cells(4), cells(3)) << "theme " << theme << ": Special is smaller than Very hard";
+    }
+}
+
+TEST(BoardSizeFor, OnlyTheFirstFourThemesPlayTheLargeBoards)
+{
+    for (int theme = 0; theme < ThemeCount; ++theme) {
+        for (int difficulty = 0; difficulty <= 2; ++difficulty)
+            EXPECT_EQ(BoardSizeFor(difficulty, theme), BoardSizeFor(difficulty, 0)) << theme << "/" << difficulty;
+        const bool large = *BoardSizeFor(3, theme) == *BoardSizeFor(3, 0);
+        EXPECT_EQ(large, theme <= 3) << "theme " << theme;
+        EXPECT_EQ(*BoardSizeFor(3, theme) == *BoardSizeFor(2, theme), theme > 3) << "theme " << theme;
+    }
+}
+
+TEST(BoardSizeFor, RefusesADifficultyOutsideTheMenu)
+{
     EXPECT_FALSE(BoardSizeFor(5, 0).has_value());
     EXPECT_FALSE(BoardSizeFor(-1, 0).has_value());
 }
