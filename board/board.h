@@ -12,6 +12,8 @@ namespace llk {
 constexpr int EmptyCell = 0;
 constexpr int KindCodeBase = 100; // a KindCode is 100 + TileKind
 constexpr int MaxTileKind = 70;
+// The largest Board a tool may load, border included; the game's own Boards are far smaller.
+constexpr int MaxBoardSide = 30;
 
 // Rows and columns, both counting the one-cell border.
 struct BoardSize {

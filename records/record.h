@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "board/difficulty.h"
 #include "board/game.h"
 
 namespace llk::records {
@@ -13,7 +14,7 @@ namespace llk::records {
 // How the game ended; the names are those of the records file.
 enum class Result { Won, Dead, Time };
 
-constexpr int DifficultyCount = 5;
+using llk::DifficultyCount;
 constexpr int MinLevel = 1;
 constexpr int MaxLevel = 12;
 // Far above any score a game can reach; a larger number in the file is damage, not a result.

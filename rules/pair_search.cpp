@@ -77,7 +77,7 @@ public:
     }
 
 private:
-    static constexpr int MaxCells = 30 * 30; // the largest Board a tool may load
+    static constexpr int MaxCells = MaxBoardSide * MaxBoardSide;
     bool m_valid = false;
     std::array<int, MaxTileKind + 3> m_start;
     std::array<int, MaxCells> m_cells;
