@@ -106,8 +106,8 @@ constexpr LevelRule Rule(std::initializer_list<std::string_view> texts)
     return rule;
 }
 
-// Levels 2 to 11; level 1 and the Special board move nothing.
-constexpr std::array<LevelRule, 10> LevelRules{
+// One rule per level from FirstShiftingLevel to LastRegularLevel.
+constexpr std::array<LevelRule, LastRegularLevel - FirstShiftingLevel + 1> LevelRules{
     Rule({"xyd"}),
     Rule({"xyl"}),
     Rule({"x1u", "x2d"}),
@@ -282,9 +282,9 @@ int SlideTarget(const Game& g, int p, const ShiftCode& code)
 
 void ShiftBoard(Game& g, int level)
 {
-    if (level < 2 || level > 11)
+    if (level < FirstShiftingLevel || level > LastRegularLevel)
         return;
-    for (const ShiftCode* code : LevelRules[level - 2]) {
+    for (const ShiftCode* code : LevelRules[static_cast<std::size_t>(level - FirstShiftingLevel)]) {
         if (!code)
             break;
         RunPass(g, *code);

@@ -16,6 +16,10 @@ inline int HalfCol(const Game& g) { return g.board.ColCount / 2; }
 // Upper and lower parts meet at this CellIndex; on Boards with an odd R - 1 it falls inside a row.
 inline int MidIndex(const Game& g) { return (g.board.RowCount - 1) * g.board.ColCount / 2; }
 
+// Level 1 and the Special board move nothing; the levels between have a rule each.
+constexpr int FirstShiftingLevel = 2;
+constexpr int LastRegularLevel = 11;
+
 enum class ShiftDirection { Up, Down, Left, Right };
 // Which part of the rows (x) or columns (y) a pass works on.
 enum class ShiftPart { All, First, Second };
@@ -40,8 +44,8 @@ struct ShiftCode {
 // The code of a pass by its text; only the codes the levels use exist. Asserts on others.
 const ShiftCode& ShiftCodeNamed(std::string_view text);
 
-// Applies the rule of `level` (2-11 move tiles; 1, 12 and anything else move nothing). Tiles
-// keep their kind and picture; CellGrid follows for levels 2-11.
+// Applies the rule of `level` (the shifting levels move tiles; any other level moves nothing). Tiles
+// keep their kind and picture; CellGrid follows when a rule ran.
 void ShiftBoard(Game& g, int level);
 
 // Where a tile about to move into the empty Cell p comes to rest.
