@@ -11,15 +11,6 @@ void HideAndEmpty(Game& g, int cell)
     g.board.Cells[cell] = EmptyCell;
 }
 
-// Walks the inner Cells row by row, the order every deal and the shuffle rely on.
-template <typename Visit>
-void ForEachInner(Game& g, Visit visit)
-{
-    for (int row = 2; row <= g.board.RowCount - 1; ++row)
-        for (int col = 2; col <= g.board.ColCount - 1; ++col)
-            visit(row, col, CellIndex(g, row, col));
-}
-
 } // namespace
 
 std::optional<BoardSize> BoardSizeFor(int difficulty, int theme)
@@ -63,18 +54,18 @@ void ClearBorder(Game& g)
 
 void ClearInner(Game& g)
 {
-    ForEachInner(g, [&](int, int, int cell) { HideAndEmpty(g, cell); });
+    ForEachInnerCell(g, [&](int, int, int cell) { HideAndEmpty(g, cell); });
 }
 
 void ShowInner(Game& g)
 {
-    ForEachInner(g, [&](int, int, int cell) { g.screen.Sprites[cell].visible = true; });
+    ForEachInnerCell(g, [&](int, int, int cell) { g.screen.Sprites[cell].visible = true; });
     ClearBorder(g);
 }
 
 void SyncGrid(Game& g)
 {
-    ForEachInner(g, [&](int row, int col, int cell) { GridAt(g, row, col) = g.board.Cells[cell]; });
+    ForEachInnerCell(g, [&](int row, int col, int cell) { GridAt(g, row, col) = g.board.Cells[cell]; });
 }
 
 void SetTilePicture(Game& g, int cell, int code)

@@ -38,6 +38,16 @@ inline bool IsBorderCell(const Game& g, int row, int col)
 // The InnerSlots entry of an inner Cell: the inner Cells numbered row by row from 1.
 inline int SlotIndex(const Game& g, int row, int col) { return (row - 2) * (g.board.ColCount - 2) + (col - 1); }
 
+// Visits the inner Cells row by row, the order every deal and the shuffle rely on, as
+// visit(row, col, cell).
+template <typename Visit>
+void ForEachInnerCell(const Game& g, Visit visit)
+{
+    for (int row = 2; row <= g.board.RowCount - 1; ++row)
+        for (int col = 2; col <= g.board.ColCount - 1; ++col)
+            visit(row, col, CellIndex(g, row, col));
+}
+
 // CellGrid(row, col), rows 0 to RowCount and columns 0 to ColCount.
 inline int& GridAt(Game& g, int row, int col) { return g.board.CellGrid[row * (g.board.ColCount + 1) + col]; }
 inline int GridAt(const Game& g, int row, int col) { return g.board.CellGrid[row * (g.board.ColCount + 1) + col]; }

@@ -12,10 +12,10 @@ namespace {
 template <typename Visit>
 void ForEachOccupiedInnerCell(const Game& g, Visit visit)
 {
-    for (int row = 2; row <= g.board.RowCount - 1; ++row)
-        for (int col = 2; col <= g.board.ColCount - 1; ++col)
-            if (const int cell = CellIndex(g, row, col); g.board.Cells[cell] != EmptyCell)
-                visit(cell);
+    ForEachInnerCell(g, [&](int, int, int cell) {
+        if (g.board.Cells[cell] != EmptyCell)
+            visit(cell);
+    });
 }
 
 bool SomeKindHasTwoTiles(const Game& g, int m)

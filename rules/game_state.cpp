@@ -9,14 +9,6 @@
 namespace llk {
 namespace {
 
-template <typename Visit>
-void ForEachInnerCell(const Game& g, Visit visit)
-{
-    for (int row = 2; row <= g.board.RowCount - 1; ++row)
-        for (int col = 2; col <= g.board.ColCount - 1; ++col)
-            visit(CellIndex(g, row, col));
-}
-
 // While paused the markers would show where the tiles are: they wait, flagged, for the resume.
 void HideMarkersWhilePaused(Game& g)
 {
@@ -53,12 +45,12 @@ void gamePAUSE(Game& g)
     if (g.switches.Paused) {
         SetTimer(g, TimerId::Countdown, false);
         g.screen.PausePictureVisible = true;
-        ForEachInnerCell(g, [&](int cell) { g.screen.Sprites[cell].visible = false; });
+        ForEachInnerCell(g, [&](int, int, int cell) { g.screen.Sprites[cell].visible = false; });
         HideMarkersWhilePaused(g);
     } else {
         StartCountdown(g);
         g.screen.PausePictureVisible = false;
-        ForEachInnerCell(g, [&](int cell) {
+        ForEachInnerCell(g, [&](int, int, int cell) {
             if (g.board.Cells[cell] != EmptyCell)
                 g.screen.Sprites[cell].visible = true;
         });
@@ -74,7 +66,7 @@ void KeepBoardHiddenWhilePaused(Game& g)
 {
     if (!g.switches.Paused)
         return;
-    ForEachInnerCell(g, [&](int cell) { g.screen.Sprites[cell].visible = false; });
+    ForEachInnerCell(g, [&](int, int, int cell) { g.screen.Sprites[cell].visible = false; });
     HideMarkersWhilePaused(g);
 }
 
