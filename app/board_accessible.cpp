@@ -90,37 +90,37 @@ public:
     ~BoardInterface() override { DropCells(); }
 
     const Game& game() const { return m_form->game(); }
-    int Rows() const { return std::max(0, game().RowCount - 2); }
-    int Cols() const { return std::max(0, game().ColCount - 2); }
+    int Rows() const { return std::max(0, game().board.RowCount - 2); }
+    int Cols() const { return std::max(0, game().board.ColCount - 2); }
     int CellOf(int index) const { return CellIndex(game(), index / Cols() + 2, index % Cols() + 2); }
     int IndexOf(int cell) const
     {
         if (cell < 1 || Cols() == 0)
             return -1;
-        const int row = (cell - 1) / game().ColCount + 1;
-        const int col = (cell - 1) % game().ColCount + 1;
-        if (row < 2 || row > game().RowCount - 1 || col < 2 || col > game().ColCount - 1)
+        const int row = (cell - 1) / game().board.ColCount + 1;
+        const int col = (cell - 1) % game().board.ColCount + 1;
+        if (row < 2 || row > game().board.RowCount - 1 || col < 2 || col > game().board.ColCount - 1)
             return -1;
         return (row - 2) * Cols() + (col - 2);
     }
     QString NameOf(int cell) const
     {
         const Game& g = game();
-        const bool shown = cell < static_cast<int>(g.Sprites.size()) && g.Sprites[cell].visible &&
-                           g.Sprites[cell].picture == SpritePicture::Tile && g.Cells[cell] != 0;
-        return shown ? TileName(g.ThemeIndex, g.Cells[cell]) : EmptyCellName();
+        const bool shown = cell < static_cast<int>(g.screen.Sprites.size()) && g.screen.Sprites[cell].visible &&
+                           g.screen.Sprites[cell].picture == SpritePicture::Tile && g.board.Cells[cell] != 0;
+        return shown ? TileName(g.board.ThemeIndex, g.board.Cells[cell]) : EmptyCellName();
     }
     QRect CellRect(int cell) const
     {
         const Game& g = game();
-        const int row = (cell - 1) / g.ColCount + 1;
-        const int col = (cell - 1) % g.ColCount + 1;
-        const QRect local(ToPixels((col - 1) * g.CellWidth + g.SpriteOriginX), ToPixels((row - 1) * g.CellHeight + g.SpriteOriginY),
-                          qRound(g.CellWidth / double(TwipsPerPixel)), qRound(g.CellHeight / double(TwipsPerPixel)));
+        const int row = (cell - 1) / g.board.ColCount + 1;
+        const int col = (cell - 1) % g.board.ColCount + 1;
+        const QRect local(ToPixels((col - 1) * g.screen.CellWidth + g.screen.SpriteOriginX), ToPixels((row - 1) * g.screen.CellHeight + g.screen.SpriteOriginY),
+                          qRound(g.screen.CellWidth / double(TwipsPerPixel)), qRound(g.screen.CellHeight / double(TwipsPerPixel)));
         return QRect(widget()->mapToGlobal(local.topLeft()), local.size());
     }
     int FrameCell() const { return m_form->FrameCell(); }
-    int SelectedCell() const { return game().SelectionState == 1 ? game().SelectedCell : 0; }
+    int SelectedCell() const { return game().selection.SelectionState == SelectionState::FirstTile ? game().selection.SelectedCell : 0; }
     bool HasFocus() const { return widget()->hasFocus(); }
     SpriteLayer* Layer() const { return static_cast<SpriteLayer*>(widget()); }
 
@@ -347,7 +347,7 @@ public:
         if (t == QAccessible::Name)
             return QCoreApplication::translate("BoardAccessible", "时间");
         if (t == QAccessible::Value)
-            return QString::number(SecondsLeft(m_form->game().TimeBar));
+            return QString::number(SecondsLeft(m_form->game().counters.TimeBar));
         return QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -356,7 +356,7 @@ public:
             return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
-    QVariant currentValue() const override { return SecondsLeft(m_form->game().TimeBar); }
+    QVariant currentValue() const override { return SecondsLeft(m_form->game().counters.TimeBar); }
     void setCurrentValue(const QVariant&) override {}
     QVariant maximumValue() const override { return SecondsLeft(FullTimeBar); }
     QVariant minimumValue() const override { return 0; }

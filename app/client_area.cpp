@@ -179,9 +179,9 @@ int SpriteLayer::PictureScale() const
 const QPixmap& SpriteLayer::Picture(const TileSprite& sprite) const
 {
     const int scale = PictureScale();
-    if (m_picturesTheme != m_game.ThemeIndex) {
+    if (m_picturesTheme != m_game.board.ThemeIndex) {
         m_pictures.clear();
-        m_picturesTheme = m_game.ThemeIndex;
+        m_picturesTheme = m_game.board.ThemeIndex;
     }
     const quint32 key = (static_cast<quint32>(sprite.picture) << 24) |
                         (static_cast<quint32>(scale) << 16) | static_cast<quint32>(sprite.pictureNumber & 0xFFFF);
@@ -194,7 +194,7 @@ const QPixmap& SpriteLayer::Picture(const TileSprite& sprite) const
         image = assets::Artwork(assets::Art::Template, scale);
         break;
     case SpritePicture::Tile:
-        image = assets::TileImage(m_game.ThemeIndex, sprite.pictureNumber, scale);
+        image = assets::TileImage(m_game.board.ThemeIndex, sprite.pictureNumber, scale);
         break;
     case SpritePicture::LinkPiece:
         image = assets::LinkPiece(sprite.pictureNumber, scale);
@@ -211,10 +211,10 @@ QRect SpriteLayer::SpriteRect(const TileSprite& sprite) const
 
 void SpriteLayer::Refresh()
 {
-    if (m_drawnTheme == m_game.ThemeIndex && SameSprites(m_drawn, m_game.Sprites))
+    if (m_drawnTheme == m_game.board.ThemeIndex && SameSprites(m_drawn, m_game.screen.Sprites))
         return;
-    m_drawn = m_game.Sprites;
-    m_drawnTheme = m_game.ThemeIndex;
+    m_drawn = m_game.screen.Sprites;
+    m_drawnTheme = m_game.board.ThemeIndex;
     m_drawnBounds = {};
     for (std::size_t n = 1; n < m_drawn.size(); ++n)
         if (m_drawn[n].visible)
@@ -225,8 +225,8 @@ void SpriteLayer::Refresh()
 
 int SpriteLayer::SpriteAt(QPoint point) const
 {
-    for (int n = static_cast<int>(m_game.Sprites.size()) - 1; n >= 1; --n) {
-        const TileSprite& sprite = m_game.Sprites[static_cast<std::size_t>(n)];
+    for (int n = static_cast<int>(m_game.screen.Sprites.size()) - 1; n >= 1; --n) {
+        const TileSprite& sprite = m_game.screen.Sprites[static_cast<std::size_t>(n)];
         if (sprite.visible && SpriteRect(sprite).contains(point))
             return n;
     }
@@ -239,8 +239,8 @@ void SpriteLayer::paintEvent(QPaintEvent* event)
     if (!dirty.intersects(m_drawnBounds))
         return;
     QPainter painter(this);
-    for (std::size_t n = 1; n < m_game.Sprites.size(); ++n) {
-        const TileSprite& sprite = m_game.Sprites[n];
+    for (std::size_t n = 1; n < m_game.screen.Sprites.size(); ++n) {
+        const TileSprite& sprite = m_game.screen.Sprites[n];
         if (!sprite.visible)
             continue;
         const QRect area = SpriteRect(sprite);

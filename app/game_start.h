@@ -5,12 +5,13 @@
 
 #include <array>
 
+#include "board/difficulty.h"
 #include "board/theme.h"
 
 namespace llk::app {
 
+using llk::DifficultyCount;
 using llk::ThemeCount;
-constexpr int DifficultyCount = 5;
 constexpr int ThemesPerPack = 10;
 constexpr int PackCount = ThemeCount / ThemesPerPack;
 

@@ -18,12 +18,12 @@ constexpr int FramePenPixels = 3;
 
 bool HoldsTile(const Game& g, int cell)
 {
-    return cell >= 1 && cell < static_cast<int>(g.Cells.size()) && g.Cells[cell] != EmptyCell;
+    return cell >= 1 && cell < static_cast<int>(g.board.Cells.size()) && g.board.Cells[cell] != EmptyCell;
 }
 
 int FirstTile(const Game& g)
 {
-    for (int cell = 1; cell < static_cast<int>(g.Cells.size()); ++cell)
+    for (int cell = 1; cell < static_cast<int>(g.board.Cells.size()); ++cell)
         if (HoldsTile(g, cell))
             return cell;
     return 0;
@@ -31,13 +31,13 @@ int FirstTile(const Game& g)
 
 int TileTowards(const Game& g, int from, Arrow arrow)
 {
-    if (from < 1 || from >= static_cast<int>(g.Cells.size()))
+    if (from < 1 || from >= static_cast<int>(g.board.Cells.size()))
         return from;
     const int row = CellRow(g, from);
     const int col = CellCol(g, from);
     int best = from;
     std::tuple<int, int, int> bestKey{1 << 20, 0, 0};
-    for (int cell = 1; cell < static_cast<int>(g.Cells.size()); ++cell) {
+    for (int cell = 1; cell < static_cast<int>(g.board.Cells.size()); ++cell) {
         if (!HoldsTile(g, cell) || cell == from)
             continue;
         const int dr = CellRow(g, cell) - row;
@@ -66,13 +66,13 @@ int NearestTile(const Game& g, int cell)
 {
     if (HoldsTile(g, cell))
         return cell;
-    if (cell < 1 || cell >= static_cast<int>(g.Cells.size()))
+    if (cell < 1 || cell >= static_cast<int>(g.board.Cells.size()))
         return FirstTile(g);
     const int row = CellRow(g, cell);
     const int col = CellCol(g, cell);
     int best = 0;
     int bestDistance = 0;
-    for (int other = 1; other < static_cast<int>(g.Cells.size()); ++other) {
+    for (int other = 1; other < static_cast<int>(g.board.Cells.size()); ++other) {
         if (!HoldsTile(g, other))
             continue;
         const int dr = CellRow(g, other) - row;

@@ -112,13 +112,13 @@ Form1::Form1(Feedback* feedback)
     m_timer2.setParent(this);
     connect(&m_timer1, &QTimer::timeout, this, [this] {
         RunHandler([this] {
-            if (m_game.Timer1On)
+            if (m_game.switches.Timer1On)
                 RemovalStep(m_game);
         });
     });
     connect(&m_timer2, &QTimer::timeout, this, [this] {
         RunHandler([this] {
-            if (m_game.Timer2On)
+            if (m_game.switches.Timer2On)
                 Countdown(m_game);
         });
     });
@@ -196,15 +196,15 @@ void Form1::ConnectMenus()
         for (QAction* item : entry->actions())
             ConnectDifficultyItem(item);
     connect(m_menus.hint, &QAction::triggered, this, [this] { RunHandler([this] {
-        const int hintsBefore = m_game.HintsLeft;
+        const int hintsBefore = m_game.counters.HintsLeft;
         HintCommand(m_game);
-        m_frameToHint = m_frameToHint || m_game.HintsLeft < hintsBefore; // a hint was shown
+        m_frameToHint = m_frameToHint || m_game.counters.HintsLeft < hintsBefore; // a hint was shown
     }); });
     connect(m_menus.shuffle, &QAction::triggered, this, [this] { RunHandler([this] { ShuffleCommand(m_game); }); });
     connect(m_menus.pause, &QAction::triggered, this, [this] { RunHandler([this] { TogglePause(m_game); }); });
-    connect(m_menus.music, &QAction::triggered, this, [this] { RunHandler([this] { m_game.Music = !m_game.Music; }); });
+    connect(m_menus.music, &QAction::triggered, this, [this] { RunHandler([this] { m_musicOn = !m_musicOn; }); });
     connect(m_menus.soundEffects, &QAction::triggered, this,
-            [this] { RunHandler([this] { SetSoundEffects(m_game, !m_game.SoundEffects); }); });
+            [this] { RunHandler([this] { SetSoundEffects(m_game, !m_game.switches.SoundEffects); }); });
     // Both windows block the board and the menus while open, but the handler returns at once:
     // the countdown goes on while the player reads.
     connect(m_menus.help, &QAction::triggered, this, [this] { RunHandler([this] { frmHelp::Open(this, m_appFolder); }); });
@@ -332,48 +332,48 @@ void Form1::ChooseBackground(QAction* entry, bool reportFailure)
 
 void Form1::showtoolTipText()
 {
-    SetLabelText(m_label2, QCoreApplication::translate("Form1", "洗牌 %1").arg(m_game.ShufflesLeft));
-    SetLabelText(m_label3, QCoreApplication::translate("Form1", "提示 %1").arg(m_game.HintsLeft));
-    SetLabelText(m_label4, dialogs::ShownText(Levelstr(m_game.Level)));
+    SetLabelText(m_label2, QCoreApplication::translate("Form1", "洗牌 %1").arg(m_game.counters.ShufflesLeft));
+    SetLabelText(m_label3, QCoreApplication::translate("Form1", "提示 %1").arg(m_game.counters.HintsLeft));
+    SetLabelText(m_label4, dialogs::ShownText(Levelstr(m_game.counters.Level)));
 }
 
 // Touches only what changed: a countdown tick then costs the repaint of a few pixels of the bar.
 void Form1::SyncControls()
 {
     showtoolTipText();
-    SetLabelText(m_label1, QString::number(m_game.Score));
-    SetLabelText(m_label5, QString::number(m_game.AutoShuffles), false);
-    SetLabelText(m_text1, QString::number(m_game.KindCount), false);
-    const int barWidth = qMax(0, qRound(m_game.TimeBar / TwipsPerPixel));
+    SetLabelText(m_label1, QString::number(m_game.counters.Score));
+    SetLabelText(m_label5, QString::number(m_game.counters.AutoShuffles), false);
+    SetLabelText(m_text1, QString::number(m_game.counters.KindCount), false);
+    const int barWidth = qMax(0, qRound(m_game.counters.TimeBar / TwipsPerPixel));
     if (m_shape3->width() != barWidth) {
         m_shape3->resize(barWidth, m_shape3->height());
         // The bar keeps its drawn pixels (static contents); only its rounded end is redrawn.
         const int end = m_shape3->RoundedEndPixels();
         m_shape3->update(QRect(barWidth - end, 0, end, m_shape3->height()));
     }
-    PlaceMarker(m_shape1, m_game.Shape1);
-    PlaceMarker(m_shape2, m_game.Shape2);
-    if (m_game.PausePictureVisible == m_label6->isHidden()) {
-        if (m_game.PausePictureVisible && m_label6->pixmap().isNull()) {
+    PlaceMarker(m_shape1, m_game.screen.Shape1);
+    PlaceMarker(m_shape2, m_game.screen.Shape2);
+    if (m_game.screen.PausePictureVisible == m_label6->isHidden()) {
+        if (m_game.screen.PausePictureVisible && m_label6->pixmap().isNull()) {
             // Decoded on the first pause, not at start-up.
             const int scale = assets::ScaleForRatio(devicePixelRatioF());
             QPixmap pause = QPixmap::fromImage(assets::Artwork(assets::Art::Pause, scale));
             pause.setDevicePixelRatio(scale);
             m_label6->setPixmap(pause);
         }
-        m_label6->setGeometry(ToPixels(m_game.PausePictureLeft), ToPixels(m_game.PausePictureTop),
+        m_label6->setGeometry(ToPixels(m_game.screen.PausePictureLeft), ToPixels(m_game.screen.PausePictureTop),
                               ToPixels(PausePictureTwips), ToPixels(PausePictureTwips));
-        m_label6->setVisible(m_game.PausePictureVisible);
+        m_label6->setVisible(m_game.screen.PausePictureVisible);
     }
-    SetChecked(m_menus.pause, m_game.Paused);
-    SetChecked(m_menus.music, m_game.Music);
-    SetChecked(m_menus.soundEffects, m_game.SoundEffects);
+    SetChecked(m_menus.pause, m_game.switches.Paused);
+    SetChecked(m_menus.music, m_musicOn);
+    SetChecked(m_menus.soundEffects, m_game.switches.SoundEffects);
     for (int i = 0; i < m_backgroundEntries.size(); ++i)
         SetChecked(m_backgroundEntries[i], i == m_currentBackground);
     m_sprites->Refresh();
     UpdateFrame();
     NotifyBoardChanges(*this, m_sprites, m_shape3);
-    if (m_firstScreenHint && m_game.GameRunning) {
+    if (m_firstScreenHint && GameRunning(m_game)) {
         delete m_firstScreenHint;
         m_firstScreenHint = nullptr;
     }
@@ -382,7 +382,7 @@ void Form1::SyncControls()
 
 void Form1::UpdateMusic()
 {
-    const bool on = m_game.Music && m_game.GameRunning && !m_game.Paused;
+    const bool on = m_musicOn && GameRunning(m_game) && !m_game.switches.Paused;
     if (on != m_musicPlaying) {
         m_musicPlaying = on;
         m_feedback->SetMusicPlaying(on);
@@ -422,7 +422,7 @@ void Form1::PlaySound(Sound sound)
     m_feedback->PlaySound(sound);
 }
 
-void Form1::GameEnded(GameOutcome outcome)
+void Form1::GameEnded(GamePhase outcome)
 {
     StopMusic();
     RecordResult(outcome);

@@ -65,7 +65,7 @@ private:
     void ShowMessage(std::string_view text, Icon icon) override;
     void PlaySound(Sound sound) override;
     void TimerSwitched(TimerId timer, bool on) override;
-    void GameEnded(GameOutcome outcome) override;
+    void GameEnded(GamePhase outcome) override;
     void TileMoved(int from, int to) override;
 
     void SetProgramIcon();
@@ -84,7 +84,7 @@ private:
     void ApplySettings();
     void RememberSettings();
     // A finished game with a score: asks for a name when it enters its Difficulty's ten.
-    void RecordResult(GameOutcome outcome);
+    void RecordResult(GamePhase outcome);
     void EnterResult(records::Record result, int rank);
     void SaveResult(const records::Record& result);
     void OpenLeaderboard(const std::optional<records::Record>& newest = std::nullopt);
@@ -107,6 +107,7 @@ private:
     QString m_appFolder;
     bool m_handlerRunning = false;
     bool m_musicPlaying = false;
+    bool m_musicOn = true; // mnmusic: the music is the window's alone
 
     MenuBarItems m_menus;
     QList<QAction*> m_backgroundEntries; // member i at position i; member 0 the template

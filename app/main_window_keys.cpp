@@ -12,16 +12,16 @@ namespace {
 // The Cell a marker outlines, 0 for a marker off the Board.
 int MarkedCell(const Game& g, const Marker& marker)
 {
-    if (g.CellWidth <= 0 || g.CellHeight <= 0)
+    if (g.screen.CellWidth <= 0 || g.screen.CellHeight <= 0)
         return 0;
-    const int row = (marker.top - g.SpriteOriginY) / g.CellHeight + 1;
-    const int col = (marker.left - g.SpriteOriginX) / g.CellWidth + 1;
-    if (row < 1 || row > g.RowCount || col < 1 || col > g.ColCount)
+    const int row = (marker.top - g.screen.SpriteOriginY) / g.screen.CellHeight + 1;
+    const int col = (marker.left - g.screen.SpriteOriginX) / g.screen.CellWidth + 1;
+    if (row < 1 || row > g.board.RowCount || col < 1 || col > g.board.ColCount)
         return 0;
     return CellIndex(g, row, col);
 }
 
-bool FrameUsable(const Game& g) { return g.GameRunning && !g.Paused; }
+bool FrameUsable(const Game& g) { return GameRunning(g) && !g.switches.Paused; }
 
 } // namespace
 
@@ -43,8 +43,8 @@ void Form1::onBoardKey(int key)
                 ShowFrameAt(0);
             return;
         }
-        if (!shown || (m_frameToHint && m_game.Shape1.visible)) {
-            ShowFrameAt(m_frameToHint && m_game.Shape1.visible ? MarkedCell(m_game, m_game.Shape1) : 0);
+        if (!shown || (m_frameToHint && m_game.screen.Shape1.visible)) {
+            ShowFrameAt(m_frameToHint && m_game.screen.Shape1.visible ? MarkedCell(m_game, m_game.screen.Shape1) : 0);
             return;
         }
         const Arrow arrow = key == Qt::Key_Left    ? Arrow::Left
@@ -60,10 +60,10 @@ void Form1::ShowFrameAt(int cell)
 {
     m_frameToHint = false;
     if (!HoldsTile(m_game, cell))
-        cell = m_game.SelectionState == 1 && HoldsTile(m_game, m_game.SelectedCell) ? m_game.SelectedCell
+        cell = m_game.selection.SelectionState == SelectionState::FirstTile && HoldsTile(m_game, m_game.selection.SelectedCell) ? m_game.selection.SelectedCell
                                                                                      : FirstTile(m_game);
     m_frameCell = cell;
-    m_frameLevel = m_game.Level;
+    m_frameLevel = m_game.counters.Level;
     m_frameWanted = true;
 }
 
@@ -75,10 +75,10 @@ void Form1::TileMoved(int from, int to)
 
 void Form1::UpdateFrame()
 {
-    if (!m_game.GameRunning)
+    if (!GameRunning(m_game))
         m_frameWanted = false;
-    if (m_frameLevel != m_game.Level) { // a new game or level starts on its first tile
-        m_frameLevel = m_game.Level;
+    if (m_frameLevel != m_game.counters.Level) { // a new game or level starts on its first tile
+        m_frameLevel = m_game.counters.Level;
         m_frameCell = 0;
     }
     if (!HoldsTile(m_game, m_frameCell))
@@ -91,11 +91,11 @@ void Form1::UpdateFrame()
     }
     if (!m_frame)
         m_frame = new FocusFrame(m_sprites->parentWidget());
-    const int row = (m_frameCell - 1) / m_game.ColCount + 1;
-    const int col = (m_frameCell - 1) % m_game.ColCount + 1;
-    const QRect area(ToPixels((col - 1) * m_game.CellWidth + m_game.SpriteOriginX),
-                     ToPixels((row - 1) * m_game.CellHeight + m_game.SpriteOriginY),
-                     qRound(m_game.CellWidth / double(TwipsPerPixel)), qRound(m_game.CellHeight / double(TwipsPerPixel)));
+    const int row = (m_frameCell - 1) / m_game.board.ColCount + 1;
+    const int col = (m_frameCell - 1) % m_game.board.ColCount + 1;
+    const QRect area(ToPixels((col - 1) * m_game.screen.CellWidth + m_game.screen.SpriteOriginX),
+                     ToPixels((row - 1) * m_game.screen.CellHeight + m_game.screen.SpriteOriginY),
+                     qRound(m_game.screen.CellWidth / double(TwipsPerPixel)), qRound(m_game.screen.CellHeight / double(TwipsPerPixel)));
     if (m_frame->geometry() != area)
         m_frame->setGeometry(area);
     if (!m_frame->isVisible()) {

@@ -95,7 +95,7 @@ void Form1::ConnectLanguageItems()
 void Form1::ApplySettings()
 {
     const RememberedSettings remembered = m_settings.Load();
-    m_game.Music = remembered.music;
+    m_musicOn = remembered.music;
     SetSoundEffects(m_game, remembered.soundEffects);
     for (QAction* entry : m_backgroundEntries) {
         if (entry == m_menus.backgroundTemplate)
@@ -110,16 +110,16 @@ void Form1::ApplySettings()
 void Form1::RememberSettings()
 {
     const RememberedSettings remembered = m_settings.Load();
-    if (remembered.music != m_game.Music)
-        m_settings.SetMusic(m_game.Music);
-    if (remembered.soundEffects != m_game.SoundEffects)
-        m_settings.SetSoundEffects(m_game.SoundEffects);
+    if (remembered.music != m_musicOn)
+        m_settings.SetMusic(m_musicOn);
+    if (remembered.soundEffects != m_game.switches.SoundEffects)
+        m_settings.SetSoundEffects(m_game.switches.SoundEffects);
     const QString background = m_backgroundEntries.value(m_currentBackground)->data().toString();
     if (m_currentBackground > 0 && remembered.background != background)
         m_settings.SetBackground(background);
 }
 
-void Form1::RecordResult(GameOutcome outcome)
+void Form1::RecordResult(GamePhase outcome)
 {
     // To the second, as the file keeps it.
     QDateTime now = QDateTime::currentDateTime();
@@ -172,7 +172,7 @@ void Form1::OpenLeaderboard(const std::optional<records::Record>& newest)
 {
     const LoadedRecords loaded = m_records.Load();
     auto* window = new dialogs::LeaderboardWindow(this, loaded.records, ThemeNames(), loaded.notice,
-                                                  m_game.DifficultyIndex, newest);
+                                                  m_game.board.DifficultyIndex, newest);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Window-modal without a nested event loop: the countdown goes on ticking.
     window->open();

@@ -13,7 +13,7 @@ namespace {
 Game LargestBoard()
 {
     Game g;
-    g.ThemeIndex = 3;
+    g.board.ThemeIndex = 3;
     ResizeBoard(g, 12, 20);
     CreateSprites(g);
     return g;
@@ -24,7 +24,7 @@ void BM_DealRegularBoard65(benchmark::State& state)
     Game g = LargestBoard();
     for (auto _ : state) {
         DealRegularBoard(g, 65);
-        benchmark::DoNotOptimize(g.Cells.data());
+        benchmark::DoNotOptimize(g.board.Cells.data());
     }
 }
 BENCHMARK(BM_DealRegularBoard65);
@@ -34,7 +34,7 @@ void BM_DealSpecialBoard(benchmark::State& state)
     Game g = LargestBoard();
     for (auto _ : state) {
         DealSpecialBoard(g);
-        benchmark::DoNotOptimize(g.Cells.data());
+        benchmark::DoNotOptimize(g.board.Cells.data());
     }
 }
 BENCHMARK(BM_DealSpecialBoard);

@@ -25,7 +25,7 @@ Game MidGame(int seed, int level, int pairs)
     Game g;
     g.clock = [seed, n = 0]() mutable { return seed * 100.0 + 0.001 * n++; };
     StartGame(g, 0, 3);
-    g.Level = level;
+    g.counters.Level = level;
     for (int done = 0; done <= pairs; ++done) {
         ResetPairSearch(g);
         const PairSearchOutcome found = FindPair(g, false);
@@ -52,7 +52,7 @@ std::vector<Sample> Samples(Game& g, int level, int pairs)
     std::vector<Sample> samples;
     for (int seed = 1; seed <= SampleBoards; ++seed) {
         const Game played = MidGame(seed, level, pairs);
-        samples.push_back({played.Cells, played.Sprites});
+        samples.push_back({played.board.Cells, played.screen.Sprites});
         if (seed == 1)
             g = played;
     }
@@ -61,8 +61,8 @@ std::vector<Sample> Samples(Game& g, int level, int pairs)
 
 void Restore(Game& g, const Sample& sample)
 {
-    std::copy(sample.cells.begin(), sample.cells.end(), g.Cells.begin());
-    std::copy(sample.sprites.begin(), sample.sprites.end(), g.Sprites.begin());
+    std::copy(sample.cells.begin(), sample.cells.end(), g.board.Cells.begin());
+    std::copy(sample.sprites.begin(), sample.sprites.end(), g.screen.Sprites.begin());
 }
 
 void BM_RestoreBoard(benchmark::State& state)
@@ -72,7 +72,7 @@ void BM_RestoreBoard(benchmark::State& state)
     std::size_t i = 0;
     for (auto _ : state) {
         Restore(g, samples[i++ % samples.size()]);
-        benchmark::DoNotOptimize(g.Cells.data());
+        benchmark::DoNotOptimize(g.board.Cells.data());
     }
 }
 BENCHMARK(BM_RestoreBoard);
@@ -86,7 +86,7 @@ void BM_ShiftBoard(benchmark::State& state)
     for (auto _ : state) {
         Restore(g, samples[i++ % samples.size()]);
         ShiftBoard(g, level);
-        benchmark::DoNotOptimize(g.Cells.data());
+        benchmark::DoNotOptimize(g.board.Cells.data());
     }
 }
 BENCHMARK(BM_ShiftBoard)->ArgName("level")->Arg(10)->Arg(11);
@@ -123,7 +123,7 @@ void BM_ShuffleBoardHalfFull(benchmark::State& state)
 {
     Game g;
     const std::vector<Sample> samples = Samples(g, 1, 45);
-    g.ShufflesLeft = 1;
+    g.counters.ShufflesLeft = 1;
     std::size_t i = 0;
     for (auto _ : state) {
         Restore(g, samples[i++ % samples.size()]);

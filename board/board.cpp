@@ -7,17 +7,8 @@ namespace {
 
 void HideAndEmpty(Game& g, int cell)
 {
-    g.Sprites[cell].visible = false;
-    g.Cells[cell] = EmptyCell;
-}
-
-// Walks the inner Cells row by row, the order every deal and the shuffle rely on.
-template <typename Visit>
-void ForEachInner(Game& g, Visit visit)
-{
-    for (int row = 2; row <= g.RowCount - 1; ++row)
-        for (int col = 2; col <= g.ColCount - 1; ++col)
-            visit(row, col, CellIndex(g, row, col));
+    g.screen.Sprites[cell].visible = false;
+    g.board.Cells[cell] = EmptyCell;
 }
 
 } // namespace
@@ -38,22 +29,22 @@ std::optional<BoardSize> BoardSizeFor(int difficulty, int theme)
 void ResizeBoard(Game& g, int rows, int cols)
 {
     assert(rows >= 3 && cols >= 3);
-    g.RowCount = rows;
-    g.ColCount = cols;
-    g.Cells.assign(static_cast<std::size_t>(rows * cols + 1), EmptyCell);
-    g.InnerSlots.assign(static_cast<std::size_t>((rows - 2) * (cols - 2) + 1), 0);
-    g.CellGrid.assign(static_cast<std::size_t>((rows + 1) * (cols + 1)), EmptyCell);
+    g.board.RowCount = rows;
+    g.board.ColCount = cols;
+    g.board.Cells.assign(static_cast<std::size_t>(rows * cols + 1), EmptyCell);
+    g.board.InnerSlots.assign(static_cast<std::size_t>((rows - 2) * (cols - 2) + 1), 0);
+    g.board.CellGrid.assign(static_cast<std::size_t>((rows + 1) * (cols + 1)), EmptyCell);
     g.DrawList.clear();
-    g.Sprites.resize(1);
+    g.screen.Sprites.resize(1);
 }
 
 void ClearBorder(Game& g)
 {
-    const int cols = g.ColCount;
+    const int cols = g.board.ColCount;
     const int last = CellCount(g);
     for (int cell = 1; cell <= cols; ++cell)
         HideAndEmpty(g, cell);
-    for (int cell = cols * (g.RowCount - 1) + 1; cell <= last; ++cell)
+    for (int cell = cols * (g.board.RowCount - 1) + 1; cell <= last; ++cell)
         HideAndEmpty(g, cell);
     for (int cell = 1; cell <= last; cell += cols) {
         HideAndEmpty(g, cell);
@@ -63,25 +54,25 @@ void ClearBorder(Game& g)
 
 void ClearInner(Game& g)
 {
-    ForEachInner(g, [&](int, int, int cell) { HideAndEmpty(g, cell); });
+    ForEachInnerCell(g, [&](int, int, int cell) { HideAndEmpty(g, cell); });
 }
 
 void ShowInner(Game& g)
 {
-    ForEachInner(g, [&](int, int, int cell) { g.Sprites[cell].visible = true; });
+    ForEachInnerCell(g, [&](int, int, int cell) { g.screen.Sprites[cell].visible = true; });
     ClearBorder(g);
 }
 
 void SyncGrid(Game& g)
 {
-    ForEachInner(g, [&](int row, int col, int cell) { GridAt(g, row, col) = g.Cells[cell]; });
+    ForEachInnerCell(g, [&](int row, int col, int cell) { GridAt(g, row, col) = g.board.Cells[cell]; });
 }
 
 void SetTilePicture(Game& g, int cell, int code)
 {
-    TileSprite& sprite = g.Sprites[cell];
+    TileSprite& sprite = g.screen.Sprites[cell];
     sprite.picture = SpritePicture::Tile;
-    sprite.pictureNumber = code + FirstBitmapId(g.ThemeIndex) - (KindCodeBase + 1);
+    sprite.pictureNumber = code + FirstBitmapId(g.board.ThemeIndex) - (KindCodeBase + 1);
 }
 
 void PlaceTiles(Game& g, std::span<const int> cells)
@@ -89,10 +80,10 @@ void PlaceTiles(Game& g, std::span<const int> cells)
     assert(static_cast<int>(cells.size()) == CellCount(g) + 1);
     for (int cell = 1; cell <= CellCount(g); ++cell) {
         const int kind = cells[static_cast<std::size_t>(cell)];
-        g.Cells[cell] = kind;
+        g.board.Cells[cell] = kind;
         if (kind != EmptyCell)
             SetTilePicture(g, cell, KindCodeBase + kind);
-        g.Sprites[cell].visible = kind != EmptyCell;
+        g.screen.Sprites[cell].visible = kind != EmptyCell;
     }
     SyncGrid(g);
 }

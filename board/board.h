@@ -12,6 +12,8 @@ namespace llk {
 constexpr int EmptyCell = 0;
 constexpr int KindCodeBase = 100; // a KindCode is 100 + TileKind
 constexpr int MaxTileKind = 70;
+// The largest Board a tool may load, border included; the game's own Boards are far smaller.
+constexpr int MaxBoardSide = 30;
 
 // Rows and columns, both counting the one-cell border.
 struct BoardSize {
@@ -27,18 +29,28 @@ constexpr BoardSize SpecialLevelSize{12, 16};
 // the other Themes get 11 x 18 and 11 x 16. Nothing for a difficulty outside 0-4.
 std::optional<BoardSize> BoardSizeFor(int difficulty, int theme);
 
-inline int CellCount(const Game& g) { return g.RowCount * g.ColCount; }
-inline int InnerCellCount(const Game& g) { return (g.RowCount - 2) * (g.ColCount - 2); }
+inline int CellCount(const Game& g) { return g.board.RowCount * g.board.ColCount; }
+inline int InnerCellCount(const Game& g) { return (g.board.RowCount - 2) * (g.board.ColCount - 2); }
 inline bool IsBorderCell(const Game& g, int row, int col)
 {
-    return row == 1 || row == g.RowCount || col == 1 || col == g.ColCount;
+    return row == 1 || row == g.board.RowCount || col == 1 || col == g.board.ColCount;
 }
 // The InnerSlots entry of an inner Cell: the inner Cells numbered row by row from 1.
-inline int SlotIndex(const Game& g, int row, int col) { return (row - 2) * (g.ColCount - 2) + (col - 1); }
+inline int SlotIndex(const Game& g, int row, int col) { return (row - 2) * (g.board.ColCount - 2) + (col - 1); }
+
+// Visits the inner Cells row by row, the order every deal and the shuffle rely on, as
+// visit(row, col, cell).
+template <typename Visit>
+void ForEachInnerCell(const Game& g, Visit visit)
+{
+    for (int row = 2; row <= g.board.RowCount - 1; ++row)
+        for (int col = 2; col <= g.board.ColCount - 1; ++col)
+            visit(row, col, CellIndex(g, row, col));
+}
 
 // CellGrid(row, col), rows 0 to RowCount and columns 0 to ColCount.
-inline int& GridAt(Game& g, int row, int col) { return g.CellGrid[row * (g.ColCount + 1) + col]; }
-inline int GridAt(const Game& g, int row, int col) { return g.CellGrid[row * (g.ColCount + 1) + col]; }
+inline int& GridAt(Game& g, int row, int col) { return g.board.CellGrid[row * (g.board.ColCount + 1) + col]; }
+inline int GridAt(const Game& g, int row, int col) { return g.board.CellGrid[row * (g.board.ColCount + 1) + col]; }
 
 // Sets the dimensions, recreates Cells, InnerSlots and CellGrid empty, resets the sampler and
 // removes every sprite but the template, so CreateSprites can lay out a fresh set.

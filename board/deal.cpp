@@ -9,26 +9,25 @@
 namespace llk {
 namespace {
 
-// How a Theme folds a KindCode: shifting one above `above` down by `amount`, or wrapping a kind
-// beyond the Theme's pictures round them.
+// How a Theme folds a KindCode beyond its pictures: shifting it down by `amount`, or wrapping it
+// round them.
 struct FoldRule {
     enum class Kind { Never, Subtract, Wrap } kind;
-    int above = 0;
     int amount = 0;
 };
 
 constexpr FoldRule Never{FoldRule::Kind::Never};
 constexpr FoldRule Wrap{FoldRule::Kind::Wrap};
-constexpr FoldRule Subtract(int above, int amount) { return {FoldRule::Kind::Subtract, above, amount}; }
+constexpr FoldRule Subtract(int amount) { return {FoldRule::Kind::Subtract, amount}; }
 
 // Themes 1, 4 and 5 shift by less than their picture count, so their folded kinds land mid-range.
 constexpr std::array<FoldRule, ThemeCount> FoldRules{{
-    Never,              Subtract(139, 31), Subtract(143, 43), Subtract(154, 54), Subtract(138, 37),
-    Subtract(163, 10),  Subtract(148, 48), Subtract(197, 97), Subtract(140, 40), Subtract(142, 42),
-    Wrap,               Subtract(171, 71), Wrap,              Wrap,              Wrap,
-    Wrap,               Wrap,              Wrap,              Wrap,              Wrap,
-    Wrap,               Wrap,              Wrap,              Wrap,              Wrap,
-    Wrap,               Wrap,              Wrap,              Wrap,              Wrap,
+    Never,         Subtract(31),  Subtract(43),  Subtract(54),  Subtract(37),
+    Subtract(10),  Subtract(48),  Subtract(97),  Subtract(40),  Subtract(42),
+    Wrap,          Subtract(71),  Wrap,          Wrap,          Wrap,
+    Wrap,          Wrap,          Wrap,          Wrap,          Wrap,
+    Wrap,          Wrap,          Wrap,          Wrap,          Wrap,
+    Wrap,          Wrap,          Wrap,          Wrap,          Wrap,
 }};
 
 // Steps 5 to 7 of both deals: fold every slot into its Cell in reading order, set the pictures,
@@ -36,13 +35,13 @@ constexpr std::array<FoldRule, ThemeCount> FoldRules{{
 void PlaceDealtSlots(Game& g)
 {
     int slot = 0;
-    for (int row = 2; row <= g.RowCount - 1; ++row) {
-        for (int col = 2; col <= g.ColCount - 1; ++col) {
+    for (int row = 2; row <= g.board.RowCount - 1; ++row) {
+        for (int col = 2; col <= g.board.ColCount - 1; ++col) {
             ++slot;
             FoldKindCode(g, slot);
-            const int code = g.InnerSlots[slot];
+            const int code = g.board.InnerSlots[slot];
             const int cell = CellIndex(g, row, col);
-            g.Cells[cell] = code - KindCodeBase;
+            g.board.Cells[cell] = code - KindCodeBase;
             SetTilePicture(g, cell, code);
         }
     }
@@ -56,18 +55,19 @@ int FoldCode(int theme, int code)
 {
     assert(IsTheme(theme));
     const FoldRule& rule = FoldRules[static_cast<std::size_t>(theme)];
+    const int pictures = PictureCount(theme);
+    const bool beyond = code > KindCodeBase + pictures;
     switch (rule.kind) {
     case FoldRule::Kind::Never: return code;
-    case FoldRule::Kind::Subtract: return code > rule.above ? code - rule.amount : code;
+    case FoldRule::Kind::Subtract: return beyond ? code - rule.amount : code;
     case FoldRule::Kind::Wrap: break;
     }
-    const int pictures = PictureCount(theme);
-    return code > KindCodeBase + pictures ? (code - KindCodeBase) % pictures + KindCodeBase + 1 : code;
+    return beyond ? (code - KindCodeBase) % pictures + KindCodeBase + 1 : code;
 }
 
 void FoldKindCode(Game& g, int slot)
 {
-    g.InnerSlots[slot] = FoldCode(g.ThemeIndex, g.InnerSlots[slot]);
+    g.board.InnerSlots[slot] = FoldCode(g.board.ThemeIndex, g.board.InnerSlots[slot]);
 }
 
 void DealRegularBoard(Game& g, int kinds)
@@ -77,8 +77,8 @@ void DealRegularBoard(Game& g, int kinds)
     DrawSequence(g, n, n);
     for (int d = 1; d <= n - 1; d += 2) {
         const int code = KindCodeBase + RandomInt(g, kinds);
-        g.InnerSlots[g.DrawList[d]] = code;
-        g.InnerSlots[g.DrawList[d + 1]] = code;
+        g.board.InnerSlots[g.DrawList[d]] = code;
+        g.board.InnerSlots[g.DrawList[d + 1]] = code;
     }
     PlaceDealtSlots(g);
 }
@@ -95,8 +95,8 @@ void DealSpecialBoard(Game& g)
     for (int d = 1; d <= n - 1; d += 2) {
         ++i;
         const int code = KindCodeBase + kindOrder[i];
-        g.InnerSlots[g.DrawList[d]] = code;
-        g.InnerSlots[g.DrawList[d + 1]] = code;
+        g.board.InnerSlots[g.DrawList[d]] = code;
+        g.board.InnerSlots[g.DrawList[d + 1]] = code;
     }
     PlaceDealtSlots(g);
 }
@@ -104,13 +104,13 @@ void DealSpecialBoard(Game& g)
 void ResetHintState(Game& g)
 {
     ResetPairSearch(g);
-    g.LevelClearedFlag = false;
+    g.counters.LevelClearedFlag = false;
 }
 
 void ResetTimeAndScore(Game& g)
 {
-    g.TimeBar = FullTimeBar;
-    g.Score = 0;
+    g.counters.TimeBar = FullTimeBar;
+    g.counters.Score = 0;
 }
 
 } // namespace llk

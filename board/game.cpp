@@ -14,24 +14,24 @@ double SystemTimeOfDay()
 
 void ResetPairSearch(Game& g)
 {
-    g.SearchCursor = 0;
-    g.SearchKind = 0;
-    g.CandidateList.clear();
-    g.VisitedList.clear();
-    g.ExcludedList.clear();
-    g.FoundFirst = 0;
-    g.FoundSecond = 0;
+    g.search.SearchCursor = 0;
+    g.search.SearchKind = 0;
+    g.search.CandidateList.clear();
+    g.search.VisitedList.clear();
+    g.search.ExcludedList.clear();
+    g.search.FoundFirst = 0;
+    g.search.FoundSecond = 0;
 }
 
 void SetTimer(Game& g, TimerId timer, bool on)
 {
-    (timer == TimerId::Removal ? g.Timer1On : g.Timer2On) = on;
+    (timer == TimerId::Removal ? g.switches.Timer1On : g.switches.Timer2On) = on;
     g.host->TimerSwitched(timer, on);
 }
 
 void PlaySound(Game& g, Sound sound)
 {
-    if (g.SoundEffects)
+    if (g.switches.SoundEffects)
         g.host->PlaySound(sound);
 }
 

@@ -3,15 +3,14 @@
 
 #include <string_view>
 
+#include "board/game_phase.h"
+
 namespace llk {
 
 enum class Icon { Information, Error };
 
 // Sounds carry their resource numbers, so a host can key its buffers by them.
 enum class Sound { Click = 101, Remove = 102, Cleared = 103, Hint = 104 };
-
-// How a game ended: Lost is a board without a removable pair and no shuffle left.
-enum class GameOutcome { None, Won, Lost, TimeUp };
 
 enum class TimerId {
     Removal,    // Timer1: the removal step, 100 ms after a link
@@ -27,7 +26,7 @@ public:
     virtual void PlaySound(Sound sound) = 0;
     virtual void TimerSwitched(TimerId timer, bool on) = 0;
     // A game has ended (after its last message box); a game replaced by a new start never ends.
-    virtual void GameEnded(GameOutcome) {}
+    virtual void GameEnded(GamePhase) {}
     // A level shift slid the tile of Cell `from` into Cell `to`, so a window can follow it.
     virtual void TileMoved(int /*from*/, int /*to*/) {}
 };

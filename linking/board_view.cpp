@@ -6,23 +6,23 @@ namespace llk {
 
 void ComputeCellMetrics(Game& g)
 {
-    g.SpriteOriginX = SpriteOrigin;
-    g.SpriteOriginY = SpriteOrigin;
-    if (!IsTheme(g.ThemeIndex))
+    g.screen.SpriteOriginX = SpriteOrigin;
+    g.screen.SpriteOriginY = SpriteOrigin;
+    if (!IsTheme(g.board.ThemeIndex))
         return;
-    const PixelSize tile = TilePixelSize(g.ThemeIndex);
-    g.CellWidth = tile.width * g.TwipsPerPixelX;
-    g.CellHeight = tile.height * g.TwipsPerPixelY;
+    const PixelSize tile = TilePixelSize(g.board.ThemeIndex);
+    g.screen.CellWidth = tile.width * g.screen.TwipsPerPixelX;
+    g.screen.CellHeight = tile.height * g.screen.TwipsPerPixelY;
 }
 
 void CreateSprites(Game& g)
 {
     ComputeCellMetrics(g);
-    g.Sprites.resize(1);
-    g.Sprites.reserve(static_cast<std::size_t>(CellCount(g) + 1));
-    for (int row = 1; row <= g.RowCount; ++row)
-        for (int col = 1; col <= g.ColCount; ++col)
-            g.Sprites.push_back(TileSprite{.visible = false,
+    g.screen.Sprites.resize(1);
+    g.screen.Sprites.reserve(static_cast<std::size_t>(CellCount(g) + 1));
+    for (int row = 1; row <= g.board.RowCount; ++row)
+        for (int col = 1; col <= g.board.ColCount; ++col)
+            g.screen.Sprites.push_back(TileSprite{.visible = false,
                                            .picture = SpritePicture::Template,
                                            .pictureNumber = 0,
                                            .left = CellLeft(g, col),
@@ -33,8 +33,8 @@ void PlaceMarker(Game& g, Marker& marker, int row, int col)
 {
     marker.left = CellLeft(g, col);
     marker.top = CellTop(g, row);
-    marker.width = g.CellWidth;
-    marker.height = g.CellHeight;
+    marker.width = g.screen.CellWidth;
+    marker.height = g.screen.CellHeight;
 }
 
 } // namespace llk

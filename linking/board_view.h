@@ -6,12 +6,12 @@
 namespace llk {
 
 // Sets the sprite origin and, for a valid ThemeIndex, the cell pitch in twips from the Theme's
-// tile size and g.TwipsPerPixelX/Y; an invalid Theme keeps the previous pitch.
+// tile size and g.screen.TwipsPerPixelX/Y; an invalid Theme keeps the previous pitch.
 void ComputeCellMetrics(Game& g);
 
 // The top-left corner of column `col` / row `row` in twips.
-inline int CellLeft(const Game& g, int col) { return (col - 1) * g.CellWidth + g.SpriteOriginX; }
-inline int CellTop(const Game& g, int row) { return (row - 1) * g.CellHeight + g.SpriteOriginY; }
+inline int CellLeft(const Game& g, int col) { return (col - 1) * g.screen.CellWidth + g.screen.SpriteOriginX; }
+inline int CellTop(const Game& g, int row) { return (row - 1) * g.screen.CellHeight + g.screen.SpriteOriginY; }
 
 // One hidden sprite showing the template per Cell of the current Board, placed on its Cell.
 // Later sprites lie above earlier ones.

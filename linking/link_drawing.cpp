@@ -10,7 +10,7 @@ namespace {
 // A piece is a picture copied into the Cell's own sprite; the Cell itself stays empty.
 void ShowPiece(Game& g, int row, int col, LinkPiece piece)
 {
-    TileSprite& sprite = g.Sprites[CellIndex(g, row, col)];
+    TileSprite& sprite = g.screen.Sprites[CellIndex(g, row, col)];
     sprite.picture = SpritePicture::LinkPiece;
     sprite.pictureNumber = static_cast<int>(piece);
     sprite.visible = true;
@@ -38,8 +38,8 @@ void EraseLinkPath(Game& g)
 {
     const int last = CellCount(g);
     for (int cell = 1; cell <= last; ++cell)
-        if (g.Cells[cell] == EmptyCell)
-            g.Sprites[cell].visible = false;
+        if (g.board.Cells[cell] == EmptyCell)
+            g.screen.Sprites[cell].visible = false;
 }
 
 } // namespace llk

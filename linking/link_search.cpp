@@ -18,7 +18,7 @@ struct Spot {
 
 Spot SpotOf(const Game& g, int cell) { return {CellRow(g, cell), CellCol(g, cell)}; }
 
-bool IsEmpty(const Game& g, int cell) { return g.Cells[cell] == EmptyCell; }
+bool IsEmpty(const Game& g, int cell) { return g.board.Cells[cell] == EmptyCell; }
 
 // --- The seven blocks of the two-corner search, one table row each. ---
 
@@ -99,8 +99,8 @@ bool PIsA(TileA rule, Spot p, Spot q)
 // Neighbours of a tile always exist: tiles only occupy inner Cells.
 bool PreTestHolds(const Game& g, PreTest test, int p, int q, int a, int b)
 {
-    const int up = -g.ColCount;
-    const int down = g.ColCount;
+    const int up = -g.board.ColCount;
+    const int down = g.board.ColCount;
     switch (test) {
     case PreTest::AboveBoth: return IsEmpty(g, p + up) && IsEmpty(g, q + up);
     case PreTest::BelowBoth: return IsEmpty(g, p + down) && IsEmpty(g, q + down);
@@ -118,8 +118,8 @@ int LastLineOf(const Game& g, LastLine last, Spot b)
     switch (last) {
     case LastLine::FirstRow:
     case LastLine::FirstColumn: return 1;
-    case LastLine::LastRow: return g.RowCount;
-    case LastLine::LastColumn: return g.ColCount;
+    case LastLine::LastRow: return g.board.RowCount;
+    case LastLine::LastColumn: return g.board.ColCount;
     case LastLine::ColumnAfterB: return b.col + 1;
     case LastLine::RowBeforeB: return b.row - 1;
     }
@@ -207,9 +207,9 @@ bool StraightClear(const Game& g, int r1, int c1, int r2, int c2)
 
 bool LinkTest(Game& g, int first, int second, bool draw)
 {
-    assert(first != second && g.Cells[first] != EmptyCell && g.Cells[second] != EmptyCell);
+    assert(first != second && g.board.Cells[first] != EmptyCell && g.board.Cells[second] != EmptyCell);
     const int apart = first - second;
-    if (apart == 1 || apart == -1 || apart == g.ColCount || apart == -g.ColCount)
+    if (apart == 1 || apart == -1 || apart == g.board.ColCount || apart == -g.board.ColCount)
         return true;
     const Spot p = SpotOf(g, first);
     const Spot q = SpotOf(g, second);
@@ -233,14 +233,14 @@ bool OneTurnLink(Game& g, int p, int q, bool draw)
 
     // Corner A lies on P's row above Q, corner B on Q's row below P. Each is tried when the
     // Cells its legs leave the tiles through are free; a blocked corner A does not hide corner B.
-    const bool preTestA = (IsEmpty(g, p - 1) || IsEmpty(g, p + 1)) && IsEmpty(g, q - g.ColCount);
+    const bool preTestA = (IsEmpty(g, p - 1) || IsEmpty(g, p + 1)) && IsEmpty(g, q - g.board.ColCount);
     const Spot cornerA{sp.row, sq.col};
     if (preTestA && CornerLinks(g, cornerA, sp, sq)) {
         if (draw)
             DrawOneTurn(g, cornerA, sp, sq, rightward ? CornerKind::LeftDown : CornerKind::RightDown);
         return true;
     }
-    const bool preTestB = IsEmpty(g, p + g.ColCount) && (IsEmpty(g, q - 1) || IsEmpty(g, q + 1));
+    const bool preTestB = IsEmpty(g, p + g.board.ColCount) && (IsEmpty(g, q - 1) || IsEmpty(g, q + 1));
     const Spot cornerB{sq.row, sp.col};
     if (preTestB && CornerLinks(g, cornerB, sp, sq)) {
         if (draw)

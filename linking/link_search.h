@@ -6,11 +6,11 @@
 namespace llk {
 
 // Row and column of a CellIndex, counted from 1.
-inline int CellRow(const Game& g, int cell) { return (cell + g.ColCount - 1) / g.ColCount; }
+inline int CellRow(const Game& g, int cell) { return (cell + g.board.ColCount - 1) / g.board.ColCount; }
 inline int CellCol(const Game& g, int cell)
 {
-    const int rest = cell % g.ColCount;
-    return rest == 0 ? g.ColCount : rest;
+    const int rest = cell % g.board.ColCount;
+    return rest == 0 ? g.board.ColCount : rest;
 }
 
 bool CellIsEmpty(const Game& g, int row, int col);

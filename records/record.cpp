@@ -26,28 +26,29 @@ std::optional<Result> ParseResult(std::string_view name)
     return std::nullopt;
 }
 
-std::optional<Record> ResultOfGame(const Game& g, GameOutcome outcome, std::string ended, std::int64_t endedMs)
+std::optional<Record> ResultOfGame(const Game& g, GamePhase outcome, std::string ended, std::int64_t endedMs)
 {
     Record record;
     switch (outcome) {
-    case GameOutcome::None:
+    case GamePhase::NoGame:
+    case GamePhase::Running:
         return std::nullopt;
-    case GameOutcome::Won:
+    case GamePhase::Won:
         record.result = Result::Won;
         break;
-    case GameOutcome::Lost:
+    case GamePhase::Lost:
         record.result = Result::Dead;
         break;
-    case GameOutcome::TimeUp:
+    case GamePhase::TimeUp:
         record.result = Result::Time;
         break;
     }
-    if (g.Score <= 0)
+    if (g.counters.Score <= 0)
         return std::nullopt;
-    record.score = g.Score;
-    record.level = g.Level;
-    record.theme = g.ThemeIndex;
-    record.difficulty = g.DifficultyIndex;
+    record.score = g.counters.Score;
+    record.level = g.counters.Level;
+    record.theme = g.board.ThemeIndex;
+    record.difficulty = g.board.DifficultyIndex;
     record.ended = std::move(ended);
     record.endedMs = endedMs;
     return record;

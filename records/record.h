@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "board/difficulty.h"
 #include "board/game.h"
 
 namespace llk::records {
@@ -13,7 +14,7 @@ namespace llk::records {
 // How the game ended; the names are those of the records file.
 enum class Result { Won, Dead, Time };
 
-constexpr int DifficultyCount = 5;
+using llk::DifficultyCount;
 constexpr int MinLevel = 1;
 constexpr int MaxLevel = 12;
 // Far above any score a game can reach; a larger number in the file is damage, not a result.
@@ -35,7 +36,7 @@ std::optional<Result> ParseResult(std::string_view name);
 
 // The result of a game that has just ended, unnamed; nothing for a game that scored nothing or
 // has not ended.
-std::optional<Record> ResultOfGame(const Game& g, GameOutcome outcome, std::string ended, std::int64_t endedMs);
+std::optional<Record> ResultOfGame(const Game& g, GamePhase outcome, std::string ended, std::int64_t endedMs);
 
 // Why a record read from the file cannot be a result (a field out of its range), or nothing.
 std::optional<std::string> RecordProblem(const Record& record);

@@ -3,18 +3,15 @@
 
 #include <string>
 
+#include "board/difficulty.h"
 #include "board/game.h"
+#include "linking/selection.h" // ClickTile, the mouse press
 
 namespace llk {
-
-enum class Difficulty { Easy = 0, Normal = 1, Hard = 2, VeryHard = 3, Special = 4 };
 
 // The Game-menu start of a Theme (0-29) and Difficulty (0-4). Returns false, after setting
 // ThemeIndex only, for a difficulty outside 0-4, and changes nothing for a theme outside 0-29.
 bool StartGame(Game& g, int theme, int difficulty);
-
-// A left-button press on the sprite of a Cell.
-void ClickTile(Game& g, int cell);
 
 // Timer1 and Timer2 ticks. The caller runs them only while the timer is on.
 void RemovalStep(Game& g);

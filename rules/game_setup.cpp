@@ -11,11 +11,11 @@ namespace llk {
 
 void gameLoadData(Game& g)
 {
-    g.ShufflesLeft = StartShuffles;
-    g.HintsLeft = StartHints;
-    g.Level = 1;
-    g.KindCount = StartKindCount;
-    g.AutoShuffles = 0;
+    g.counters.ShufflesLeft = StartShuffles;
+    g.counters.HintsLeft = StartHints;
+    g.counters.Level = 1;
+    g.counters.KindCount = StartKindCount;
+    g.counters.AutoShuffles = 0;
     StartCountdown(g);
 }
 
@@ -23,21 +23,20 @@ bool StartGame(Game& g, int theme, int difficulty)
 {
     if (!IsTheme(theme))
         return false;
-    g.ThemeIndex = theme;
+    g.board.ThemeIndex = theme;
     const auto size = BoardSizeFor(difficulty, theme);
     if (!size)
         return false;
-    g.DifficultyIndex = difficulty;
+    g.board.DifficultyIndex = difficulty;
 
     // A new game replaces the old one entirely: a removal still due for the old Board would
     // empty two Cells of the new one, and a pause or a selection would outlive the game.
     SetTimer(g, TimerId::Removal, false);
     SetTimer(g, TimerId::Countdown, false);
-    g.Paused = false;
-    g.PausePictureVisible = false;
+    g.switches.Paused = false;
+    g.screen.PausePictureVisible = false;
     DropSelection(g);
-    g.Outcome = GameOutcome::None;
-    g.GameRunning = true;
+    g.phase = GamePhase::Running;
 
     ResizeBoard(g, size->rows, size->cols);
     CreateSprites(g);
@@ -49,9 +48,9 @@ bool StartGame(Game& g, int theme, int difficulty)
     ResetTimeAndScore(g);
     gameLoadData(g);
     if (special) {
-        g.ShufflesLeft = SpecialShuffles;
-        g.Level = SpecialLevel;
-        g.HintsLeft = SpecialHints;
+        g.counters.ShufflesLeft = SpecialShuffles;
+        g.counters.Level = SpecialLevel;
+        g.counters.HintsLeft = SpecialHints;
         StartCountdown(g);
     }
     return true;

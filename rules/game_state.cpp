@@ -1,5 +1,7 @@
 #include "rules/game_state.h"
 
+#include <cassert>
+
 #include "board/board.h"
 #include "linking/selection.h"
 #include "rules/commands.h"
@@ -7,18 +9,10 @@
 namespace llk {
 namespace {
 
-template <typename Visit>
-void ForEachInnerCell(const Game& g, Visit visit)
-{
-    for (int row = 2; row <= g.RowCount - 1; ++row)
-        for (int col = 2; col <= g.ColCount - 1; ++col)
-            visit(CellIndex(g, row, col));
-}
-
 // While paused the markers would show where the tiles are: they wait, flagged, for the resume.
 void HideMarkersWhilePaused(Game& g)
 {
-    for (Marker* marker : {&g.Shape1, &g.Shape2})
+    for (Marker* marker : {&g.screen.Shape1, &g.screen.Shape2})
         if (marker->visible) {
             marker->visible = false;
             marker->hiddenByPause = true;
@@ -29,38 +23,38 @@ void HideMarkersWhilePaused(Game& g)
 
 void StartCountdown(Game& g)
 {
-    if (g.Paused || !g.GameRunning)
+    if (g.switches.Paused || !GameRunning(g))
         return;
     SetTimer(g, TimerId::Countdown, true);
 }
 
-void EndGame(Game& g, GameOutcome outcome)
+void EndGame(Game& g, GamePhase how)
 {
     SetTimer(g, TimerId::Countdown, false);
     SetTimer(g, TimerId::Removal, false);
-    g.Outcome = outcome;
-    g.GameRunning = false;
+    assert(IsOver(how));
+    g.phase = how;
     DropSelection(g);
-    g.host->GameEnded(outcome);
+    g.host->GameEnded(how);
 }
 
 void gamePAUSE(Game& g)
 {
-    g.PausePictureLeft = (ClientWidthTwips - PausePictureTwips) / 2;
-    g.PausePictureTop = (ClientHeightTwips - PausePictureTwips) / 2;
-    if (g.Paused) {
+    g.screen.PausePictureLeft = (ClientWidthTwips - PausePictureTwips) / 2;
+    g.screen.PausePictureTop = (ClientHeightTwips - PausePictureTwips) / 2;
+    if (g.switches.Paused) {
         SetTimer(g, TimerId::Countdown, false);
-        g.PausePictureVisible = true;
-        ForEachInnerCell(g, [&](int cell) { g.Sprites[cell].visible = false; });
+        g.screen.PausePictureVisible = true;
+        ForEachInnerCell(g, [&](int, int, int cell) { g.screen.Sprites[cell].visible = false; });
         HideMarkersWhilePaused(g);
     } else {
         StartCountdown(g);
-        g.PausePictureVisible = false;
-        ForEachInnerCell(g, [&](int cell) {
-            if (g.Cells[cell] != EmptyCell)
-                g.Sprites[cell].visible = true;
+        g.screen.PausePictureVisible = false;
+        ForEachInnerCell(g, [&](int, int, int cell) {
+            if (g.board.Cells[cell] != EmptyCell)
+                g.screen.Sprites[cell].visible = true;
         });
-        for (Marker* marker : {&g.Shape1, &g.Shape2})
+        for (Marker* marker : {&g.screen.Shape1, &g.screen.Shape2})
             if (marker->hiddenByPause) {
                 marker->visible = true;
                 marker->hiddenByPause = false;
@@ -70,18 +64,18 @@ void gamePAUSE(Game& g)
 
 void KeepBoardHiddenWhilePaused(Game& g)
 {
-    if (!g.Paused)
+    if (!g.switches.Paused)
         return;
-    ForEachInnerCell(g, [&](int cell) { g.Sprites[cell].visible = false; });
+    ForEachInnerCell(g, [&](int, int, int cell) { g.screen.Sprites[cell].visible = false; });
     HideMarkersWhilePaused(g);
 }
 
 void TogglePause(Game& g)
 {
-    g.Paused = !g.Paused;
+    g.switches.Paused = !g.switches.Paused;
     gamePAUSE(g);
 }
 
-void SetSoundEffects(Game& g, bool on) { g.SoundEffects = on; }
+void SetSoundEffects(Game& g, bool on) { g.switches.SoundEffects = on; }
 
 } // namespace llk

@@ -5,15 +5,13 @@
 
 namespace llk {
 
-inline bool GameOver(const Game& g) { return g.Outcome != GameOutcome::None; }
-
 // Switches the countdown on, unless the game is paused (resuming switches it on then) or no
 // longer running.
 void StartCountdown(Game& g);
 
 // Ends the game as won or lost: both timers off (a removal still due belongs to the ended game),
 // the selection dropped. The Board is the caller's: a loss empties it, a win already is.
-void EndGame(Game& g, GameOutcome outcome);
+void EndGame(Game& g, GamePhase how);
 
 // Applies the pause switch: the countdown off, every inner sprite and both markers hidden while
 // paused; on resume the occupied inner Cells shown again, each marker as it was before the pause

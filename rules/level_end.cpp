@@ -20,43 +20,43 @@ namespace {
 
 void LevelCleared(Game& g)
 {
-    g.LevelClearedFlag = true;
-    g.KindCount += KindCountStep;
-    if (g.Level > LastRegularLevel) {
+    g.counters.LevelClearedFlag = true;
+    g.counters.KindCount += KindCountStep;
+    if (g.counters.Level > LastRegularLevel) {
         g.host->ShowMessage(AllClearedText, Icon::Information);
-        EndGame(g, GameOutcome::Won);
+        EndGame(g, GamePhase::Won);
         return;
     }
-    const int hints = g.HintsLeft;
-    const int shuffles = g.ShufflesLeft;
+    const int hints = g.counters.HintsLeft;
+    const int shuffles = g.counters.ShufflesLeft;
     const int seconds = RemainingSeconds(g);
     g.host->ShowMessage(BonusText(hints, shuffles, seconds), Icon::Information);
-    g.Score += hints * HintBonus + shuffles * ShuffleBonus + seconds * SecondBonus;
-    g.TimeBar = FullTimeBar;
+    g.counters.Score += hints * HintBonus + shuffles * ShuffleBonus + seconds * SecondBonus;
+    g.counters.TimeBar = FullTimeBar;
     StartCountdown(g);
-    ++g.Level;
-    g.ShufflesLeft += ShufflesPerLevel;
-    g.HintsLeft += HintsPerLevel;
+    ++g.counters.Level;
+    g.counters.ShufflesLeft += ShufflesPerLevel;
+    g.counters.HintsLeft += HintsPerLevel;
 
-    if (g.Level == LastRegularLevel + 1) {
+    if (g.counters.Level == LastRegularLevel + 1) {
         ResizeBoard(g, SpecialLevelSize.rows, SpecialLevelSize.cols);
         CreateSprites(g);
         DealSpecialBoard(g);
     } else {
         // Tiles never exceed kind 70, even when a test has set the kind count beyond play.
-        DealRegularBoard(g, std::min(g.KindCount, MaxTileKind));
+        DealRegularBoard(g, std::min(g.counters.KindCount, MaxTileKind));
     }
     DropSelection(g);
 }
 
 void NoRemovablePair(Game& g)
 {
-    if (g.ShufflesLeft != 0) {
+    if (g.counters.ShufflesLeft != 0) {
         g.host->ShowMessage(AutoShuffleText, Icon::Information);
-        ++g.AutoShuffles;
+        ++g.counters.AutoShuffles;
         ResetHintState(g);
         ShuffleBoard(g, FindPairLimited);
-        --g.ShufflesLeft;
+        --g.counters.ShufflesLeft;
         StartCountdown(g);
         DropSelection(g);
         return;
@@ -64,18 +64,18 @@ void NoRemovablePair(Game& g)
     g.host->ShowMessage(NoPairGameOverText, Icon::Information);
     ClearBorder(g);
     ClearInner(g);
-    EndGame(g, GameOutcome::Lost);
+    EndGame(g, GamePhase::Lost);
 }
 
 } // namespace
 
-int RemainingSeconds(const Game& g) { return static_cast<int>(std::floor(g.TimeBar / TimeBarTickTwips)); }
+int RemainingSeconds(const Game& g) { return static_cast<int>(std::floor(g.counters.TimeBar / TimeBarTickTwips)); }
 
 void RemovePair(Game& g, int a, int b)
 {
     for (const int cell : {a, b}) {
-        g.Sprites[cell].visible = false;
-        g.Cells[cell] = EmptyCell;
+        g.screen.Sprites[cell].visible = false;
+        g.board.Cells[cell] = EmptyCell;
     }
 }
 
@@ -91,13 +91,13 @@ void CheckLevelEnd(Game& g, bool showHint)
 void RemovalStep(Game& g)
 {
     EraseLinkPath(g);
-    RemovePair(g, g.formFirstClick, g.formLastClick);
-    ShiftBoard(g, g.Level);
+    RemovePair(g, g.selection.formFirstClick, g.selection.formLastClick);
+    ShiftBoard(g, g.counters.Level);
     ResetPairSearch(g);
     EraseLinkPath(g);
     CheckLevelEnd(g, false);
-    g.Score += RemovalScore;
-    PlaySound(g, g.LevelClearedFlag ? Sound::Cleared : Sound::Remove);
+    g.counters.Score += RemovalScore;
+    PlaySound(g, g.counters.LevelClearedFlag ? Sound::Cleared : Sound::Remove);
     SetTimer(g, TimerId::Removal, false);
     DropStaleSelection(g);
     KeepBoardHiddenWhilePaused(g);
@@ -105,14 +105,14 @@ void RemovalStep(Game& g)
 
 void Countdown(Game& g)
 {
-    if (g.TimeBar < TimeOutBelowTwips) {
+    if (g.counters.TimeBar < TimeOutBelowTwips) {
         g.host->ShowMessage(TimeUpText, Icon::Error);
         ClearBorder(g);
         ClearInner(g);
-        EndGame(g, GameOutcome::TimeUp);
+        EndGame(g, GamePhase::TimeUp);
         return;
     }
-    g.TimeBar -= TimeBarTickTwips;
+    g.counters.TimeBar -= TimeBarTickTwips;
 }
 
 // Hint and Shuffle do nothing once a game is over (the emptied Board would pass for a cleared
@@ -120,20 +120,20 @@ void Countdown(Game& g)
 // and a shuffle would put other kinds under them).
 void HintCommand(Game& g)
 {
-    if (!g.GameRunning || g.Timer1On || g.HintsLeft < 1)
+    if (!GameRunning(g) || g.switches.Timer1On || g.counters.HintsLeft < 1)
         return;
     CheckLevelEnd(g, true);
-    --g.HintsLeft;
+    --g.counters.HintsLeft;
     KeepBoardHiddenWhilePaused(g);
 }
 
 void ShuffleCommand(Game& g)
 {
-    if (!g.GameRunning || g.Timer1On || g.ShufflesLeft < 1)
+    if (!GameRunning(g) || g.switches.Timer1On || g.counters.ShufflesLeft < 1)
         return;
     if (!ShuffleBoard(g, FindPairLimited))
         return;
-    --g.ShufflesLeft;
+    --g.counters.ShufflesLeft;
     DropSelection(g);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/game.h"
+#include "rules/level_shift.h" // LastRegularLevel
 
 namespace llk {
 
@@ -14,7 +15,6 @@ constexpr int SecondBonus = 10;
 constexpr int KindCountStep = 5;       // more kinds on every next level
 constexpr int HintsPerLevel = 3;
 constexpr int ShufflesPerLevel = 1;
-constexpr int LastRegularLevel = 11;
 
 // The time bar in whole seconds, rounded down.
 int RemainingSeconds(const Game& g);

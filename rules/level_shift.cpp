@@ -106,8 +106,8 @@ constexpr LevelRule Rule(std::initializer_list<std::string_view> texts)
     return rule;
 }
 
-// Levels 2 to 11; level 1 and the Special board move nothing.
-constexpr std::array<LevelRule, 10> LevelRules{
+// One rule per level from FirstShiftingLevel to LastRegularLevel.
+constexpr std::array<LevelRule, LastRegularLevel - FirstShiftingLevel + 1> LevelRules{
     Rule({"xyd"}),
     Rule({"xyl"}),
     Rule({"x1u", "x2d"}),
@@ -124,8 +124,8 @@ int Resolve(const Game& g, ScanBound bound)
 {
     switch (bound.line) {
     case BoardLine::Zero: return bound.offset;
-    case BoardLine::Rows: return g.RowCount + bound.offset;
-    case BoardLine::Cols: return g.ColCount + bound.offset;
+    case BoardLine::Rows: return g.board.RowCount + bound.offset;
+    case BoardLine::Cols: return g.board.ColCount + bound.offset;
     case BoardLine::SplitRowUp: return SplitRowUp(g) + bound.offset;
     case BoardLine::SplitRowDown: return SplitRowDown(g) + bound.offset;
     case BoardLine::SplitRowLeft: return SplitRowLeft(g) + bound.offset;
@@ -137,8 +137,8 @@ int Resolve(const Game& g, ScanBound bound)
 int Step(const Game& g, ShiftDirection direction)
 {
     switch (direction) {
-    case ShiftDirection::Up: return -g.ColCount;
-    case ShiftDirection::Down: return g.ColCount;
+    case ShiftDirection::Up: return -g.board.ColCount;
+    case ShiftDirection::Down: return g.board.ColCount;
     case ShiftDirection::Left: return -1;
     case ShiftDirection::Right: return 1;
     }
@@ -157,16 +157,16 @@ struct SlideStop {
     {
         switch (direction) {
         case ShiftDirection::Up: // p < MidIndex, or p in row 1
-            limit = code.rows == ShiftPart::Second ? MidIndex(g) : g.ColCount;
+            limit = code.rows == ShiftPart::Second ? MidIndex(g) : g.board.ColCount;
             break;
         case ShiftDirection::Down: // p > MidIndex, or p in row R
-            limit = code.rows == ShiftPart::First ? MidIndex(g) : (g.RowCount - 1) * g.ColCount;
+            limit = code.rows == ShiftPart::First ? MidIndex(g) : (g.board.RowCount - 1) * g.board.ColCount;
             break;
         case ShiftDirection::Left: // col(p) <= HalfCol, or p in column 1
             limit = code.cols == ShiftPart::Second ? HalfCol(g) : 1;
             break;
         case ShiftDirection::Right: // col(p) > HalfCol, or p in column C
-            limit = code.cols == ShiftPart::First ? HalfCol(g) : g.ColCount - 1;
+            limit = code.cols == ShiftPart::First ? HalfCol(g) : g.board.ColCount - 1;
             break;
         }
     }
@@ -189,7 +189,7 @@ struct SlideStop {
         for (;;) {
             if (Beyond(p, col))
                 return p - step;
-            if (g.Cells[p + step] != EmptyCell)
+            if (g.board.Cells[p + step] != EmptyCell)
                 return p;
             p += step;
             col += colStep;
@@ -217,25 +217,25 @@ void RunPass(Game& g, const ShiftCode& code)
     const int colTo = Resolve(g, code.colTo);
     for (int row = rowFrom; (row - rowTo) * rowStep <= 0; row += rowStep) {
         for (int col = colFrom; (col - colTo) * colStep <= 0; col += colStep) {
-            if (row < 2 || row > g.RowCount - 1 || col < 2 || col > g.ColCount - 1)
+            if (row < 2 || row > g.board.RowCount - 1 || col < 2 || col > g.board.ColCount - 1)
                 continue;
             const int t = CellIndex(g, row, col);
             const int n = t + step;
-            if (g.Cells[n] == EmptyCell) {
+            if (g.board.Cells[n] == EmptyCell) {
                 const int v = stop.Target(g, n, col + colShift);
-                if (v != t && g.Cells[t] != EmptyCell)
+                if (v != t && g.board.Cells[t] != EmptyCell)
                     g.host->TileMoved(t, v);
-                g.Cells[v] = g.Cells[t];
-                TileSprite& target = g.Sprites[v];
-                const TileSprite& source = g.Sprites[t];
+                g.board.Cells[v] = g.board.Cells[t];
+                TileSprite& target = g.screen.Sprites[v];
+                const TileSprite& source = g.screen.Sprites[t];
                 target.picture = source.picture;
                 target.pictureNumber = source.pictureNumber;
                 target.visible = true;
                 if (v != t)
-                    g.Cells[t] = EmptyCell;
+                    g.board.Cells[t] = EmptyCell;
             }
-            if (g.Cells[t] == EmptyCell) {
-                TileSprite& sprite = g.Sprites[t];
+            if (g.board.Cells[t] == EmptyCell) {
+                TileSprite& sprite = g.screen.Sprites[t];
                 // A cleared picture: the blank the sprite had when it was created.
                 sprite.picture = SpritePicture::Template;
                 sprite.pictureNumber = 0;
@@ -249,13 +249,13 @@ void RunPass(Game& g, const ShiftCode& code)
 
 int SplitRowUp(const Game& g)
 {
-    const int r = g.RowCount;
+    const int r = g.board.RowCount;
     return r % 2 != 0 ? (r - 1) / 2 : r / 2 - 1;
 }
 
 int SplitRowDown(const Game& g)
 {
-    const int r = g.RowCount;
+    const int r = g.board.RowCount;
     if (r % 2 == 0)
         return r / 2;
     const int lower = r / 2; // r / 2 is a half: round it to the even neighbour
@@ -264,7 +264,7 @@ int SplitRowDown(const Game& g)
 
 int SplitRowLeft(const Game& g)
 {
-    const int r = g.RowCount;
+    const int r = g.board.RowCount;
     return r % 2 != 0 ? SplitRowDown(g) : r / 2 - 1;
 }
 
@@ -282,9 +282,9 @@ int SlideTarget(const Game& g, int p, const ShiftCode& code)
 
 void ShiftBoard(Game& g, int level)
 {
-    if (level < 2 || level > 11)
+    if (level < FirstShiftingLevel || level > LastRegularLevel)
         return;
-    for (const ShiftCode* code : LevelRules[level - 2]) {
+    for (const ShiftCode* code : LevelRules[static_cast<std::size_t>(level - FirstShiftingLevel)]) {
         if (!code)
             break;
         RunPass(g, *code);

@@ -12,9 +12,13 @@ namespace llk {
 int SplitRowUp(const Game& g);   // (R - 1) / 2 for odd R, R / 2 - 1 for even R
 int SplitRowDown(const Game& g); // R / 2 rounded half to even
 int SplitRowLeft(const Game& g); // SplitRowDown for odd R, R / 2 - 1 for even R
-inline int HalfCol(const Game& g) { return g.ColCount / 2; }
+inline int HalfCol(const Game& g) { return g.board.ColCount / 2; }
 // Upper and lower parts meet at this CellIndex; on Boards with an odd R - 1 it falls inside a row.
-inline int MidIndex(const Game& g) { return (g.RowCount - 1) * g.ColCount / 2; }
+inline int MidIndex(const Game& g) { return (g.board.RowCount - 1) * g.board.ColCount / 2; }
+
+// Level 1 and the Special board move nothing; the levels between have a rule each.
+constexpr int FirstShiftingLevel = 2;
+constexpr int LastRegularLevel = 11;
 
 enum class ShiftDirection { Up, Down, Left, Right };
 // Which part of the rows (x) or columns (y) a pass works on.
@@ -40,8 +44,8 @@ struct ShiftCode {
 // The code of a pass by its text; only the codes the levels use exist. Asserts on others.
 const ShiftCode& ShiftCodeNamed(std::string_view text);
 
-// Applies the rule of `level` (2-11 move tiles; 1, 12 and anything else move nothing). Tiles
-// keep their kind and picture; CellGrid follows for levels 2-11.
+// Applies the rule of `level` (the shifting levels move tiles; any other level moves nothing). Tiles
+// keep their kind and picture; CellGrid follows when a rule ran.
 void ShiftBoard(Game& g, int level);
 
 // Where a tile about to move into the empty Cell p comes to rest.

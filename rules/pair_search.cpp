@@ -52,9 +52,9 @@ public:
         m_start.fill(0);
         m_valid = last <= MaxCells;
         for (int i = 1; i <= last && m_valid; ++i) {
-            m_valid = g.Cells[i] >= 0 && g.Cells[i] <= MaxTileKind;
+            m_valid = g.board.Cells[i] >= 0 && g.board.Cells[i] <= MaxTileKind;
             if (m_valid)
-                ++m_start[static_cast<std::size_t>(g.Cells[i]) + 2];
+                ++m_start[static_cast<std::size_t>(g.board.Cells[i]) + 2];
         }
         if (!m_valid)
             return;
@@ -62,7 +62,7 @@ public:
             m_start[k] += m_start[k - 1];
         // m_start[k + 1] counts the Cells below kind k; placing them moves it to the end of kind k.
         for (int i = 1; i <= last; ++i)
-            m_cells[static_cast<std::size_t>(m_start[static_cast<std::size_t>(g.Cells[i]) + 1]++)] = i;
+            m_cells[static_cast<std::size_t>(m_start[static_cast<std::size_t>(g.board.Cells[i]) + 1]++)] = i;
     }
 
     // False for a Board no game or board file can make (kinds beyond 70, more than 900 Cells):
@@ -77,7 +77,7 @@ public:
     }
 
 private:
-    static constexpr int MaxCells = 30 * 30; // the largest Board a tool may load
+    static constexpr int MaxCells = MaxBoardSide * MaxBoardSide;
     bool m_valid = false;
     std::array<int, MaxTileKind + 3> m_start;
     std::array<int, MaxCells> m_cells;
@@ -87,22 +87,22 @@ private:
 // holds yet: one group per kind, in increasing CellIndex.
 void GatherKind(Game& g, std::optional<KindIndex>& index, bool firstOfCall)
 {
-    g.SearchKind = g.Cells[g.SearchCursor];
+    g.search.SearchKind = g.board.Cells[g.search.SearchCursor];
     const auto gather = [&g](int i) {
-        if (!g.VisitedList.Contains(i) && !g.CandidateList.Contains(i))
-            g.CandidateList.Append(i);
+        if (!g.search.VisitedList.Contains(i) && !g.search.CandidateList.Contains(i))
+            g.search.CandidateList.Append(i);
     };
     if (!firstOfCall && !index) // most searches stop at their first kind: not worth an index
         index.emplace(g);
     if (!index || !index->Valid()) {
         const int last = CellCount(g);
-        for (int i = g.SearchCursor; i <= last; ++i)
-            if (g.Cells[i] == g.SearchKind)
+        for (int i = g.search.SearchCursor; i <= last; ++i)
+            if (g.board.Cells[i] == g.search.SearchKind)
                 gather(i);
         return;
     }
-    for (const int i : index->CellsOf(g.SearchKind))
-        if (i >= g.SearchCursor)
+    for (const int i : index->CellsOf(g.search.SearchKind))
+        if (i >= g.search.SearchCursor)
             gather(i);
 }
 
@@ -110,26 +110,26 @@ void GatherKind(Game& g, std::optional<KindIndex>& index, bool firstOfCall)
 
 int NextNewCell(Game& g)
 {
-    const int last = (g.RowCount - 1) * g.ColCount;
-    for (int i = g.SearchCursor; i <= last; ++i) {
-        if (g.VisitedList.Contains(i))
+    const int last = (g.board.RowCount - 1) * g.board.ColCount;
+    for (int i = g.search.SearchCursor; i <= last; ++i) {
+        if (g.search.VisitedList.Contains(i))
             continue;
-        if (g.Cells[i] > EmptyCell)
+        if (g.board.Cells[i] > EmptyCell)
             return i;
-        g.VisitedList.Append(i);
+        g.search.VisitedList.Append(i);
     }
     return 0;
 }
 
 std::optional<CellPair> TestCandidates(Game& g, bool showHint)
 {
-    if (g.CandidateList.empty())
+    if (g.search.CandidateList.empty())
         return std::nullopt;
-    const ReducedList e(g.CandidateList, g.ExcludedList);
+    const ReducedList e(g.search.CandidateList, g.search.ExcludedList);
     const std::size_t n = e.size();
     for (std::size_t i = 0; i + 1 < n; ++i) {
         for (std::size_t j = i + 1; j < n; ++j) {
-            if (g.Cells[e[j]] != g.Cells[e[i]])
+            if (g.board.Cells[e[j]] != g.board.Cells[e[i]])
                 break;
             if (LinkTest(g, e[i], e[j], false)) {
                 const CellPair pair{e[i], e[j]};
@@ -139,46 +139,46 @@ std::optional<CellPair> TestCandidates(Game& g, bool showHint)
                 }
                 // The first j entries of the whole list, not of the reduced one: a quirk that
                 // can leave the found pair's first tile in the next test.
-                g.ExcludedList.AssignPrefix(g.CandidateList, j);
-                g.FoundFirst = pair.first;
-                g.FoundSecond = pair.second;
+                g.search.ExcludedList.AssignPrefix(g.search.CandidateList, j);
+                g.search.FoundFirst = pair.first;
+                g.search.FoundSecond = pair.second;
                 return pair;
             }
         }
     }
-    g.ExcludedList.AssignPrefix(g.CandidateList, g.CandidateList.size());
+    g.search.ExcludedList.AssignPrefix(g.search.CandidateList, g.search.CandidateList.size());
     return std::nullopt;
 }
 
 PairSearchOutcome FindPair(Game& g, bool showHint)
 {
-    if (g.SearchCursor == 0)
-        g.SearchCursor = g.ColCount + 1;
+    if (g.search.SearchCursor == 0)
+        g.search.SearchCursor = g.board.ColCount + 1;
     std::optional<KindIndex> index;
     for (bool first = true;; first = false) {
         if (const auto pair = TestCandidates(g, showHint))
             return {SearchResult::PairFound, *pair};
-        ++g.SearchCursor;
-        g.SearchCursor = NextNewCell(g);
-        if (g.SearchCursor == 0)
+        ++g.search.SearchCursor;
+        g.search.SearchCursor = NextNewCell(g);
+        if (g.search.SearchCursor == 0)
             break;
         GatherKind(g, index, first);
     }
-    g.ExcludedList.clear();
+    g.search.ExcludedList.clear();
     if (const auto pair = TestCandidates(g, showHint))
         return {SearchResult::PairFound, *pair};
-    return {g.CandidateList.empty() ? SearchResult::BoardEmpty : SearchResult::NoRemovablePair, {}};
+    return {g.search.CandidateList.empty() ? SearchResult::BoardEmpty : SearchResult::NoRemovablePair, {}};
 }
 
 bool FindPairLimited(Game& g)
 {
-    const double limit = 0.3 * (g.RowCount - 2) * (g.ColCount - 2);
+    const double limit = 0.3 * (g.board.RowCount - 2) * (g.board.ColCount - 2);
     std::optional<KindIndex> index;
     for (bool first = true;; first = false) {
-        const int from = g.SearchCursor != 0 ? g.SearchCursor : g.ColCount + 1;
-        g.SearchCursor = from + 1;
-        g.SearchCursor = NextNewCell(g);
-        if (static_cast<double>(g.CandidateList.size()) > limit || g.SearchCursor == 0)
+        const int from = g.search.SearchCursor != 0 ? g.search.SearchCursor : g.board.ColCount + 1;
+        g.search.SearchCursor = from + 1;
+        g.search.SearchCursor = NextNewCell(g);
+        if (static_cast<double>(g.search.CandidateList.size()) > limit || g.search.SearchCursor == 0)
             return false;
         GatherKind(g, index, first);
         if (TestCandidates(g, false))
@@ -189,10 +189,10 @@ bool FindPairLimited(Game& g)
 void ShowHint(Game& g, int a, int b)
 {
     ComputeCellMetrics(g);
-    PlaceMarker(g, g.Shape1, CellRow(g, a), CellCol(g, a));
-    PlaceMarker(g, g.Shape2, CellRow(g, b), CellCol(g, b));
-    g.Shape1.visible = true;
-    g.Shape2.visible = true;
+    PlaceMarker(g, g.screen.Shape1, CellRow(g, a), CellCol(g, a));
+    PlaceMarker(g, g.screen.Shape2, CellRow(g, b), CellCol(g, b));
+    g.screen.Shape1.visible = true;
+    g.screen.Shape2.visible = true;
 }
 
 } // namespace llk

@@ -10,6 +10,7 @@ packages=(
   dpkg-dev file lintian appstream qt6-wayland weston
   qt6-l10n-tools qt6-tools-dev locales tesseract-ocr
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus
+  clang-format clang-tidy
 )
 missing=()
 for p in "${packages[@]}"; do

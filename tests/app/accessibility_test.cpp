@@ -123,7 +123,7 @@ TEST_F(Reader, TheBoardIsATableOfNamedCells)
     EXPECT_EQ(board->tableInterface()->columnCount(), 12);
     EXPECT_EQ(board->childCount(), 84);
     const auto names = SourceNames();
-    const int theme = game().ThemeIndex;
+    const int theme = game().board.ThemeIndex;
     QAccessibleInterface* first = CellAt(2, 2);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->role(), QAccessible::Cell);
@@ -202,7 +202,7 @@ TEST_F(Reader, TheHeaderReadsWithMeaningAndHidesItsHiddenControls)
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
     ASSERT_NE(bar->valueInterface(), nullptr);
-    game().TimeBar = 50 + 20 * 9;
+    game().counters.TimeBar = 50 + 20 * 9;
     EXPECT_EQ(bar->valueInterface()->currentValue().toInt(), 10) << "ten countdown ticks left";
     Item("mnpause")->trigger(); // any handler tells the new value
     EXPECT_EQ(EventsOn(QAccessible::ValueChanged, bar), 1);

@@ -92,7 +92,7 @@ TEST_F(Backgrounds, ChoosingAnEntryLoadsItsPictureAndMovesTheCheckMark)
     const QColor corner = Shown().pixelColor(0, 0);
     EXPECT_GT(corner.red(), 200);
     EXPECT_LT(corner.blue(), 60);
-    EXPECT_EQ(game().RowCount, 0) << "no board is dealt";
+    EXPECT_EQ(game().board.RowCount, 0) << "no board is dealt";
     EXPECT_TRUE(feedback.messages.empty());
 }
 

@@ -79,14 +79,14 @@ TEST_F(Behaviour, TheCountdownRunsOnWhileTheHelpOrAboutWindowIsOpen)
         EXPECT_EQ(QString::fromLatin1(window->metaObject()->className()),
                   QString::fromLatin1(std::string_view(item) == "mnhelp" ? "frmHelp" : "frmAboutScreen"));
 
-        const double bar = game().TimeBar;
+        const double bar = game().counters.TimeBar;
         const int barPixels = Control("Shape3")->width();
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 2000) // two seconds of the real timers
             QTest::qWait(50);
         const qint64 waitedSeconds = clock.elapsed() / 1000;
-        const int ticks = qRound((bar - game().TimeBar) / TwipsPerCountdownTick);
+        const int ticks = qRound((bar - game().counters.TimeBar) / TwipsPerCountdownTick);
 
         EXPECT_GE(ticks, waitedSeconds - 1) << item << ": " << ticks << " ticks in " << clock.elapsed() << " ms";
         EXPECT_LT(Control("Shape3")->width(), barPixels) << item << ": the bar on the screen stood still";
@@ -106,16 +106,16 @@ TEST_F(Behaviour, TheHelpWindowBlocksTheBoardAndTheMenus)
     ClickCellOnTheScreen(2, 2);
     for (Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F11, Qt::Key_Space})
         QTest::keyClick(help, key);
-    EXPECT_EQ(game().SelectionState, 0);
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::None);
     EXPECT_TRUE(feedback.sounds.empty());
-    EXPECT_EQ(game().HintsLeft, 3);
-    EXPECT_EQ(game().ShufflesLeft, 3);
-    EXPECT_FALSE(game().Paused);
+    EXPECT_EQ(game().counters.HintsLeft, 3);
+    EXPECT_EQ(game().counters.ShufflesLeft, 3);
+    EXPECT_FALSE(game().switches.Paused);
     help->close();
 
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 5000);
     ClickCellOnTheScreen(2, 2);
-    EXPECT_EQ(game().SelectionState, 1) << "the board answers again once the window is closed";
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile) << "the board answers again once the window is closed";
 }
 
 TEST_F(Behaviour, AClosedHelpWindowIsGoneAndCanBeOpenedAgain)
@@ -155,7 +155,7 @@ TEST_F(Behaviour, ATimeOutUnderTheHelpWindowShowsItsBoxOverItAndRunsOnce)
         const RecordedMessage& shown = feedback.messages.back();
         app::ShowGameMessage(shown.parent, shown.title, shown.text, shown.icon);
     };
-    game().TimeBar = 40; // below the last 50 twips: the next tick runs out of time
+    game().counters.TimeBar = 40; // below the last 50 twips: the next tick runs out of time
     ASSERT_TRUE(WaitFor([&] { return GameOver(game()); }, 8000));
     QTest::qWait(200);
 
@@ -193,8 +193,8 @@ TEST_F(Behaviour, PauseHidesBothMarkersAndResumeShowsThemAsTheyWere)
 
     ClickCell(3, 3); // the selection made before the pause still counts
     EXPECT_TRUE(Control<QTimer>("Timer1")->isActive());
-    EXPECT_EQ(game().formFirstClick, CellOf(3, 2));
-    EXPECT_EQ(game().formLastClick, CellOf(3, 3));
+    EXPECT_EQ(game().selection.formFirstClick, CellOf(3, 2));
+    EXPECT_EQ(game().selection.formLastClick, CellOf(3, 3));
 }
 
 TEST_F(Behaviour, TheHelpTextBoxAndTheCreditsListHaveTheirDesignSizes)

@@ -15,7 +15,7 @@ TEST_F(DenseScreen, DrawsTheSharpTilePicturesAtTheirPlace)
     ASSERT_EQ(form->devicePixelRatio(), 2);
     EXPECT_EQ(Control("ClientArea")->size(), QSize(994, 656)) << "the layout stays in logical pixels";
     Item("mneasy")->trigger();
-    const TileSprite& sprite = game().Sprites[static_cast<std::size_t>(CellIndex(game(), 2, 2))];
+    const TileSprite& sprite = game().screen.Sprites[static_cast<std::size_t>(CellIndex(game(), 2, 2))];
     ASSERT_TRUE(sprite.visible);
     const QImage shown = Control("ClientArea")->grab().toImage();
     ASSERT_EQ(shown.size(), QSize(1988, 1312));

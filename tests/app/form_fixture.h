@@ -139,9 +139,9 @@ protected:
     // The centre of a Cell's rectangle on the sprite layer.
     QPoint CellCentre(int row, int col)
     {
-        const int left = (col - 1) * game().CellWidth + game().SpriteOriginX;
-        const int top = (row - 1) * game().CellHeight + game().SpriteOriginY;
-        return {app::ToPixels(left + game().CellWidth / 2), app::ToPixels(top + game().CellHeight / 2)};
+        const int left = (col - 1) * game().screen.CellWidth + game().screen.SpriteOriginX;
+        const int top = (row - 1) * game().screen.CellHeight + game().screen.SpriteOriginY;
+        return {app::ToPixels(left + game().screen.CellWidth / 2), app::ToPixels(top + game().screen.CellHeight / 2)};
     }
 
     void ClickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton)
@@ -153,14 +153,14 @@ protected:
     // kinds) from the top; the rows below those given are empty.
     void PlaceBoard(std::initializer_list<std::string_view> rows)
     {
-        ASSERT_LE(static_cast<int>(rows.size()), game().RowCount);
+        ASSERT_LE(static_cast<int>(rows.size()), game().board.RowCount);
         std::vector<int> cells{0};
         for (const std::string_view row : rows) {
-            ASSERT_EQ(static_cast<int>(row.size()), game().ColCount) << row;
+            ASSERT_EQ(static_cast<int>(row.size()), game().board.ColCount) << row;
             for (const char c : row)
                 cells.push_back(c == '.' ? EmptyCell : c - '0');
         }
-        cells.resize(static_cast<std::size_t>(game().RowCount * game().ColCount) + 1, EmptyCell);
+        cells.resize(static_cast<std::size_t>(game().board.RowCount * game().board.ColCount) + 1, EmptyCell);
         LoadBoard(game(), cells);
     }
 

@@ -30,13 +30,13 @@ TEST_F(Keys, ClearAWholeBoardWithKeysAlone)
     Press(Qt::Key_Right);
     EXPECT_EQ(Frame(), Cell(2, 2)) << "appears on the first tile in reading order";
     Press(Qt::Key_Return);
-    EXPECT_EQ(game().SelectionState, 1);
-    EXPECT_EQ(game().SelectedCell, Cell(2, 2));
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile);
+    EXPECT_EQ(game().selection.SelectedCell, Cell(2, 2));
     EXPECT_EQ(feedback.sounds.back(), Sound::Click) << "the same path as a click";
     Press(Qt::Key_Right);
     EXPECT_EQ(Frame(), Cell(2, 5)) << "skips the empty Cells";
     Press(Qt::Key_Enter);
-    EXPECT_TRUE(game().Timer1On);
+    EXPECT_TRUE(game().switches.Timer1On);
     ASSERT_TRUE(RemovalDone());
     EXPECT_EQ(Frame(), Cell(3, 3)) << "a removed tile sends the frame to the nearest tile";
     Press(Qt::Key_Left);
@@ -44,7 +44,7 @@ TEST_F(Keys, ClearAWholeBoardWithKeysAlone)
     Press(Qt::Key_Right);
     Press(Qt::Key_Return);
     ASSERT_TRUE(RemovalDone());
-    EXPECT_EQ(game().Level, 2) << "the board was cleared";
+    EXPECT_EQ(game().counters.Level, 2) << "the board was cleared";
     EXPECT_EQ(Frame(), app::FirstTile(game())) << "a new level starts on its first tile";
 }
 
@@ -89,16 +89,16 @@ TEST_F(Keys, TheFrameFollowsItsTileThroughALevelShift)
                 ".....6........",
                 ".....6........",
                 ".....7........"});
-    game().Level = 2;
+    game().counters.Level = 2;
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
     ASSERT_EQ(Frame(), Cell(2, 5));
     ClickTile(game(), Cell(2, 2)); // the pair beside it, linked as a mouse would
     ClickTile(game(), Cell(2, 3));
-    ASSERT_TRUE(game().Timer1On);
+    ASSERT_TRUE(game().switches.Timer1On);
     ASSERT_TRUE(RemovalDone());
-    EXPECT_EQ(game().Cells[Cell(8, 5)], 7);
+    EXPECT_EQ(game().board.Cells[Cell(8, 5)], 7);
     EXPECT_EQ(Frame(), Cell(8, 5));
 }
 
@@ -115,20 +115,20 @@ TEST_F(Keys, HidesOnAMousePressWhilePausedAndAtTheEnd)
         << "drawn on its Cell";
     ClickCell(3, 3);
     EXPECT_EQ(Frame(), 0) << "a mouse press hides it";
-    EXPECT_EQ(game().SelectedCell, Cell(3, 3));
+    EXPECT_EQ(game().selection.SelectedCell, Cell(3, 3));
     Press(Qt::Key_Up);
     EXPECT_EQ(Frame(), Cell(3, 3)) << "back on the selected tile";
     Item("mnpause")->trigger();
     EXPECT_EQ(Frame(), 0) << "hidden while paused";
     Press(Qt::Key_Return);
-    EXPECT_EQ(game().SelectionState, 1);
-    EXPECT_EQ(game().SelectedCell, Cell(3, 3)) << "Return while paused presses nothing";
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile);
+    EXPECT_EQ(game().selection.SelectedCell, Cell(3, 3)) << "Return while paused presses nothing";
     Item("mnpause")->trigger();
     EXPECT_EQ(Frame(), Cell(3, 3)) << "back after the pause";
     Press(Qt::Key_Return);
-    EXPECT_EQ(game().SelectionState, 1) << "the selected tile stays selected";
-    game().TimeBar = 0;
-    ASSERT_TRUE(WaitFor([this] { return !game().GameRunning; }));
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile) << "the selected tile stays selected";
+    game().counters.TimeBar = 0;
+    ASSERT_TRUE(WaitFor([this] { return !GameRunning(game()); }));
     EXPECT_EQ(Frame(), 0) << "hidden when the game has ended";
     Press(Qt::Key_Right);
     EXPECT_EQ(Frame(), 0) << "and arrows bring nothing back on an empty board";
@@ -144,7 +144,7 @@ TEST_F(Keys, TheArrowAfterAHintGoesToTheFirstHintedTile)
     Press(Qt::Key_Right);
     ASSERT_EQ(Frame(), Cell(2, 3));
     Item("mnts")->trigger();
-    ASSERT_TRUE(game().Shape1.visible);
+    ASSERT_TRUE(game().screen.Shape1.visible);
     Press(Qt::Key_Right);
     EXPECT_EQ(Frame(), Cell(2, 2)) << "the hint outlines the 1s first";
     Press(Qt::Key_Right);
@@ -157,7 +157,7 @@ TEST_F(Keys, AHintThatShowsNothingLeavesTheArrowsAlone)
     PlaceBoard({"..............", //
                 ".12.3.......2.",
                 ".1..3........."});
-    game().HintsLeft = 0;
+    game().counters.HintsLeft = 0;
     Press(Qt::Key_Right);
     Press(Qt::Key_Return); // Shape1 now marks (2, 2)
     Press(Qt::Key_Right);

@@ -38,7 +38,7 @@ protected:
     void RunOutOfTime()
     {
         StartEasy();
-        game().TimeBar = 40;
+        game().counters.TimeBar = 40;
         ASSERT_TRUE(WaitFor([&] { return !feedback.messages.empty(); }));
     }
 
@@ -49,7 +49,7 @@ protected:
                     ".1..1........."});
         ClickCell(2, 2);
         ClickCell(2, 5);
-        ASSERT_TRUE(WaitFor([&] { return game().Level == 2; }));
+        ASSERT_TRUE(WaitFor([&] { return game().counters.Level == 2; }));
     }
 
     QString MenuBarCaptions() const
@@ -104,7 +104,7 @@ TEST_F(EnglishSystem, TheDeadBoardBoxesReadEnglish)
 TEST_F(EnglishSystem, TheLastDeadBoardEndsTheGameInEnglish)
 {
     ClearTheOnlyLinkablePair();
-    game().ShufflesLeft = 0;
+    game().counters.ShufflesLeft = 0;
     ASSERT_TRUE(WaitFor([&] { return !feedback.messages.empty(); }));
     EXPECT_EQ(feedback.messages[0].text, QStringLiteral("No pair left to remove! Game over!"));
 }
@@ -116,10 +116,10 @@ TEST_F(EnglishSystem, EveryHeaderLabelFitsItsRoom)
     const int bar = Control("Shape4")->x();
     const int hints = Control("Label3")->x();
     const int shuffles = Control("Label2")->x();
-    game().HintsLeft = 99;
-    game().ShufflesLeft = 99;
+    game().counters.HintsLeft = 99;
+    game().counters.ShufflesLeft = 99;
     for (int level = 1; level <= 12; ++level) {
-        game().Level = level;
+        game().counters.Level = level;
         form->showtoolTipText();
         EXPECT_LT(Control("Label4")->geometry().right(), hints) << Control<QLabel>("Label4")->text().toStdString();
     }
@@ -245,7 +245,7 @@ TEST_F(ChineseSystem, TheBonusBoxReadsAsWritten)
 TEST_F(ChineseSystem, TheDeadBoardBoxesReadAsWritten)
 {
     ClearTheOnlyLinkablePair();
-    game().ShufflesLeft = 0;
+    game().counters.ShufflesLeft = 0;
     ASSERT_TRUE(WaitFor([&] { return !feedback.messages.empty(); }));
     EXPECT_EQ(feedback.messages[0].text, QStringLiteral("无牌可消！游戏结束！"));
 }

@@ -62,8 +62,8 @@ TEST_F(UnshownWindow, HasItsThemesLoadedAndNoSoundOutputYet)
     EXPECT_EQ(form.findChild<QMenu*>(QStringLiteral("mnuPicture1"))->title(), QStringLiteral("&0.宠物连连看\t(70 张图片)"));
     EXPECT_EQ(feedback.soundsPrepared, 0);
     form.findChildren<QAction*>(QStringLiteral("mnuADA15I")).at(1)->trigger();
-    EXPECT_EQ(form.game().ThemeIndex, 29);
-    EXPECT_EQ(form.game().RowCount, 10);
+    EXPECT_EQ(form.game().board.ThemeIndex, 29);
+    EXPECT_EQ(form.game().board.RowCount, 10);
 }
 
 TEST_F(FreshWindow, ShowsZeroCountersAndAFullTimeBar)
@@ -120,7 +120,7 @@ TEST_F(FreshWindow, ClickingTheEmptyBoardAndTheItemsDealsNothing)
     Item("mnts")->trigger();
     Item("mnxp")->trigger();
     Item("mnuBackgrounds", 1)->trigger();
-    EXPECT_EQ(game().RowCount, 0);
+    EXPECT_EQ(game().board.RowCount, 0);
     EXPECT_TRUE(feedback.sounds.empty());
     EXPECT_EQ(Control<QLabel>("Label3")->text(), QStringLiteral("提示 0"));
 }
@@ -198,14 +198,6 @@ TEST_F(FreshWindow, LoadMenuFillsAThemedSubmenuOnce)
     QMenu* entry = Control<QMenu>("mnuSJLLK");
     form->LoadMenu(entry);
     EXPECT_EQ(entry->actions().size(), 5);
-}
-
-TEST_F(FreshWindow, TheRecordsItemDoesNothing)
-{
-    Item("mnph")->trigger();
-    EXPECT_TRUE(feedback.messages.empty());
-    EXPECT_EQ(game().RowCount, 0);
-    EXPECT_FALSE(Control<QTimer>("Timer2")->isActive());
 }
 
 TEST(CaptionRewriting, MovesTheAccessKeyInFrontAndTheCountBehindATab)

@@ -117,8 +117,8 @@ TEST_F(Music, StartsOverWithTheNextGame)
 TEST_F(Music, StopsWhenTheTimeRunsOut)
 {
     StartGame();
-    game().TimeBar = 40; // below the limit: the next countdown tick ends the game
-    ASSERT_TRUE(WaitFor([&] { return !game().GameRunning; }));
+    game().counters.TimeBar = 40; // below the limit: the next countdown tick ends the game
+    ASSERT_TRUE(WaitFor([&] { return !GameRunning(game()); }));
     EXPECT_FALSE(feedback.musicPlaying);
     EXPECT_EQ(feedback.music.back(), MusicEvent::Stop);
     ASSERT_FALSE(feedback.messages.empty());
@@ -128,10 +128,10 @@ TEST_F(Music, StopsWhenTheTimeRunsOut)
 TEST_F(Music, StopsWhenNoPairIsLeftToRemove)
 {
     StartWithOnePairAndADeadBlock();
-    game().ShufflesLeft = 0;
+    game().counters.ShufflesLeft = 0;
     RemoveTheOnes();
-    ASSERT_TRUE(WaitFor([&] { return !game().GameRunning; }));
-    EXPECT_EQ(game().Outcome, GameOutcome::Lost);
+    ASSERT_TRUE(WaitFor([&] { return !GameRunning(game()); }));
+    EXPECT_EQ(game().phase, GamePhase::Lost);
     EXPECT_FALSE(feedback.musicPlaying);
     EXPECT_EQ(feedback.music.back(), MusicEvent::Stop);
 }
@@ -139,12 +139,12 @@ TEST_F(Music, StopsWhenNoPairIsLeftToRemove)
 TEST_F(Music, StopsWhenTheLastLevelIsCleared)
 {
     StartGame();
-    game().Level = 12;
+    game().counters.Level = 12;
     PlaceBoard({"..............", //
                 ".1..1........."});
     RemoveTheOnes();
-    ASSERT_TRUE(WaitFor([&] { return !game().GameRunning; }));
-    EXPECT_EQ(game().Outcome, GameOutcome::Won);
+    ASSERT_TRUE(WaitFor([&] { return !GameRunning(game()); }));
+    EXPECT_EQ(game().phase, GamePhase::Won);
     EXPECT_FALSE(feedback.musicPlaying);
     Item("mnpause")->trigger(); // pausing a finished game
     Item("mnpause")->trigger();
@@ -157,7 +157,7 @@ TEST_F(Music, GoesOnThroughAClearedLevel)
     PlaceBoard({"..............", //
                 ".1..1........."});
     RemoveTheOnes();
-    ASSERT_TRUE(WaitFor([&] { return game().Level == 2 && !Control<QTimer>("Timer1")->isActive(); }));
+    ASSERT_TRUE(WaitFor([&] { return game().counters.Level == 2 && !Control<QTimer>("Timer1")->isActive(); }));
     EXPECT_TRUE(feedback.musicPlaying);
     EXPECT_EQ(feedback.music, std::vector<MusicEvent>({MusicEvent::Stop, MusicEvent::Play}));
 }

@@ -97,10 +97,10 @@ TEST_F(NullSink, AClickARemovalAndAClearedLevelEachOpenAStreamInTheOrderPlayed)
     };
     press(2, 2, 1);    // click
     press(2, 5, 3);    // click, then the removal
-    game().Level = 12; // the last level: its last pair clears the game
+    game().counters.Level = 12; // the last level: its last pair clears the game
     press(3, 2, 4);    // click
     press(3, 5, 6);    // click, then the cleared game
-    EXPECT_FALSE(game().GameRunning);
+    EXPECT_FALSE(GameRunning(game()));
 
     const auto streams = watch->Streams();
     ASSERT_EQ(streams.size(), 6u);
@@ -171,9 +171,9 @@ TEST_F(NullSink, TheMusicStreamFollowsTheGameThePauseAndTheSwitch)
     music = WaitForStream(2);
     EXPECT_EQ(music.channels, Mono);
 
-    game().TimeBar = 40; // the next countdown tick ends the game
+    game().counters.TimeBar = 40; // the next countdown tick ends the game
     EXPECT_TRUE(WaitUntilClosed(music.id)) << "at the time-out";
-    EXPECT_FALSE(game().GameRunning);
+    EXPECT_FALSE(GameRunning(game()));
     EXPECT_EQ(watch->OpenStreams(), 0);
 
     StartGame();
@@ -186,12 +186,12 @@ TEST_F(NullSink, TheMusicStopsWhenTheLastLevelIsCleared)
     Item("mnyx")->trigger(); // the music alone
     StartWithTwoPairs();
     const auto music = WaitForStream(0);
-    game().Level = 12;
+    game().counters.Level = 12;
     PlaceBoard({"..............", //
                 ".1..1........."});
     RemovePair(2);
     EXPECT_TRUE(WaitUntilClosed(music.id));
-    EXPECT_EQ(game().Outcome, GameOutcome::Won);
+    EXPECT_EQ(game().phase, GamePhase::Won);
     EXPECT_EQ(StreamCount(), 1u);
 }
 

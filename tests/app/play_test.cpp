@@ -30,15 +30,15 @@ protected:
 std::map<int, int> TileCounts(const Game& g)
 {
     std::map<int, int> counts;
-    for (std::size_t i = 1; i < g.Cells.size(); ++i)
-        if (g.Cells[i] != EmptyCell)
-            ++counts[g.Cells[i]];
+    for (std::size_t i = 1; i < g.board.Cells.size(); ++i)
+        if (g.board.Cells[i] != EmptyCell)
+            ++counts[g.board.Cells[i]];
     return counts;
 }
 
 int VisibleTiles(const Game& g)
 {
-    return static_cast<int>(std::count_if(g.Sprites.begin() + 1, g.Sprites.end(),
+    return static_cast<int>(std::count_if(g.screen.Sprites.begin() + 1, g.screen.Sprites.end(),
                                           [](const TileSprite& s) { return s.visible; }));
 }
 
@@ -61,8 +61,8 @@ TEST_F(Play, EveryDifficultyOfEveryThemeGroupDealsItsBoard)
     for (const StartCase& c : cases) {
         SCOPED_TRACE(std::string(c.entry) + " " + std::to_string(c.difficulty));
         Control<QMenu>(c.entry)->actions().at(c.difficulty)->trigger();
-        EXPECT_EQ(game().RowCount, c.rows);
-        EXPECT_EQ(game().ColCount, c.cols);
+        EXPECT_EQ(game().board.RowCount, c.rows);
+        EXPECT_EQ(game().board.ColCount, c.cols);
         EXPECT_EQ(VisibleTiles(game()), (c.rows - 2) * (c.cols - 2));
         const bool special = c.difficulty == 4;
         EXPECT_EQ(Control<QLabel>("Label4")->text(),
@@ -81,8 +81,8 @@ TEST_F(Play, EveryDifficultyOfEveryThemeGroupDealsItsBoard)
 TEST_F(Play, TheThemeSetsTheCellPitch)
 {
     Control<QMenu>("mnuADA3")->actions().at(0)->trigger(); // Theme 17: 49 x 59
-    EXPECT_EQ(game().CellWidth, 735);
-    EXPECT_EQ(game().CellHeight, 885);
+    EXPECT_EQ(game().screen.CellWidth, 735);
+    EXPECT_EQ(game().screen.CellHeight, 885);
     const int cell = CellIndex(game(), 2, 2);
     EXPECT_EQ(Sprites()->SpriteAt(CellCentre(2, 2)), cell);
 }
@@ -100,7 +100,7 @@ TEST_F(Play, ALinkedPairShowsItsPathAndGoesOnTheRemovalTick)
     ClickCell(2, 5);
     EXPECT_TRUE(Control<QTimer>("Timer1")->isActive());
     for (const int col : {3, 4}) {
-        const TileSprite& piece = game().Sprites[static_cast<std::size_t>(CellIndex(game(), 2, col))];
+        const TileSprite& piece = game().screen.Sprites[static_cast<std::size_t>(CellIndex(game(), 2, col))];
         EXPECT_TRUE(piece.visible);
         EXPECT_EQ(piece.picture, SpritePicture::LinkPiece);
         // Drawn as the board's topmost sprite at that point, so a press there hits it.
@@ -108,8 +108,8 @@ TEST_F(Play, ALinkedPairShowsItsPathAndGoesOnTheRemovalTick)
     }
 
     ASSERT_TRUE(WaitFor([&] { return !Control<QTimer>("Timer1")->isActive(); }));
-    EXPECT_EQ(game().Cells[static_cast<std::size_t>(CellIndex(game(), 2, 2))], EmptyCell);
-    EXPECT_EQ(game().Cells[static_cast<std::size_t>(CellIndex(game(), 2, 5))], EmptyCell);
+    EXPECT_EQ(game().board.Cells[static_cast<std::size_t>(CellIndex(game(), 2, 2))], EmptyCell);
+    EXPECT_EQ(game().board.Cells[static_cast<std::size_t>(CellIndex(game(), 2, 5))], EmptyCell);
     EXPECT_EQ(VisibleTiles(game()), 2);
     EXPECT_EQ(Control<QLabel>("Label1")->text(), QStringLiteral("10"));
     EXPECT_EQ(feedback.sounds, std::vector<Sound>({Sound::Click, Sound::Click, Sound::Remove}));
@@ -148,7 +148,7 @@ TEST_F(Play, HintOutlinesAPairAndCountsDown)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_F5);
-    EXPECT_EQ(game().HintsLeft, 2);
+    EXPECT_EQ(game().counters.HintsLeft, 2);
     EXPECT_EQ(Control<QLabel>("Label3")->text(), QStringLiteral("提示 2"));
     EXPECT_TRUE(Control("Shape1")->isVisible());
     EXPECT_TRUE(Control("Shape2")->isVisible());
@@ -198,7 +198,7 @@ protected:
 TEST_F(LastPair, ClearingTheLevelShowsTheBonusAndDealsTheNextOne)
 {
     StartWithOnePairLeft();
-    ASSERT_TRUE(WaitFor([&] { return game().Level == 2 && !Control<QTimer>("Timer1")->isActive(); }));
+    ASSERT_TRUE(WaitFor([&] { return game().counters.Level == 2 && !Control<QTimer>("Timer1")->isActive(); }));
     ASSERT_EQ(feedback.messages.size(), 1u);
     EXPECT_EQ(feedback.messages[0].title, QStringLiteral("岚川连连看"));
     EXPECT_EQ(feedback.messages[0].icon, Icon::Information);
@@ -217,20 +217,20 @@ TEST_F(LastPair, NoTickRunsWhileTheBonusBoxIsOpen)
     feedback.onMessage = [&] {
         feedback.onMessage = nullptr;
         removalTimerOn = Control<QTimer>("Timer1")->isActive();
-        barWhenOpened = game().TimeBar;
+        barWhenOpened = game().counters.TimeBar;
         QMessageBox box(QMessageBox::Information, QStringLiteral("岚川连连看"), feedback.messages.back().text,
                         QMessageBox::Ok, form.get());
         QTimer::singleShot(2300, &box, [&box] { box.button(QMessageBox::Ok)->click(); });
         box.exec();
-        barWhenClosed = game().TimeBar;
+        barWhenClosed = game().counters.TimeBar;
     };
     StartWithOnePairLeft();
-    ASSERT_TRUE(WaitFor([&] { return game().Level == 2 && !Control<QTimer>("Timer1")->isActive(); }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return game().counters.Level == 2 && !Control<QTimer>("Timer1")->isActive(); }, 20000));
     EXPECT_TRUE(removalTimerOn) << "the removal timer ticks on while the box is open";
     EXPECT_EQ(feedback.messages.size(), 1u) << "the removal step ran again inside the box";
     EXPECT_EQ(barWhenClosed, barWhenOpened) << "the countdown ran while the box was open";
-    EXPECT_EQ(game().Level, 2);
-    EXPECT_EQ(Control<QLabel>("Label1")->text().toInt(), game().Score);
+    EXPECT_EQ(game().counters.Level, 2);
+    EXPECT_EQ(Control<QLabel>("Label1")->text().toInt(), game().counters.Score);
 }
 
 TEST_F(Play, AQuickSecondPressOnAnotherTileCountsAsAClick)

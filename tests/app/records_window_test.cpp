@@ -43,8 +43,8 @@ protected:
     void PlayUntilTimeOut(int score)
     {
         Item("mneasy")->trigger();
-        game().Score = score;
-        game().TimeBar = 60;
+        game().counters.Score = score;
+        game().counters.TimeBar = 60;
     }
 
     NewRecordDialog* WaitForNewRecord()
@@ -98,6 +98,8 @@ TEST_F(Memory, AResultIsThereAfterARestart)
     Item("mnph")->trigger();
     LeaderboardWindow* window = WaitForLeaderboard();
     ASSERT_NE(window, nullptr);
+    EXPECT_EQ(game().board.RowCount, 0) << "looking at the results deals no game";
+    EXPECT_FALSE(GameRunning(game()));
     ASSERT_EQ(window->table(0)->rowCount(), 1);
     EXPECT_EQ(window->table(0)->item(0, 1)->text(), QStringLiteral("李雷"));
     EXPECT_EQ(window->table(0)->item(0, 2)->text(), QStringLiteral("340"));
@@ -199,7 +201,7 @@ TEST_F(Memory, AFolderThatCannotBeMadeGivesAMessageAndTheGameGoesOn)
     EXPECT_EQ(form->findChild<LeaderboardWindow*>(), nullptr);
 
     Item("mneasy")->trigger();
-    EXPECT_TRUE(game().GameRunning) << "the next game starts as ever";
+    EXPECT_TRUE(GameRunning(game())) << "the next game starts as ever";
 }
 
 TEST_F(Memory, TheCountdownRunsOnWhileTheLeaderboardIsOpen)
@@ -209,8 +211,8 @@ TEST_F(Memory, TheCountdownRunsOnWhileTheLeaderboardIsOpen)
     LeaderboardWindow* window = WaitForLeaderboard();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isModal());
-    const double before = game().TimeBar;
-    EXPECT_TRUE(WaitFor([&] { return game().TimeBar < before; }));
+    const double before = game().counters.TimeBar;
+    EXPECT_TRUE(WaitFor([&] { return game().counters.TimeBar < before; }));
 }
 
 TEST_F(Memory, SettingsSurviveARestart)
@@ -223,8 +225,7 @@ TEST_F(Memory, SettingsSurviveARestart)
     Restart();
     EXPECT_FALSE(Item("mnmusic")->isChecked());
     EXPECT_FALSE(Item("mnyx")->isChecked());
-    EXPECT_FALSE(game().Music);
-    EXPECT_FALSE(game().SoundEffects);
+    EXPECT_FALSE(game().switches.SoundEffects);
     EXPECT_EQ(form->CurrentBackground(), 2);
     EXPECT_TRUE(Item("mnuBackgrounds", 2)->isChecked()) << "ticked from the start";
     EXPECT_FALSE(Item("mnuBackgrounds", 1)->isChecked());
@@ -277,7 +278,7 @@ TEST_F(Memory, ADamagedSettingsFileGivesTheDesignedStart)
     Restart();
     EXPECT_TRUE(Item("mnmusic")->isChecked());
     EXPECT_TRUE(Item("mnyx")->isChecked());
-    EXPECT_TRUE(game().SoundEffects);
+    EXPECT_TRUE(game().switches.SoundEffects);
     EXPECT_EQ(form->CurrentBackground(), 0);
 }
 
@@ -294,7 +295,7 @@ TEST_F(Memory, TheFirstScreenHintGoesWithTheFirstGameForGood)
 
     PlayUntilTimeOut(0);
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("FirstScreenHint")), nullptr);
-    ASSERT_TRUE(WaitFor([this] { return !game().GameRunning; }));
+    ASSERT_TRUE(WaitFor([this] { return !GameRunning(game()); }));
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("FirstScreenHint")), nullptr) << "not back after the game";
 }
 

@@ -16,7 +16,7 @@ Game Prepared(int theme, BoardSize size, double timeOfDay = 1000.0)
 {
     Game g;
     g.clock = [timeOfDay] { return timeOfDay; };
-    g.ThemeIndex = theme;
+    g.board.ThemeIndex = theme;
     ResizeBoard(g, size.rows, size.cols);
     CreateSprites(g);
     return g;
@@ -25,39 +25,39 @@ Game Prepared(int theme, BoardSize size, double timeOfDay = 1000.0)
 std::map<int, int> KindCounts(const Game& g)
 {
     std::map<int, int> counts;
-    for (int row = 2; row < g.RowCount; ++row)
-        for (int col = 2; col < g.ColCount; ++col)
-            ++counts[g.Cells[CellIndex(g, row, col)]];
+    for (int row = 2; row < g.board.RowCount; ++row)
+        for (int col = 2; col < g.board.ColCount; ++col)
+            ++counts[g.board.Cells[CellIndex(g, row, col)]];
     return counts;
 }
 
 // What every deal leaves behind, whatever the Theme, size and kinds.
 void ExpectPlayingState(const Game& g, int highestKind)
 {
-    SCOPED_TRACE("theme " + std::to_string(g.ThemeIndex) + ", " + std::to_string(g.RowCount) + " x "
-                 + std::to_string(g.ColCount));
+    SCOPED_TRACE("theme " + std::to_string(g.board.ThemeIndex) + ", " + std::to_string(g.board.RowCount) + " x "
+                 + std::to_string(g.board.ColCount));
     for (const auto& [kind, count] : KindCounts(g)) {
         EXPECT_GE(kind, 1);
         EXPECT_LE(kind, highestKind);
-        EXPECT_LE(kind, PictureCount(g.ThemeIndex));
+        EXPECT_LE(kind, PictureCount(g.board.ThemeIndex));
         EXPECT_EQ(count % 2, 0) << "kind " << kind;
     }
-    for (int row = 1; row <= g.RowCount; ++row) {
-        for (int col = 1; col <= g.ColCount; ++col) {
+    for (int row = 1; row <= g.board.RowCount; ++row) {
+        for (int col = 1; col <= g.board.ColCount; ++col) {
             const int cell = CellIndex(g, row, col);
-            const TileSprite& sprite = g.Sprites[cell];
+            const TileSprite& sprite = g.screen.Sprites[cell];
             if (IsBorderCell(g, row, col)) {
-                EXPECT_EQ(g.Cells[cell], EmptyCell) << row << "," << col;
+                EXPECT_EQ(g.board.Cells[cell], EmptyCell) << row << "," << col;
                 EXPECT_FALSE(sprite.visible) << row << "," << col;
                 continue;
             }
             EXPECT_TRUE(sprite.visible);
             EXPECT_EQ(sprite.picture, SpritePicture::Tile);
-            EXPECT_EQ(sprite.pictureNumber, TileBitmapId(g.ThemeIndex, g.Cells[cell]));
-            EXPECT_EQ(GridAt(g, row, col), g.Cells[cell]);
+            EXPECT_EQ(sprite.pictureNumber, TileBitmapId(g.board.ThemeIndex, g.board.Cells[cell]));
+            EXPECT_EQ(GridAt(g, row, col), g.board.Cells[cell]);
         }
     }
-    EXPECT_EQ(GridAt(g, 2, 2), g.Cells[g.ColCount + 2]);
+    EXPECT_EQ(GridAt(g, 2, 2), g.board.Cells[g.board.ColCount + 2]);
 }
 
 TEST(DealRegularBoard, LeavesEvenKindsInRangeAndTheBoardReadyForEveryThemeAndSize)
@@ -105,23 +105,23 @@ TEST(DealRegularBoard, RepeatsWithAFixedClockAndDiffersWithAnother)
     DealRegularBoard(a, 40);
     DealRegularBoard(b, 40);
     DealRegularBoard(c, 40);
-    EXPECT_EQ(a.Cells, b.Cells);
-    EXPECT_NE(a.Cells, c.Cells);
+    EXPECT_EQ(a.board.Cells, b.board.Cells);
+    EXPECT_NE(a.board.Cells, c.board.Cells);
     EXPECT_GT(KindCounts(a).size(), 30u) << "all 90 pairs draw within one clock value, yet vary";
     DealRegularBoard(a, 40); // the next level within the same clock value
-    EXPECT_NE(a.Cells, b.Cells);
+    EXPECT_NE(a.board.Cells, b.board.Cells);
 }
 
 TEST(DealRegularBoard, ClearsTheHintState)
 {
     Game g = Prepared(0, {9, 14});
-    g.SearchCursor = 5;
-    g.SearchKind = 3;
-    g.LevelClearedFlag = true;
+    g.search.SearchCursor = 5;
+    g.search.SearchKind = 3;
+    g.counters.LevelClearedFlag = true;
     DealRegularBoard(g, 15);
-    EXPECT_EQ(g.SearchCursor, 0);
-    EXPECT_EQ(g.SearchKind, 0);
-    EXPECT_FALSE(g.LevelClearedFlag);
+    EXPECT_EQ(g.search.SearchCursor, 0);
+    EXPECT_EQ(g.search.SearchKind, 0);
+    EXPECT_FALSE(g.counters.LevelClearedFlag);
 }
 
 TEST(DealSpecialBoard, DealsEveryKindOnceAsAPairInThemeZero)
@@ -205,19 +205,19 @@ TEST(FoldCode, LandsEveryCodeOnAPictureOfItsTheme)
 TEST(FoldKindCode, RewritesTheSlotForTheCurrentTheme)
 {
     Game g = Prepared(10, {9, 14});
-    g.InnerSlots[3] = 123;
+    g.board.InnerSlots[3] = 123;
     FoldKindCode(g, 3);
-    EXPECT_EQ(g.InnerSlots[3], 104);
+    EXPECT_EQ(g.board.InnerSlots[3], 104);
 }
 
 TEST(ResetTimeAndScore, FillsTheTimeBarAndZeroesTheScore)
 {
     Game g;
-    g.TimeBar = 12;
-    g.Score = 990;
+    g.counters.TimeBar = 12;
+    g.counters.Score = 990;
     ResetTimeAndScore(g);
-    EXPECT_EQ(g.TimeBar, FullTimeBar);
-    EXPECT_EQ(g.Score, 0);
+    EXPECT_EQ(g.counters.TimeBar, FullTimeBar);
+    EXPECT_EQ(g.counters.Score, 0);
 }
 
 } // namespace

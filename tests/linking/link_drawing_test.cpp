@@ -39,9 +39,9 @@ TEST(DrawCorner, ShowsTheCornerKindsPictureAsMemberKindPlusTwo)
     DrawCorner(g, 1, 3, CornerKind::LeftDown);
     DrawCorner(g, 1, 4, CornerKind::UpLeft);
     EXPECT_EQ(ShowPicture(g), Picture({"FL7J.", ".....", "....."}));
-    EXPECT_EQ(g.Sprites[1].pictureNumber, 3);
-    EXPECT_EQ(g.Sprites[4].pictureNumber, 6);
-    EXPECT_EQ(g.Cells[1], EmptyCell);
+    EXPECT_EQ(g.screen.Sprites[1].pictureNumber, 3);
+    EXPECT_EQ(g.screen.Sprites[4].pictureNumber, 6);
+    EXPECT_EQ(g.board.Cells[1], EmptyCell);
 }
 
 TEST(EraseLinkPath, HidesThePiecesAndTheRemovedPairButNoTile)
@@ -53,11 +53,11 @@ TEST(EraseLinkPath, HidesThePiecesAndTheRemovedPairButNoTile)
         "........",
     });
     ASSERT_TRUE(LinkTest(g, CellIndex(g, 3, 2), CellIndex(g, 3, 6), true));
-    g.Cells[CellIndex(g, 3, 2)] = EmptyCell;
-    g.Cells[CellIndex(g, 3, 6)] = EmptyCell;
+    g.board.Cells[CellIndex(g, 3, 2)] = EmptyCell;
+    g.board.Cells[CellIndex(g, 3, 6)] = EmptyCell;
     EraseLinkPath(g);
     for (int cell = 1; cell <= 32; ++cell)
-        EXPECT_EQ(g.Sprites[cell].visible, g.Cells[cell] != EmptyCell) << "cell " << cell;
+        EXPECT_EQ(g.screen.Sprites[cell].visible, g.board.Cells[cell] != EmptyCell) << "cell " << cell;
     EXPECT_EQ(ShowPicture(g), Picture({"........", "....9...", "...9....", "........"}));
 }
 

@@ -24,7 +24,7 @@ constexpr std::array<Step, 4> Directions{{{-1, 0}, {0, 1}, {1, 0}, {0, -1}}}; //
 int FewestCorners(const Game& g, int from, int to)
 {
     constexpr int Unreached = 1 << 20;
-    std::vector<std::array<int, 4>> corners(g.Cells.size(), {Unreached, Unreached, Unreached, Unreached});
+    std::vector<std::array<int, 4>> corners(g.board.Cells.size(), {Unreached, Unreached, Unreached, Unreached});
     std::deque<std::pair<int, int>> queue; // cell, direction of arrival
     const int fromRow = CellRow(g, from);
     const int fromCol = CellCol(g, from);
@@ -43,14 +43,14 @@ int FewestCorners(const Game& g, int from, int to)
             const int cost = turns + (cell != from && d != arrival ? 1 : 0);
             const int nextRow = row + Directions[d].dRow;
             const int nextCol = col + Directions[d].dCol;
-            if (nextRow < 1 || nextRow > g.RowCount || nextCol < 1 || nextCol > g.ColCount)
+            if (nextRow < 1 || nextRow > g.board.RowCount || nextCol < 1 || nextCol > g.board.ColCount)
                 continue;
             const int next = CellIndex(g, nextRow, nextCol);
             if (next == to) {
                 best = std::min(best, cost);
                 continue;
             }
-            if (g.Cells[next] != EmptyCell || cost >= corners[next][d])
+            if (g.board.Cells[next] != EmptyCell || cost >= corners[next][d])
                 continue;
             corners[next][d] = cost;
             if (cost == turns)
@@ -83,10 +83,10 @@ void ExpectConnectedPath(const Game& g, int p, int q)
     int corners = 0;
     int tileEnds = 0;
     for (int cell = 1; cell <= CellCount(g); ++cell) {
-        const TileSprite& sprite = g.Sprites[cell];
+        const TileSprite& sprite = g.screen.Sprites[cell];
         if (!sprite.visible || sprite.picture != SpritePicture::LinkPiece)
             continue;
-        ASSERT_EQ(g.Cells[cell], EmptyCell);
+        ASSERT_EQ(g.board.Cells[cell], EmptyCell);
         corners += sprite.pictureNumber >= 3 ? 1 : 0;
         for (const int d : PieceDirections(sprite.pictureNumber)) {
             const int next = CellIndex(g, CellRow(g, cell) + Directions[d].dRow, CellCol(g, cell) + Directions[d].dCol);
@@ -94,7 +94,7 @@ void ExpectConnectedPath(const Game& g, int p, int q)
                 ++tileEnds;
                 continue;
             }
-            const TileSprite& neighbour = g.Sprites[next];
+            const TileSprite& neighbour = g.screen.Sprites[next];
             ASSERT_TRUE(neighbour.visible && neighbour.picture == SpritePicture::LinkPiece) << "cell " << cell;
             const std::vector<int> back = PieceDirections(neighbour.pictureNumber);
             EXPECT_TRUE(std::find(back.begin(), back.end(), (d + 2) % 4) != back.end())
@@ -128,7 +128,7 @@ TEST(LinkTestProperty, LinksExactlyWhenAPathOfThreeSegmentsExistsAndDrawsIt)
         Game g = RandomBoard(random, 8 + static_cast<int>(seed % 3), 9 + static_cast<int>(seed % 4), fill);
         std::vector<int> tiles;
         for (int cell = 1; cell <= CellCount(g); ++cell)
-            if (g.Cells[cell] != EmptyCell)
+            if (g.board.Cells[cell] != EmptyCell)
                 tiles.push_back(cell);
         for (std::size_t i = 0; i < tiles.size(); ++i) {
             for (std::size_t j = i + 1; j < tiles.size(); ++j) {
@@ -145,7 +145,7 @@ TEST(LinkTestProperty, LinksExactlyWhenAPathOfThreeSegmentsExistsAndDrawsIt)
                 LinkTest(backward, q, p, true);
                 ExpectConnectedPath(forward, p, q);
                 for (int cell = 1; cell <= CellCount(g); ++cell)
-                    ASSERT_EQ(forward.Sprites[cell].pictureNumber, backward.Sprites[cell].pictureNumber)
+                    ASSERT_EQ(forward.screen.Sprites[cell].pictureNumber, backward.screen.Sprites[cell].pictureNumber)
                         << "seed " << seed << ", cells " << p << " " << q << ", the order changed the path";
                 if (testing::Test::HasFailure())
                     FAIL() << "seed " << seed << ", cells " << p << " " << q;

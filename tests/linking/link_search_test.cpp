@@ -164,13 +164,13 @@ TEST(LinkTest, WithoutDrawingLeavesEverySpriteAsItWas)
         "........",
         "........",
     });
-    const std::vector<TileSprite> before = g.Sprites;
+    const std::vector<TileSprite> before = g.screen.Sprites;
     ASSERT_TRUE(LinkTest(g, CellIndex(g, 3, 2), CellIndex(g, 3, 6), false));
-    ASSERT_EQ(g.Sprites.size(), before.size());
+    ASSERT_EQ(g.screen.Sprites.size(), before.size());
     for (std::size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(g.Sprites[i].visible, before[i].visible) << "sprite " << i;
-        EXPECT_EQ(g.Sprites[i].picture, before[i].picture) << "sprite " << i;
-        EXPECT_EQ(g.Sprites[i].pictureNumber, before[i].pictureNumber) << "sprite " << i;
+        EXPECT_EQ(g.screen.Sprites[i].visible, before[i].visible) << "sprite " << i;
+        EXPECT_EQ(g.screen.Sprites[i].picture, before[i].picture) << "sprite " << i;
+        EXPECT_EQ(g.screen.Sprites[i].pictureNumber, before[i].pictureNumber) << "sprite " << i;
     }
 }
 
@@ -222,10 +222,10 @@ TEST(LinkTest, LinksTheFreeLShapeBehindABlockedFirstCorner)
     });
     const int p = CellIndex(g, 3, 3);
     const int q = CellIndex(g, 5, 6);
-    ASSERT_EQ(g.Cells[q], 1);
+    ASSERT_EQ(g.board.Cells[q], 1);
     EXPECT_TRUE(LinkTest(g, p, q, true));
     EXPECT_EQ(ShowPicture(g), drawn);
-    EXPECT_EQ(g.Sprites[CellIndex(g, 5, 3)].pictureNumber, 4); // Image2 member of CornerKind 2
+    EXPECT_EQ(g.screen.Sprites[CellIndex(g, 5, 3)].pictureNumber, 4); // Image2 member of CornerKind 2
 
     Game h = MakeBoard({
         "..............",

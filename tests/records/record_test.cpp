@@ -26,9 +26,9 @@ TEST(ResultOfGame, TakesScoreLevelThemeAndDifficultyOfTheGame)
 {
     Game g;
     ASSERT_TRUE(StartGame(g, 12, 2));
-    g.Score = 780;
-    g.Level = 4;
-    const auto record = ResultOfGame(g, GameOutcome::TimeUp, "2026-12-08T19:30:00+08:00", 42);
+    g.counters.Score = 780;
+    g.counters.Level = 4;
+    const auto record = ResultOfGame(g, GamePhase::TimeUp, "2026-12-08T19:30:00+08:00", 42);
     ASSERT_TRUE(record);
     EXPECT_EQ(record->score, 780);
     EXPECT_EQ(record->level, 4);
@@ -43,20 +43,21 @@ TEST(ResultOfGame, TellsHowTheGameEnded)
 {
     Game g;
     ASSERT_TRUE(StartGame(g, 0, 4));
-    g.Score = 10;
-    EXPECT_EQ(ResultOfGame(g, GameOutcome::Won, "t", 0)->result, Result::Won);
-    EXPECT_EQ(ResultOfGame(g, GameOutcome::Lost, "t", 0)->result, Result::Dead);
-    EXPECT_EQ(ResultOfGame(g, GameOutcome::TimeUp, "t", 0)->result, Result::Time);
-    EXPECT_EQ(ResultOfGame(g, GameOutcome::Won, "t", 0)->difficulty, 4);
+    g.counters.Score = 10;
+    EXPECT_EQ(ResultOfGame(g, GamePhase::Won, "t", 0)->result, Result::Won);
+    EXPECT_EQ(ResultOfGame(g, GamePhase::Lost, "t", 0)->result, Result::Dead);
+    EXPECT_EQ(ResultOfGame(g, GamePhase::TimeUp, "t", 0)->result, Result::Time);
+    EXPECT_EQ(ResultOfGame(g, GamePhase::Won, "t", 0)->difficulty, 4);
 }
 
 TEST(ResultOfGame, AGameThatScoredNothingOrHasNotEndedIsNoResult)
 {
     Game g;
     ASSERT_TRUE(StartGame(g, 3, 1));
-    EXPECT_FALSE(ResultOfGame(g, GameOutcome::TimeUp, "t", 0)) << "score 0";
-    g.Score = 10;
-    EXPECT_FALSE(ResultOfGame(g, GameOutcome::None, "t", 0));
+    EXPECT_FALSE(ResultOfGame(g, GamePhase::TimeUp, "t", 0)) << "score 0";
+    g.counters.Score = 10;
+    EXPECT_FALSE(ResultOfGame(g, GamePhase::NoGame, "t", 0));
+    EXPECT_FALSE(ResultOfGame(g, GamePhase::Running, "t", 0));
 }
 
 TEST(ResultNames, AreThoseOfTheFile)

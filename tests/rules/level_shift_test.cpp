@@ -91,31 +91,31 @@ TEST(LevelShift, LevelFourLiftsTheExtraRowOnTheSmallBoard)
 TEST(LevelShift, LevelSixStopsBothHalvesAtTheMiddleOnElevenRows)
 {
     Game upper = EmptyBoard(11, 18);
-    std::vector<int> cells(upper.Cells);
+    std::vector<int> cells(upper.board.Cells);
     cells[CellIndex(upper, 3, 4)] = 1;
     PlaceTiles(upper, cells);
     ShiftBoard(upper, 6);
-    EXPECT_EQ(upper.Cells[CellIndex(upper, 5, 4)], 1) << "falls to row 5, row 6 lies beyond MidIndex 90";
+    EXPECT_EQ(upper.board.Cells[CellIndex(upper, 5, 4)], 1) << "falls to row 5, row 6 lies beyond MidIndex 90";
 
     Game lower = EmptyBoard(11, 18);
-    cells.assign(lower.Cells.size(), EmptyCell);
+    cells.assign(lower.board.Cells.size(), EmptyCell);
     cells[CellIndex(lower, 9, 4)] = 2;
     PlaceTiles(lower, cells);
     ShiftBoard(lower, 6);
-    EXPECT_EQ(lower.Cells[CellIndex(lower, 6, 4)], 2) << "rises to row 6 and no further";
+    EXPECT_EQ(lower.board.Cells[CellIndex(lower, 6, 4)], 2) << "rises to row 6 and no further";
 }
 
 TEST(LevelShift, LevelSixSplitsRowFiveInsideTheRowOnTenRows)
 {
     Game g = EmptyBoard(10, 16);
-    std::vector<int> cells(g.Cells);
+    std::vector<int> cells(g.board.Cells);
     cells[CellIndex(g, 4, 12)] = 1; // row 5, column 12 is index 76 > 72: lower part
     cells[CellIndex(g, 4, 3)] = 2;  // row 5, column 3 is index 67 <= 72: upper part
     PlaceTiles(g, cells);
     ShiftBoard(g, 6);
-    EXPECT_EQ(g.Cells[CellIndex(g, 4, 12)], 1);
-    EXPECT_EQ(g.Cells[CellIndex(g, 5, 3)], 2);
-    EXPECT_EQ(g.Cells[CellIndex(g, 4, 3)], EmptyCell);
+    EXPECT_EQ(g.board.Cells[CellIndex(g, 4, 12)], 1);
+    EXPECT_EQ(g.board.Cells[CellIndex(g, 5, 3)], 2);
+    EXPECT_EQ(g.board.Cells[CellIndex(g, 4, 3)], EmptyCell);
 }
 
 TEST(LevelShift, LevelSevenPacksBothHalvesAgainstTheMiddleWithoutCrossing)
@@ -145,13 +145,13 @@ TEST(LevelShift, LevelElevenPacksTheHalfColumnUpAgain)
     // On 11 x 18, "x2y1u" lifts column 3 into rows 6 and 7; "x2y1r" scans rows 7 to 10 only, so
     // the row-7 tile reaches column 9, which "x2y2u" scans too and lifts into row 6.
     Game g = EmptyBoard(11, 18);
-    std::vector<int> cells(g.Cells);
+    std::vector<int> cells(g.board.Cells);
     cells[CellIndex(g, 8, 3)] = 1;
     cells[CellIndex(g, 9, 3)] = 2;
     PlaceTiles(g, cells);
     ShiftBoard(g, 11);
-    EXPECT_EQ(g.Cells[CellIndex(g, 6, 3)], 1);
-    EXPECT_EQ(g.Cells[CellIndex(g, 6, 9)], 2);
+    EXPECT_EQ(g.board.Cells[CellIndex(g, 6, 3)], 1);
+    EXPECT_EQ(g.board.Cells[CellIndex(g, 6, 9)], 2);
     EXPECT_EQ(test::TileCount(g), 2);
 }
 
@@ -170,9 +170,9 @@ TEST(LevelShift, LevelsOneAndTwelveMoveNothingAndLeaveTheGridAlone)
         Game g = MakeBoard({"..............", "....1.........", "..............", "....1.........",
                             "..............", "..............", "..............", "..............",
                             ".............."});
-        g.Cells[CellIndex(g, 2, 5)] = EmptyCell; // as a removal leaves it
+        g.board.Cells[CellIndex(g, 2, 5)] = EmptyCell; // as a removal leaves it
         ShiftBoard(g, level);
-        EXPECT_EQ(g.Cells[CellIndex(g, 4, 5)], 1) << level;
+        EXPECT_EQ(g.board.Cells[CellIndex(g, 4, 5)], 1) << level;
         EXPECT_EQ(GridAt(g, 2, 5), 1) << "CellGrid keeps its snapshot on level " << level;
     }
 }
@@ -181,12 +181,12 @@ TEST(LevelShift, MovedTilesKeepTheirPictureAndShow)
 {
     Game g = MakeBoard({"..............", "..............", "....7.........", "..............", "..............",
                         "..............", "..............", "..............", ".............."});
-    const TileSprite before = g.Sprites[CellIndex(g, 3, 5)];
+    const TileSprite before = g.screen.Sprites[CellIndex(g, 3, 5)];
     ShiftBoard(g, 3);
-    const TileSprite& after = g.Sprites[CellIndex(g, 3, 2)];
+    const TileSprite& after = g.screen.Sprites[CellIndex(g, 3, 2)];
     EXPECT_TRUE(after.visible);
     EXPECT_EQ(after.pictureNumber, before.pictureNumber);
-    EXPECT_FALSE(g.Sprites[CellIndex(g, 3, 5)].visible);
+    EXPECT_FALSE(g.screen.Sprites[CellIndex(g, 3, 5)].visible);
 }
 
 TEST(LevelShift, SlideTargetStopsBeforeATileOrAtTheRegionEdge)

@@ -37,12 +37,12 @@ TEST(FindPair, AfterADealFindsTheFirstKindsFirstLinkablePairAndHintsIt)
     const PairSearchOutcome found = FindPair(g, true);
     ASSERT_EQ(found.result, SearchResult::PairFound);
     EXPECT_EQ(found.pair, (CellPair{8, 11}));
-    EXPECT_EQ(g.CandidateList.Entries(), (std::vector<int>{8, 11, 16})) << "one kind gathered";
-    EXPECT_TRUE(g.Shape1.visible);
-    EXPECT_TRUE(g.Shape2.visible);
-    EXPECT_EQ(g.Shape1.left, CellLeft(g, 2));
-    EXPECT_EQ(g.Shape1.top, CellTop(g, 2));
-    EXPECT_EQ(g.Shape2.left, CellLeft(g, 5));
+    EXPECT_EQ(g.search.CandidateList.Entries(), (std::vector<int>{8, 11, 16})) << "one kind gathered";
+    EXPECT_TRUE(g.screen.Shape1.visible);
+    EXPECT_TRUE(g.screen.Shape2.visible);
+    EXPECT_EQ(g.screen.Shape1.left, CellLeft(g, 2));
+    EXPECT_EQ(g.screen.Shape1.top, CellTop(g, 2));
+    EXPECT_EQ(g.screen.Shape2.left, CellLeft(g, 5));
     EXPECT_EQ(host.sounds, std::vector<Sound>{Sound::Hint});
 }
 
@@ -52,7 +52,7 @@ TEST(FindPair, WithoutHintLeavesMarkersAndSoundAlone)
     test::RecordingHost host;
     g.host = &host;
     EXPECT_EQ(FindPair(g, false).result, SearchResult::PairFound);
-    EXPECT_FALSE(g.Shape1.visible);
+    EXPECT_FALSE(g.screen.Shape1.visible);
     EXPECT_TRUE(host.sounds.empty());
 }
 
@@ -70,8 +70,8 @@ TEST(FindPair, ReportsADeadBoardAfterTestingEverything)
     Game g = MakeBoard({"0 0 0 0 0 0 0", "0 10 11 12 13 14 0", "0 15 1 16 1 17 0", "0 18 19 20 21 22 0",
                         "0 23 24 25 26 27 0", "0 28 29 30 31 32 0", "0 0 0 0 0 0 0"});
     EXPECT_EQ(FindPair(g, false).result, SearchResult::NoRemovablePair);
-    EXPECT_EQ(g.SearchCursor, 0);
-    EXPECT_EQ(g.CandidateList.size(), 25u) << "every tile gathered";
+    EXPECT_EQ(g.search.SearchCursor, 0);
+    EXPECT_EQ(g.search.CandidateList.size(), 25u) << "every tile gathered";
 }
 
 TEST(FindPair, AnEmptyInnerAreaIsVisitedCellByCell)
@@ -79,9 +79,9 @@ TEST(FindPair, AnEmptyInnerAreaIsVisitedCellByCell)
     Game g = MakeBoard({"......", "......", "......", "......", "......"});
     EXPECT_EQ(FindPair(g, false).result, SearchResult::BoardEmpty);
     // From C + 2 = 8 to (R - 1) x C = 24.
-    EXPECT_EQ(g.VisitedList.size(), 17u);
-    EXPECT_EQ(g.VisitedList[0], 8);
-    EXPECT_EQ(g.VisitedList[16], 24);
+    EXPECT_EQ(g.search.VisitedList.size(), 17u);
+    EXPECT_EQ(g.search.VisitedList[0], 8);
+    EXPECT_EQ(g.search.VisitedList[16], 24);
 }
 
 TEST(FindPair, AHintAfterTheCheckMayShowALaterPairOfTheSameKind)
@@ -89,7 +89,7 @@ TEST(FindPair, AHintAfterTheCheckMayShowALaterPairOfTheSameKind)
     // The check finds (8, 9) and leaves 8 out of the next test: the hint shows (9, 11).
     Game g = MakeBoard({"......", ".11.1.", ".2..2.", "......"});
     ASSERT_EQ(FindPair(g, false).pair, (CellPair{8, 9}));
-    EXPECT_EQ(g.ExcludedList.Entries(), std::vector<int>{8});
+    EXPECT_EQ(g.search.ExcludedList.Entries(), std::vector<int>{8});
     EXPECT_EQ(FindPair(g, true).pair, (CellPair{9, 11}));
 }
 
@@ -101,7 +101,7 @@ TEST(FindPair, AHintCarriesOnToTheNextKindWhenTheGroupIsUsedUp)
     // The excluded part is cut from the whole list at the reduced list's index, so it stops
     // short of the pair just shown: the next hint shows that pair again.
     EXPECT_EQ(FindPair(g, true).pair, (CellPair{11, 14}));
-    EXPECT_EQ(g.ExcludedList.Entries(), (std::vector<int>{8, 9}));
+    EXPECT_EQ(g.search.ExcludedList.Entries(), (std::vector<int>{8, 9}));
 }
 
 TEST(FindPair, SkipsTheCellsOfALinkedPairUntilTheNextReset)
@@ -111,7 +111,7 @@ TEST(FindPair, SkipsTheCellsOfALinkedPairUntilTheNextReset)
     const PairSearchOutcome found = FindPair(g, false);
     EXPECT_EQ(found.pair, (CellPair{11, 14}));
     ResetPairSearch(g);
-    EXPECT_TRUE(g.VisitedList.empty());
+    EXPECT_TRUE(g.search.VisitedList.empty());
     EXPECT_EQ(FindPair(g, false).pair, (CellPair{8, 9}));
 }
 
@@ -142,12 +142,12 @@ TEST(RecordRemoval, MovesThePairFromTheCandidatesToTheVisited)
     Game g = MakeBoard({"......", ".11.1.", ".2..2.", "......"});
     FindPair(g, false);
     RecordRemoval(g, 8, 9);
-    EXPECT_FALSE(g.CandidateList.Contains(8));
-    EXPECT_FALSE(g.CandidateList.Contains(9));
-    EXPECT_TRUE(g.CandidateList.Contains(11));
-    EXPECT_FALSE(g.ExcludedList.Contains(8));
-    EXPECT_EQ(g.VisitedList.Entries().back(), 9);
-    EXPECT_TRUE(g.VisitedList.Contains(8));
+    EXPECT_FALSE(g.search.CandidateList.Contains(8));
+    EXPECT_FALSE(g.search.CandidateList.Contains(9));
+    EXPECT_TRUE(g.search.CandidateList.Contains(11));
+    EXPECT_FALSE(g.search.ExcludedList.Contains(8));
+    EXPECT_EQ(g.search.VisitedList.Entries().back(), 9);
+    EXPECT_TRUE(g.search.VisitedList.Contains(8));
 }
 
 TEST(CellList, KeepsEntriesInOrderAndForgetsRemovedOnesEverywhere)

@@ -31,10 +31,10 @@ int GameCount()
 
 std::string BorderProblem(const Game& g)
 {
-    for (int row = 1; row <= g.RowCount; ++row)
-        for (int col = 1; col <= g.ColCount; ++col) {
+    for (int row = 1; row <= g.board.RowCount; ++row)
+        for (int col = 1; col <= g.board.ColCount; ++col) {
             const int cell = CellIndex(g, row, col);
-            if (IsBorderCell(g, row, col) && g.Cells[cell] != EmptyCell)
+            if (IsBorderCell(g, row, col) && g.board.Cells[cell] != EmptyCell)
                 return "border Cell " + std::to_string(cell) + " holds a tile";
         }
     return {};
@@ -52,11 +52,11 @@ std::string OddKindProblem(const Game& g)
 // none of the inner ones during a pause.
 std::string VisibilityProblem(const Game& g)
 {
-    for (int row = 1; row <= g.RowCount; ++row)
-        for (int col = 1; col <= g.ColCount; ++col) {
+    for (int row = 1; row <= g.board.RowCount; ++row)
+        for (int col = 1; col <= g.board.ColCount; ++col) {
             const int cell = CellIndex(g, row, col);
-            const bool expected = g.Cells[cell] != EmptyCell && !(g.Paused && !IsBorderCell(g, row, col));
-            if (g.Sprites[cell].visible != expected)
+            const bool expected = g.board.Cells[cell] != EmptyCell && !(g.switches.Paused && !IsBorderCell(g, row, col));
+            if (g.screen.Sprites[cell].visible != expected)
                 return "sprite " + std::to_string(cell) + (expected ? " hidden on a tile" : " shown without a tile");
         }
     return {};
@@ -75,8 +75,8 @@ public:
     {
         const int choice = Pick(0, 99);
         const std::map<int, int> kindsBefore = test::KindCounts(g);
-        const int scoreBefore = g.Score;
-        const int levelBefore = g.Level;
+        const int scoreBefore = g.counters.Score;
+        const int levelBefore = g.counters.Level;
         const bool wasOver = GameOver(g);
         m_last.clear();
         if (choice < 35) {
@@ -85,15 +85,15 @@ public:
             Click(RandomCell());
         } else if (choice < 75) {
             m_last = "tick removal";
-            const bool due = g.Timer1On;
-            const int removed = due ? g.Cells[g.formFirstClick] : 0;
+            const bool due = g.switches.Timer1On;
+            const int removed = due ? g.board.Cells[g.selection.formFirstClick] : 0;
             if (due)
                 RemovalStep(g);
             if (auto problem = AfterRemoval(due, removed, kindsBefore, levelBefore, wasOver); !problem.empty())
                 return problem;
         } else if (choice < 85) {
             m_last = "tick countdown";
-            for (int n = Pick(1, 40); n > 0 && g.Timer2On; --n)
+            for (int n = Pick(1, 40); n > 0 && g.switches.Timer2On; --n)
                 Countdown(g);
         } else if (choice < 90) {
             m_last = "hint";
@@ -108,13 +108,13 @@ public:
             TogglePause(g);
         } else if (choice < 99) {
             m_last = "sound";
-            SetSoundEffects(g, !g.SoundEffects);
+            SetSoundEffects(g, !g.switches.SoundEffects);
         } else {
             Start();
             return Invariants(true);
         }
-        if (g.Score < scoreBefore)
-            return "the score fell from " + std::to_string(scoreBefore) + " to " + std::to_string(g.Score);
+        if (g.counters.Score < scoreBefore)
+            return "the score fell from " + std::to_string(scoreBefore) + " to " + std::to_string(g.counters.Score);
         return Invariants(false);
     }
 
@@ -132,7 +132,7 @@ private:
         m_last = "start " + std::to_string(theme) + " " + std::to_string(difficulty);
         StartGame(g, theme, difficulty);
         if (difficulty < 4)
-            g.Level = Pick(1, 11); // every level's rule gets its share of removals
+            g.counters.Level = Pick(1, 11); // every level's rule gets its share of removals
     }
 
     void Click(int cell)
@@ -161,11 +161,11 @@ private:
             return {};
         if (auto problem = VisibilityProblem(g); !problem.empty())
             return problem;
-        if (g.FoundFirst != 0) {
-            if (g.Cells[g.FoundFirst] != g.Cells[g.FoundSecond] || !LinkTest(g, g.FoundFirst, g.FoundSecond, false))
+        if (g.search.FoundFirst != 0) {
+            if (g.board.Cells[g.search.FoundFirst] != g.board.Cells[g.search.FoundSecond] || !LinkTest(g, g.search.FoundFirst, g.search.FoundSecond, false))
                 return "the search reported a pair that does not link";
         }
-        const bool newBoard = g.Level != levelBefore || GameOver(g) != wasOver;
+        const bool newBoard = g.counters.Level != levelBefore || GameOver(g) != wasOver;
         if (newBoard)
             return {};
         // Shifts and automatic shuffles move tiles but keep every kind's count, less the pair.
@@ -183,7 +183,7 @@ private:
             return problem;
         if (auto problem = OddKindProblem(g); !problem.empty())
             return problem;
-        if (g.Paused && (g.Shape1.visible || g.Shape2.visible))
+        if (g.switches.Paused && (g.screen.Shape1.visible || g.screen.Shape2.visible))
             return "a marker shows during the pause";
         if (afterStart)
             return VisibilityProblem(g);

@@ -19,7 +19,7 @@ public:
     void ShowMessage(std::string_view text, Icon icon) override { messages.push_back({std::string(text), icon}); }
     void PlaySound(Sound sound) override { sounds.push_back(sound); }
     void TimerSwitched(TimerId, bool) override {}
-    void GameEnded(GameOutcome outcome) override { endings.push_back(outcome); }
+    void GameEnded(GamePhase outcome) override { endings.push_back(outcome); }
     void TileMoved(int from, int to) override { moves.push_back({from, to}); }
 
     void Clear()
@@ -32,7 +32,7 @@ public:
 
     std::vector<Message> messages;
     std::vector<Sound> sounds;
-    std::vector<GameOutcome> endings;
+    std::vector<GamePhase> endings;
     std::vector<std::pair<int, int>> moves; // (from, to) of every tile a shift slid
 };
 

@@ -31,7 +31,7 @@ inline Game EmptyBoard(int rows, int cols)
 inline Game FullBoard(int rows, int cols)
 {
     Game g = EmptyBoard(rows, cols);
-    std::vector<int> cells(g.Cells);
+    std::vector<int> cells(g.board.Cells);
     for (int row = 2; row < rows; ++row)
         for (int col = 2; col < cols; ++col)
             cells[CellIndex(g, row, col)] = 1 + CellIndex(g, row, col) % 60;
@@ -44,14 +44,14 @@ inline std::map<int, int> KindCounts(const Game& g)
 {
     std::map<int, int> counts;
     for (int cell = 1; cell <= CellCount(g); ++cell)
-        if (g.Cells[cell] != EmptyCell)
-            ++counts[g.Cells[cell]];
+        if (g.board.Cells[cell] != EmptyCell)
+            ++counts[g.board.Cells[cell]];
     return counts;
 }
 
 inline int TileCount(const Game& g)
 {
-    return static_cast<int>(std::count_if(g.Cells.begin() + 1, g.Cells.end(), [](int k) { return k != EmptyCell; }));
+    return static_cast<int>(std::count_if(g.board.Cells.begin() + 1, g.board.Cells.end(), [](int k) { return k != EmptyCell; }));
 }
 
 // A game started from the menu with a clock that stands still, so the deal repeats.
@@ -70,14 +70,14 @@ inline Game StartedGame(int theme, int difficulty, Host* host = nullptr)
 inline void LoadRows(Game& g, std::initializer_list<std::string_view> rows)
 {
     const Game picture = MakeBoard(rows);
-    assert(picture.RowCount == g.RowCount && picture.ColCount == g.ColCount);
-    LoadBoard(g, picture.Cells);
+    assert(picture.board.RowCount == g.board.RowCount && picture.board.ColCount == g.board.ColCount);
+    LoadBoard(g, picture.board.Cells);
 }
 
 // The running Board empty but for two neighbouring tiles of kind 1 at (2, 2) and (2, 3).
 inline void LoadLastPair(Game& g)
 {
-    std::vector<int> cells(g.Cells.size(), EmptyCell);
+    std::vector<int> cells(g.board.Cells.size(), EmptyCell);
     cells[CellIndex(g, 2, 2)] = 1;
     cells[CellIndex(g, 2, 3)] = 1;
     LoadBoard(g, cells);

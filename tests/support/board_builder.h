@@ -48,7 +48,7 @@ Game MakeBoardFrom(const Rows& rows, int theme)
         cols = width;
     }
     Game g;
-    g.ThemeIndex = theme;
+    g.board.ThemeIndex = theme;
     ResizeBoard(g, static_cast<int>(rows.size()), cols);
     CreateSprites(g);
     PlaceTiles(g, cells);
@@ -78,12 +78,12 @@ inline char PieceChar(int member)
 inline std::vector<std::string> ShowPicture(const Game& g)
 {
     std::vector<std::string> picture;
-    for (int row = 1; row <= g.RowCount; ++row) {
+    for (int row = 1; row <= g.board.RowCount; ++row) {
         std::string line;
-        for (int col = 1; col <= g.ColCount; ++col) {
+        for (int col = 1; col <= g.board.ColCount; ++col) {
             const int cell = CellIndex(g, row, col);
-            const TileSprite& sprite = g.Sprites[static_cast<std::size_t>(cell)];
-            const int kind = g.Cells[static_cast<std::size_t>(cell)];
+            const TileSprite& sprite = g.screen.Sprites[static_cast<std::size_t>(cell)];
+            const int kind = g.board.Cells[static_cast<std::size_t>(cell)];
             if (sprite.visible && sprite.picture == SpritePicture::LinkPiece)
                 line += PieceChar(sprite.pictureNumber);
             else if (kind == EmptyCell)

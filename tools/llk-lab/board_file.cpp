@@ -156,7 +156,7 @@ BoardFileResult ReadBoardFile(std::string_view path)
 
 void LoadBoard(Game& g, const BoardPicture& board)
 {
-    g.ThemeIndex = 0;
+    g.board.ThemeIndex = 0;
     ResizeBoard(g, board.rows, board.cols);
     CreateSprites(g);
     PlaceTiles(g, board.cells);
@@ -165,9 +165,9 @@ void LoadBoard(Game& g, const BoardPicture& board)
 std::string FormatBoard(const Game& g)
 {
     std::ostringstream out;
-    for (int row = 1; row <= g.RowCount; ++row) {
-        for (int col = 1; col <= g.ColCount; ++col)
-            out << (col > 1 ? " " : "") << g.Cells[CellIndex(g, row, col)];
+    for (int row = 1; row <= g.board.RowCount; ++row) {
+        for (int col = 1; col <= g.board.ColCount; ++col)
+            out << (col > 1 ? " " : "") << g.board.Cells[CellIndex(g, row, col)];
         out << '\n';
     }
     return out.str();

@@ -6,12 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "board/board.h"
 #include "board/game.h"
 
 namespace llk::lab {
 
 constexpr int MinBoardSide = 3;
-constexpr int MaxBoardSide = 30;
+using llk::MaxBoardSide;
 
 // A Board as read: `cells` holds entries 1 to rows x cols by CellIndex; entry 0 is unused.
 struct BoardPicture {

@@ -30,7 +30,7 @@ struct BotOptions {
 };
 
 struct GameResult {
-    GameOutcome outcome = GameOutcome::None;
+    GamePhase outcome = GamePhase::NoGame;
     int level = 0;
     int score = 0;
     int pairs = 0;
@@ -105,7 +105,7 @@ std::optional<std::string> ParseOptions(Args args, BotOptions& options)
 // One countdown tick as the window would deliver it: only while the timer runs.
 void TickCountdown(Game& g)
 {
-    if (g.Timer2On)
+    if (g.switches.Timer2On)
         Countdown(g);
 }
 
@@ -119,15 +119,15 @@ GameResult PlayGame(const BotOptions& options, long long seed)
     std::int64_t secondsTicked = 0;
     while (!GameOver(g)) {
         // The removal step's own check has usually just found a pair on this Board.
-        PairSearchOutcome found{SearchResult::PairFound, {g.FoundFirst, g.FoundSecond}};
-        if (g.FoundFirst == 0) {
+        PairSearchOutcome found{SearchResult::PairFound, {g.search.FoundFirst, g.search.FoundSecond}};
+        if (g.search.FoundFirst == 0) {
             ResetPairSearch(g);
             found = FindPair(g, false);
         }
         if (found.result != SearchResult::PairFound) {
             // A deal without a removable pair: without hints or the shuffle command there is
             // nothing to do but wait for the time-out.
-            if (!g.Timer2On)
+            if (!g.switches.Timer2On)
                 break;
             TickCountdown(g);
             continue;
@@ -141,25 +141,26 @@ GameResult PlayGame(const BotOptions& options, long long seed)
             break;
         ClickTile(g, found.pair.first);
         ClickTile(g, found.pair.second);
-        if (!g.Timer1On)
+        if (!g.switches.Timer1On)
             break; // the search promised a link; an engine fault, not a way to loop forever
         RemovalStep(g);
         ++result.pairs;
     }
-    result.outcome = g.Outcome;
-    result.level = g.Level;
-    result.score = g.Score;
-    result.shuffles = g.AutoShuffles;
+    result.outcome = g.phase;
+    result.level = g.counters.Level;
+    result.score = g.counters.Score;
+    result.shuffles = g.counters.AutoShuffles;
     return result;
 }
 
-std::string_view ResultWord(GameOutcome outcome)
+std::string_view ResultWord(GamePhase outcome)
 {
     switch (outcome) {
-    case GameOutcome::Won: return "won";
-    case GameOutcome::Lost: return "dead";
-    case GameOutcome::TimeUp: return "time";
-    case GameOutcome::None: break;
+    case GamePhase::Won: return "won";
+    case GamePhase::Lost: return "dead";
+    case GamePhase::TimeUp: return "time";
+    case GamePhase::NoGame:
+    case GamePhase::Running: break;
     }
     return "stuck";
 }
@@ -178,9 +179,9 @@ int RunBot(Args args)
     std::string out;
     for (int game = 1; game <= options.games; ++game) {
         const GameResult result = PlayGame(options, static_cast<long long>(*options.seed) + game - 1);
-        won += result.outcome == GameOutcome::Won;
-        dead += result.outcome == GameOutcome::Lost;
-        timedOut += result.outcome == GameOutcome::TimeUp;
+        won += result.outcome == GamePhase::Won;
+        dead += result.outcome == GamePhase::Lost;
+        timedOut += result.outcome == GamePhase::TimeUp;
         pairs += result.pairs;
         out += "game " + std::to_string(game) + " result " + std::string(ResultWord(result.outcome)) + " level " +
                std::to_string(result.level) + " score " + std::to_string(result.score) + " pairs " +

@@ -18,7 +18,7 @@ std::optional<std::string> CellProblem(const Game& g, int cell)
         return name + " is outside the board (1 to " + std::to_string(CellCount(g)) + ")";
     if (IsBorderCell(g, CellRow(g, cell), CellCol(g, cell)))
         return name + " is on the border";
-    if (g.Cells[cell] == EmptyCell)
+    if (g.board.Cells[cell] == EmptyCell)
         return name + " holds no tile";
     return std::nullopt;
 }
@@ -48,7 +48,7 @@ int RunLink(Args args)
     const bool linked = LinkTest(g, *first, *second, true);
     std::string out = linked ? "true\n" : "false\n";
     for (int cell = 1; linked && cell <= CellCount(g); ++cell) {
-        const TileSprite& sprite = g.Sprites[cell];
+        const TileSprite& sprite = g.screen.Sprites[cell];
         if (sprite.visible && sprite.picture == SpritePicture::LinkPiece)
             out += std::to_string(cell) + ' ' + std::to_string(sprite.pictureNumber) + '\n';
     }

@@ -65,10 +65,10 @@ std::vector<std::string_view> Tokens(std::string_view line)
 
 std::string MarkerText(const Game& g, const Marker& marker)
 {
-    if (!marker.visible || g.CellWidth <= 0 || g.CellHeight <= 0)
+    if (!marker.visible || g.screen.CellWidth <= 0 || g.screen.CellHeight <= 0)
         return "hidden";
-    const int col = (marker.left - g.SpriteOriginX) / g.CellWidth + 1;
-    const int row = (marker.top - g.SpriteOriginY) / g.CellHeight + 1;
+    const int col = (marker.left - g.screen.SpriteOriginX) / g.screen.CellWidth + 1;
+    const int row = (marker.top - g.screen.SpriteOriginY) / g.screen.CellHeight + 1;
     return std::to_string(CellIndex(g, row, col));
 }
 
@@ -104,7 +104,7 @@ private:
     Result EndBoard();
     void Print() const;
 
-    bool HasBoard() const { return m_game.RowCount > 0; }
+    bool HasBoard() const { return m_game.board.RowCount > 0; }
 
     Game m_game;
     PrintingHost m_host;
@@ -145,7 +145,7 @@ std::optional<std::string> ScriptRunner::Line(std::string_view line, int number)
         if (auto error = NoArguments(tokens))
             return error;
         // A finished game has no Board to play on: tiles there would be cleared as a level.
-        if (!m_game.GameRunning)
+        if (!GameRunning(m_game))
             return std::string(HasBoard() ? "board: the game is over; start a new one first"
                                           : "board: no game has been started");
         m_board.emplace();
@@ -225,12 +225,12 @@ std::optional<std::string> ScriptRunner::Set(const std::vector<std::string_view>
         return std::string("set: expected NAME VALUE");
     Game& g = m_game;
     const std::string_view name = tokens[1];
-    int* counter = name == "level"      ? &g.Level
-                   : name == "hints"    ? &g.HintsLeft
-                   : name == "shuffles" ? &g.ShufflesLeft
-                   : name == "score"    ? &g.Score
-                   : name == "kinds"    ? &g.KindCount
-                   : name == "auto"     ? &g.AutoShuffles
+    int* counter = name == "level"      ? &g.counters.Level
+                   : name == "hints"    ? &g.counters.HintsLeft
+                   : name == "shuffles" ? &g.counters.ShufflesLeft
+                   : name == "score"    ? &g.counters.Score
+                   : name == "kinds"    ? &g.counters.KindCount
+                   : name == "auto"     ? &g.counters.AutoShuffles
                                         : nullptr;
     if (!counter && name != "bar")
         return "set: unknown counter " + Quote(name) + " (level, hints, shuffles, bar, score, kinds, auto)";
@@ -240,7 +240,7 @@ std::optional<std::string> ScriptRunner::Set(const std::vector<std::string_view>
     if (counter)
         *counter = *value;
     else
-        g.TimeBar = *value;
+        g.counters.TimeBar = *value;
     return std::nullopt;
 }
 
@@ -262,7 +262,7 @@ std::optional<std::string> ScriptRunner::Tick(const std::vector<std::string_view
 {
     Game& g = m_game;
     if (tokens.size() == 2 && tokens[1] == "removal") {
-        if (g.Timer1On)
+        if (g.switches.Timer1On)
             RemovalStep(g);
         else
             std::cout << "ignored\n";
@@ -277,7 +277,7 @@ std::optional<std::string> ScriptRunner::Tick(const std::vector<std::string_view
             ticks = *count;
         }
         for (int i = 0; i < ticks; ++i) {
-            if (g.Timer2On)
+            if (g.switches.Timer2On)
                 Countdown(g);
             else
                 std::cout << "ignored\n";
@@ -296,10 +296,10 @@ std::optional<std::string> ScriptRunner::EndBoard()
         return "board: " + error->what;
     Game& g = m_game;
     const BoardPicture& picture = reader.Board();
-    if (picture.rows != g.RowCount || picture.cols != g.ColCount)
+    if (picture.rows != g.board.RowCount || picture.cols != g.board.ColCount)
         return "board: the rows make a " + std::to_string(picture.rows) + " x " + std::to_string(picture.cols) +
-               " board; the running game's Board is " + std::to_string(g.RowCount) + " x " +
-               std::to_string(g.ColCount);
+               " board; the running game's Board is " + std::to_string(g.board.RowCount) + " x " +
+               std::to_string(g.board.ColCount);
     LoadBoard(g, picture.cells);
     return std::nullopt;
 }
@@ -307,13 +307,13 @@ std::optional<std::string> ScriptRunner::EndBoard()
 void ScriptRunner::Print() const
 {
     const Game& g = m_game;
-    std::cout << "level " << g.Level << " hints " << g.HintsLeft << " shuffles " << g.ShufflesLeft << " score "
-              << g.Score << " bar " << Number(g.TimeBar) << " kinds " << g.KindCount << " auto " << g.AutoShuffles
+    std::cout << "level " << g.counters.Level << " hints " << g.counters.HintsLeft << " shuffles " << g.counters.ShufflesLeft << " score "
+              << g.counters.Score << " bar " << Number(g.counters.TimeBar) << " kinds " << g.counters.KindCount << " auto " << g.counters.AutoShuffles
               << '\n'
-              << "timer1 " << OnOff(g.Timer1On) << " timer2 " << OnOff(g.Timer2On) << " paused " << YesNo(g.Paused)
+              << "timer1 " << OnOff(g.switches.Timer1On) << " timer2 " << OnOff(g.switches.Timer2On) << " paused " << YesNo(g.switches.Paused)
               << " over " << YesNo(GameOver(g)) << '\n'
-              << "selected " << (g.SelectionState == 1 ? std::to_string(g.SelectedCell) : "none") << " marker1 "
-              << MarkerText(g, g.Shape1) << " marker2 " << MarkerText(g, g.Shape2) << '\n'
+              << "selected " << (g.selection.SelectionState == SelectionState::FirstTile ? std::to_string(g.selection.SelectedCell) : "none") << " marker1 "
+              << MarkerText(g, g.screen.Shape1) << " marker2 " << MarkerText(g, g.screen.Shape2) << '\n'
               << FormatBoard(g);
 }
 
