@@ -31,8 +31,7 @@ int SecondsLeft(double timeBar)
 class BoardInterface;
 
 // One inner Cell of the board; it has no widget of its own.
-class CellInterface final : public QAccessibleInterface, public QAccessibleTableCellInterface,
-                            public QAccessibleActionInterface {
+class CellInterface final : public QAccessibleInterface, public QAccessibleTableCellInterface, public QAccessibleActionInterface {
 public:
     CellInterface(BoardInterface* board, int index) : m_board(board), m_index(index) {}
 
@@ -115,12 +114,17 @@ public:
         const Game& g = game();
         const int row = (cell - 1) / g.board.ColCount + 1;
         const int col = (cell - 1) % g.board.ColCount + 1;
-        const QRect local(ToPixels((col - 1) * g.screen.CellWidth + g.screen.SpriteOriginX), ToPixels((row - 1) * g.screen.CellHeight + g.screen.SpriteOriginY),
-                          qRound(g.screen.CellWidth / double(TwipsPerPixel)), qRound(g.screen.CellHeight / double(TwipsPerPixel)));
+        const QRect local(ToPixels((col - 1) * g.screen.CellWidth + g.screen.SpriteOriginX),
+                          ToPixels((row - 1) * g.screen.CellHeight + g.screen.SpriteOriginY),
+                          qRound(g.screen.CellWidth / double(TwipsPerPixel)),
+                          qRound(g.screen.CellHeight / double(TwipsPerPixel)));
         return QRect(widget()->mapToGlobal(local.topLeft()), local.size());
     }
     int FrameCell() const { return m_form->FrameCell(); }
-    int SelectedCell() const { return game().selection.SelectionState == SelectionState::FirstTile ? game().selection.SelectedCell : 0; }
+    int SelectedCell() const
+    {
+        return game().selection.SelectionState == SelectionState::FirstTile ? game().selection.SelectedCell : 0;
+    }
     bool HasFocus() const { return widget()->hasFocus(); }
     SpriteLayer* Layer() const { return static_cast<SpriteLayer*>(widget()); }
 
@@ -314,8 +318,8 @@ public:
 
     QList<QWidget*> Exposed() const
     {
-        static const QStringList silent{QStringLiteral("Shape5"), QStringLiteral("Shape4"), QStringLiteral("Shape1"),
-                                        QStringLiteral("Shape2"), QStringLiteral("Label5"), QStringLiteral("Text1"),
+        static const QStringList silent{QStringLiteral("Shape5"),    QStringLiteral("Shape4"), QStringLiteral("Shape1"),
+                                        QStringLiteral("Shape2"),    QStringLiteral("Label5"), QStringLiteral("Text1"),
                                         QStringLiteral("FocusFrame")};
         QList<QWidget*> exposed;
         for (QObject* child : widget()->children()) {

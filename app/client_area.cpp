@@ -2,8 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <cmath>
 
@@ -15,8 +15,8 @@ namespace {
 
 bool SameSprite(const TileSprite& a, const TileSprite& b)
 {
-    return a.visible == b.visible && a.picture == b.picture && a.pictureNumber == b.pictureNumber &&
-           a.left == b.left && a.top == b.top;
+    return a.visible == b.visible && a.picture == b.picture && a.pictureNumber == b.pictureNumber && a.left == b.left &&
+           a.top == b.top;
 }
 
 bool SameSprites(const std::vector<TileSprite>& a, const std::vector<TileSprite>& b)
@@ -35,10 +35,7 @@ QPixmap ToPixmap(const QImage& image, int scale)
 
 } // namespace
 
-ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void ClientArea::SetBackground(const QImage& picture)
 {
@@ -57,8 +54,9 @@ void ClientArea::paintEvent(QPaintEvent* event)
         painter.fillRect(uncovered, Qt::black);
     const QRect dirty = event->rect() & picture;
     if (!dirty.isEmpty())
-        painter.drawImage(dirty.topLeft(), m_background, QRectF(QPointF(dirty.topLeft()) * m_background.devicePixelRatio(),
-                                                                QSizeF(dirty.size()) * m_background.devicePixelRatio()));
+        painter.drawImage(dirty.topLeft(), m_background,
+                          QRectF(QPointF(dirty.topLeft()) * m_background.devicePixelRatio(),
+                                 QSizeF(dirty.size()) * m_background.devicePixelRatio()));
 }
 
 ShapeControl::ShapeControl(const QString& name, const Look& look, QWidget* parent) : QWidget(parent), m_look(look)
@@ -165,16 +163,12 @@ void SpriteLayer::keyPressEvent(QKeyEvent* event)
             break;
         emit keyPressed(event->key());
         return;
-    default:
-        break;
+    default: break;
     }
     QWidget::keyPressEvent(event);
 }
 
-int SpriteLayer::PictureScale() const
-{
-    return assets::ScaleForRatio(devicePixelRatioF());
-}
+int SpriteLayer::PictureScale() const { return assets::ScaleForRatio(devicePixelRatioF()); }
 
 const QPixmap& SpriteLayer::Picture(const TileSprite& sprite) const
 {
@@ -183,22 +177,16 @@ const QPixmap& SpriteLayer::Picture(const TileSprite& sprite) const
         m_pictures.clear();
         m_picturesTheme = m_game.board.ThemeIndex;
     }
-    const quint32 key = (static_cast<quint32>(sprite.picture) << 24) |
-                        (static_cast<quint32>(scale) << 16) | static_cast<quint32>(sprite.pictureNumber & 0xFFFF);
+    const quint32 key = (static_cast<quint32>(sprite.picture) << 24) | (static_cast<quint32>(scale) << 16) |
+                        static_cast<quint32>(sprite.pictureNumber & 0xFFFF);
     auto found = m_pictures.find(key);
     if (found != m_pictures.end())
         return *found;
     QImage image;
     switch (sprite.picture) {
-    case SpritePicture::Template:
-        image = assets::Artwork(assets::Art::Template, scale);
-        break;
-    case SpritePicture::Tile:
-        image = assets::TileImage(m_game.board.ThemeIndex, sprite.pictureNumber, scale);
-        break;
-    case SpritePicture::LinkPiece:
-        image = assets::LinkPiece(sprite.pictureNumber, scale);
-        break;
+    case SpritePicture::Template: image = assets::Artwork(assets::Art::Template, scale); break;
+    case SpritePicture::Tile: image = assets::TileImage(m_game.board.ThemeIndex, sprite.pictureNumber, scale); break;
+    case SpritePicture::LinkPiece: image = assets::LinkPiece(sprite.pictureNumber, scale); break;
     }
     return *m_pictures.insert(key, ToPixmap(image, scale));
 }
@@ -274,15 +262,9 @@ void SpriteLayer::mouseDoubleClickEvent(QMouseEvent* event)
     }
 }
 
-void SpriteLayer::mouseMoveEvent(QMouseEvent* event)
-{
-    UpdateCursor(event->position().toPoint());
-}
+void SpriteLayer::mouseMoveEvent(QMouseEvent* event) { UpdateCursor(event->position().toPoint()); }
 
-void SpriteLayer::leaveEvent(QEvent*)
-{
-    UpdateCursor(QPoint(-1000, -1000));
-}
+void SpriteLayer::leaveEvent(QEvent*) { UpdateCursor(QPoint(-1000, -1000)); }
 
 void SpriteLayer::UpdateCursor(QPoint point)
 {

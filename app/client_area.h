@@ -39,8 +39,8 @@ private:
 class ShapeControl final : public QWidget {
 public:
     struct Look {
-        QColor fill;      // invalid: transparent
-        QColor outline;   // invalid: none
+        QColor fill;    // invalid: transparent
+        QColor outline; // invalid: none
         int outlinePixels = 1;
         bool rounded = false;
     };
@@ -76,7 +76,7 @@ public:
 
 signals:
     void spritePressed(int cell);
-    void pressed(); // any mouse press on the board
+    void pressed();           // any mouse press on the board
     void keyPressed(int key); // an arrow key, Return or Enter
 
 protected:

@@ -6,10 +6,7 @@
 
 namespace llk::app {
 
-QString Shown(const QString& text)
-{
-    return QCoreApplication::translate("Form1", text.toUtf8().constData());
-}
+QString Shown(const QString& text) { return QCoreApplication::translate("Form1", text.toUtf8().constData()); }
 
 void ShowGameMessage(QWidget* parent, const QString& title, const QString& text, Icon icon)
 {

@@ -15,10 +15,13 @@ constexpr ThemeEntry Arr(const char* entry, const char* items, const char* name)
 
 constexpr std::array<ThemeEntry, ThemeCount> Themes{{
     {"mnuPicture1", {"mneasy", "mnnormal", "mnhard", "mnveryhard", "mnnosame"}, QT_TRANSLATE_NOOP("Themes", "宠物连连看(&0)")},
-    {"mnuQQlian", {"mnuQQEasy", "mnuQQnormal", "mnuQQhard", "mnuQQveryhard", "mnuQQnosame"},
+    {"mnuQQlian",
+     {"mnuQQEasy", "mnuQQnormal", "mnuQQhard", "mnuQQveryhard", "mnuQQnosame"},
      QT_TRANSLATE_NOOP("Themes", "炫彩棋子连连看(&1)")},
     {"mnuKlian", {"mnuKEasy", "mnuKnormal", "mnuKhard", "mnuKveryhard", "mnuKnosame"}, QT_TRANSLATE_NOOP("Themes", "厨房连连看(&2)")},
-    {"mnuVlian", {"mnuVEasy", "mnuVnormal", "mnuVhard", "mnuVveryhard", "mnuVnosame"}, QT_TRANSLATE_NOOP("Themes", "童趣卡通连连看(&3)")},
+    {"mnuVlian",
+     {"mnuVEasy", "mnuVnormal", "mnuVhard", "mnuVveryhard", "mnuVnosame"},
+     QT_TRANSLATE_NOOP("Themes", "童趣卡通连连看(&3)")},
     Arr("mnuBllk", "mnuBllkI", QT_TRANSLATE_NOOP("Themes", "标志连连看(&4)")),
     Arr("mnuSJLLK", "mnuSJLLKI", QT_TRANSLATE_NOOP("Themes", "水晶连连看(&5)")),
     Arr("mnuWJJLLK", "mnuWJJLLKI", QT_TRANSLATE_NOOP("Themes", "文件夹连连看(&6)")),
@@ -64,8 +67,8 @@ const ThemeEntry& ThemeMenuEntry(int theme)
 
 QString ThemeCaption(int theme)
 {
-    return QCoreApplication::translate("Themes", ThemeMenuEntry(theme).name)
-           + QCoreApplication::translate("Themes", "(%1 张图片)").arg(PictureCount(theme));
+    return QCoreApplication::translate("Themes", ThemeMenuEntry(theme).name) +
+           QCoreApplication::translate("Themes", "(%1 张图片)").arg(PictureCount(theme));
 }
 
 QString DifficultyCaption(int difficulty)

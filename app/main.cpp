@@ -17,9 +17,8 @@ QtMessageHandler qtHandler = nullptr;
 // display that cannot be opened) is printed as usual.
 void DropNoAudioNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtWarningMsg
-        && (message == QLatin1String("PulseAudioService: pa_context_connect() failed")
-            || message == QLatin1String("No audio device detected")))
+    if (type == QtWarningMsg && (message == QLatin1String("PulseAudioService: pa_context_connect() failed") ||
+                                 message == QLatin1String("No audio device detected")))
         return;
     qtHandler(type, context, message);
 }

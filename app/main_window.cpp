@@ -136,10 +136,7 @@ Form1::Form1(Feedback* feedback)
     m_board->SetBackground(assets::Artwork(assets::Art::Background, scale));
 }
 
-Form1::~Form1()
-{
-    m_game.host = &Game::nullHost;
-}
+Form1::~Form1() { m_game.host = &Game::nullHost; }
 
 void Form1::BuildControls()
 {
@@ -195,11 +192,13 @@ void Form1::ConnectMenus()
     for (QMenu* entry : m_menus.themes)
         for (QAction* item : entry->actions())
             ConnectDifficultyItem(item);
-    connect(m_menus.hint, &QAction::triggered, this, [this] { RunHandler([this] {
-        const int hintsBefore = m_game.counters.HintsLeft;
-        HintCommand(m_game);
-        m_frameToHint = m_frameToHint || m_game.counters.HintsLeft < hintsBefore; // a hint was shown
-    }); });
+    connect(m_menus.hint, &QAction::triggered, this, [this] {
+        RunHandler([this] {
+            const int hintsBefore = m_game.counters.HintsLeft;
+            HintCommand(m_game);
+            m_frameToHint = m_frameToHint || m_game.counters.HintsLeft < hintsBefore; // a hint was shown
+        });
+    });
     connect(m_menus.shuffle, &QAction::triggered, this, [this] { RunHandler([this] { ShuffleCommand(m_game); }); });
     connect(m_menus.pause, &QAction::triggered, this, [this] { RunHandler([this] { TogglePause(m_game); }); });
     connect(m_menus.music, &QAction::triggered, this, [this] { RunHandler([this] { m_musicOn = !m_musicOn; }); });
@@ -292,7 +291,8 @@ void Form1::AddBackgroundEntries(const QStringList& files)
         entry->setData(file); // the entry's tag
         entry->setCheckable(true);
         m_backgroundEntries.append(entry);
-        connect(entry, &QAction::triggered, this, [this, entry] { RunHandler([this, entry] { ChooseBackground(entry); }); });
+        connect(entry, &QAction::triggered, this,
+                [this, entry] { RunHandler([this, entry] { ChooseBackground(entry); }); });
     }
 }
 
@@ -321,8 +321,9 @@ void Form1::ChooseBackground(QAction* entry, bool reportFailure)
             if (!reportFailure)
                 return;
             // The picture went missing or was damaged since start: keep what the player sees.
-            m_feedback->ShowMessage(this, Shown(WindowCaption),
-                                    QCoreApplication::translate("Form1", "背景图片“%1”无法打开，仍使用原来的背景。").arg(file), Icon::Error);
+            m_feedback->ShowMessage(
+                this, Shown(WindowCaption),
+                QCoreApplication::translate("Form1", "背景图片“%1”无法打开，仍使用原来的背景。").arg(file), Icon::Error);
             return;
         }
         m_board->SetBackground(picture);
@@ -417,10 +418,7 @@ void Form1::ShowMessage(std::string_view text, Icon icon)
     m_feedback->ShowMessage(modal ? modal : this, Shown(WindowCaption), message, icon);
 }
 
-void Form1::PlaySound(Sound sound)
-{
-    m_feedback->PlaySound(sound);
-}
+void Form1::PlaySound(Sound sound) { m_feedback->PlaySound(sound); }
 
 void Form1::GameEnded(GamePhase outcome)
 {

@@ -27,7 +27,8 @@ class SpriteLayer;
 // The texts as written; the window shows them through QCoreApplication::translate("Form1", …).
 inline const QString ResolutionRefusal = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "请使用 1024 * 768 以上分辨率！"));
 inline const QString ResolutionRefusalTitle = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "分辨率错误"));
-inline const QString BackgroundRefusal = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "程序背景图片文件损坏，请重新下载！"));
+inline const QString BackgroundRefusal =
+    QStringLiteral(QT_TRANSLATE_NOOP("Form1", "程序背景图片文件损坏，请重新下载！"));
 inline const QString BackgroundRefusalTitle = QStringLiteral(QT_TRANSLATE_NOOP("Form1", "图片错误"));
 
 constexpr int ClientWidthPixels = 994;
@@ -129,9 +130,9 @@ private:
     ShapeControl* m_shape3 = nullptr;
     QLabel* m_text1 = nullptr;
     QLabel* m_firstScreenHint = nullptr; // until the first game starts
-    FocusFrame* m_frame = nullptr;         // made at the first arrow key
+    FocusFrame* m_frame = nullptr;       // made at the first arrow key
 
-    int m_frameCell = 0;       // the Cell the frame is on, 0 before the first arrow key
+    int m_frameCell = 0;        // the Cell the frame is on, 0 before the first arrow key
     bool m_frameWanted = false; // shown by a key, not yet hidden by a mouse press or a game's end
     bool m_frameToHint = false; // the next arrow key goes to the first hinted tile
     int m_frameLevel = 0;       // the level the frame was placed on, to see a new deal

@@ -25,10 +25,7 @@ bool FrameUsable(const Game& g) { return GameRunning(g) && !g.switches.Paused; }
 
 } // namespace
 
-int Form1::FrameCell() const
-{
-    return m_frame && m_frame->isVisible() ? m_frameCell : 0;
-}
+int Form1::FrameCell() const { return m_frame && m_frame->isVisible() ? m_frameCell : 0; }
 
 void Form1::onBoardKey(int key)
 {
@@ -60,8 +57,9 @@ void Form1::ShowFrameAt(int cell)
 {
     m_frameToHint = false;
     if (!HoldsTile(m_game, cell))
-        cell = m_game.selection.SelectionState == SelectionState::FirstTile && HoldsTile(m_game, m_game.selection.SelectedCell) ? m_game.selection.SelectedCell
-                                                                                     : FirstTile(m_game);
+        cell = m_game.selection.SelectionState == SelectionState::FirstTile && HoldsTile(m_game, m_game.selection.SelectedCell)
+                   ? m_game.selection.SelectedCell
+                   : FirstTile(m_game);
     m_frameCell = cell;
     m_frameLevel = m_game.counters.Level;
     m_frameWanted = true;
@@ -95,7 +93,8 @@ void Form1::UpdateFrame()
     const int col = (m_frameCell - 1) % m_game.board.ColCount + 1;
     const QRect area(ToPixels((col - 1) * m_game.screen.CellWidth + m_game.screen.SpriteOriginX),
                      ToPixels((row - 1) * m_game.screen.CellHeight + m_game.screen.SpriteOriginY),
-                     qRound(m_game.screen.CellWidth / double(TwipsPerPixel)), qRound(m_game.screen.CellHeight / double(TwipsPerPixel)));
+                     qRound(m_game.screen.CellWidth / double(TwipsPerPixel)),
+                     qRound(m_game.screen.CellHeight / double(TwipsPerPixel)));
     if (m_frame->geometry() != area)
         m_frame->setGeometry(area);
     if (!m_frame->isVisible()) {

@@ -161,9 +161,10 @@ void Form1::SaveResult(const records::Record& result)
         return;
     }
     if (!saved.keptAside.isEmpty())
-        m_feedback->ShowMessage(this, Shown(WindowCaption),
-                                QCoreApplication::translate("Form1", "排行榜文件已损坏，原文件已另存为“%1”。").arg(saved.keptAside),
-                                Icon::Information);
+        m_feedback->ShowMessage(
+            this, Shown(WindowCaption),
+            QCoreApplication::translate("Form1", "排行榜文件已损坏，原文件已另存为“%1”。").arg(saved.keptAside),
+            Icon::Information);
     if (saved.rank > 0)
         OpenLeaderboard(result);
 }

@@ -67,8 +67,8 @@ MenuBarItems BuildMenuBar(QMenuBar* bar)
     items.language = AddMenu(items.settings, "mnuLanguage", QStringLiteral("语言 / Language(&L)"));
     auto* languages = new QActionGroup(items.language);
     const std::array<const char*, 3> languageNames{"mnuLanguageSystem", "mnuLanguageChinese", "mnuLanguageEnglish"};
-    const std::array<QString, 3> languageCaptions{QStringLiteral("跟随系统 / Follow the system"), QStringLiteral("中文"),
-                                                  QStringLiteral("English")};
+    const std::array<QString, 3> languageCaptions{QStringLiteral("跟随系统 / Follow the system"),
+                                                  QStringLiteral("中文"), QStringLiteral("English")};
     for (std::size_t i = 0; i < languageNames.size(); ++i) {
         QAction* item = AddItem(items.language, languageNames[i], languageCaptions[i]);
         item->setCheckable(true);

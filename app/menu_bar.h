@@ -19,21 +19,21 @@ inline constexpr char IndexProperty[] = "Index";
 inline constexpr char ThemeProperty[] = "ThemeIndex";
 
 struct MenuBarItems {
-    QMenu* game = nullptr;                      // mngame
-    std::array<QMenu*, PackCount> packs{};      // mnuLIANPACK1-3
-    std::array<QMenu*, ThemeCount> themes{};    // the ThemeEntry submenus, null until built
-    QAction* hint = nullptr;                    // mnts
-    QAction* shuffle = nullptr;                 // mnxp
-    QAction* pause = nullptr;                   // mnpause
-    QAction* music = nullptr;                   // mnmusic
-    QAction* soundEffects = nullptr;            // mnyx
-    QMenu* language = nullptr;                  // 语言 / Language
-    std::array<QAction*, 3> languages{};        // Follow the system, 中文, English: LanguageChoice order
-    QMenu* settings = nullptr;                  // mnset
-    QAction* backgroundTemplate = nullptr;      // mnuBackgrounds member 0, never shown
-    QAction* records = nullptr;                 // mnph
-    QAction* help = nullptr;                    // mnhelp
-    QAction* about = nullptr;                   // mnabout
+    QMenu* game = nullptr;                   // mngame
+    std::array<QMenu*, PackCount> packs{};   // mnuLIANPACK1-3
+    std::array<QMenu*, ThemeCount> themes{}; // the ThemeEntry submenus, null until built
+    QAction* hint = nullptr;                 // mnts
+    QAction* shuffle = nullptr;              // mnxp
+    QAction* pause = nullptr;                // mnpause
+    QAction* music = nullptr;                // mnmusic
+    QAction* soundEffects = nullptr;         // mnyx
+    QMenu* language = nullptr;               // 语言 / Language
+    std::array<QAction*, 3> languages{};     // Follow the system, 中文, English: LanguageChoice order
+    QMenu* settings = nullptr;               // mnset
+    QAction* backgroundTemplate = nullptr;   // mnuBackgrounds member 0, never shown
+    QAction* records = nullptr;              // mnph
+    QAction* help = nullptr;                 // mnhelp
+    QAction* about = nullptr;                // mnabout
 };
 
 // Fills `bar` with the design-time menus, the Game menu's three packs still empty.

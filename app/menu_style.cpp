@@ -14,8 +14,7 @@ constexpr int RightMarginPixels = 22;
 
 MenuStyle::MenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                            const QWidget* widget) const
+void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
 {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if (element != CE_MenuItem || !item) {

@@ -23,8 +23,8 @@ quint32 U32(const QByteArray& data, int at) { return qFromLittleEndian<quint32>(
 pa_sample_spec WaveSpec(const QByteArray& wave)
 {
     pa_sample_spec spec{PA_SAMPLE_INVALID, 0, 0};
-    if (wave.size() <= WaveHeaderBytes || !wave.startsWith("RIFF") || wave.mid(8, 8) != "WAVEfmt "
-        || U16(wave, 20) != 1 || U16(wave, 34) != 16 || wave.mid(36, 4) != "data")
+    if (wave.size() <= WaveHeaderBytes || !wave.startsWith("RIFF") || wave.mid(8, 8) != "WAVEfmt " ||
+        U16(wave, 20) != 1 || U16(wave, 34) != 16 || wave.mid(36, 4) != "data")
         return spec;
     spec.format = PA_SAMPLE_S16LE;
     spec.rate = U32(wave, 24);
@@ -50,10 +50,7 @@ qint64 LoopingPcm::Read(char* data, qint64 maxSize)
     return done;
 }
 
-void LoopingPcm::Seek(qint64 position)
-{
-    m_position = m_samples.isEmpty() ? 0 : position % m_samples.size();
-}
+void LoopingPcm::Seek(qint64 position) { m_position = m_samples.isEmpty() ? 0 : position % m_samples.size(); }
 
 // A connection to the sound server with its own thread (libpulse's threaded main loop), and the
 // music's stream while it plays. The stream's callbacks run on that thread under its lock.
@@ -97,8 +94,7 @@ struct PulseOutput {
             return false;
         pa_context_set_state_callback(
             context, [](pa_context*, void* self) { Signal(static_cast<PulseOutput*>(self)->loop); }, this);
-        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
-            || pa_threaded_mainloop_start(loop) < 0)
+        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 || pa_threaded_mainloop_start(loop) < 0)
             return false;
         pa_threaded_mainloop_lock(loop);
         pa_context_state_t state;
@@ -140,8 +136,7 @@ struct PulseOutput {
                 startPosition = samples->Position();
                 pa_stream_set_write_callback(stream, Write, this);
                 const auto unset = static_cast<uint32_t>(-1);
-                pa_buffer_attr buffer{unset, static_cast<uint32_t>(pa_usec_to_bytes(BufferUsec, &spec)), unset, unset,
-                                      unset};
+                pa_buffer_attr buffer{unset, static_cast<uint32_t>(pa_usec_to_bytes(BufferUsec, &spec)), unset, unset, unset};
                 if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0)
                     CloseStream();
             }

@@ -24,8 +24,10 @@ namespace {
 
 constexpr int LockWaitMs = 10000;
 
-const char* const DamagedNotice = QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件已损坏，只显示能读出的纪录；下次记录前会把原文件另存一份。");
-const char* const NewerNotice = QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件来自更新版本的游戏，只显示能读出的纪录，不会改写它。");
+const char* const DamagedNotice =
+    QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件已损坏，只显示能读出的纪录；下次记录前会把原文件另存一份。");
+const char* const NewerNotice =
+    QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件来自更新版本的游戏，只显示能读出的纪录，不会改写它。");
 const char* const UnreadableNotice = QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件无法打开，暂时看不到以前的纪录。");
 
 // A whole number within [low, high], from a JSON number.
@@ -105,7 +107,8 @@ LoadedRecords ParseRecords(const QByteArray& bytes)
         return Damaged();
     const bool newer = *number > RecordsVersion;
     if (!list.isArray())
-        return newer ? LoadedRecords{{}, RecordsState::Newer, QCoreApplication::translate("RecordsStore", NewerNotice)} : Damaged();
+        return newer ? LoadedRecords{{}, RecordsState::Newer, QCoreApplication::translate("RecordsStore", NewerNotice)}
+                     : Damaged();
 
     LoadedRecords loaded;
     bool damaged = false;
@@ -151,8 +154,7 @@ QString NotSavedText(RecordsState state)
     case RecordsState::Unreadable:
         return QCoreApplication::translate("RecordsStore", "排行榜文件无法打开，本局成绩没有保存。");
     case RecordsState::Fine:
-    case RecordsState::Damaged:
-        break;
+    case RecordsState::Damaged: break;
     }
     return {};
 }
@@ -164,22 +166,13 @@ std::string EndedText(const QDateTime& when)
     return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate).toStdString();
 }
 
-std::int64_t EndedMs(const QDateTime& when)
-{
-    return when.toMSecsSinceEpoch();
-}
+std::int64_t EndedMs(const QDateTime& when) { return when.toMSecsSinceEpoch(); }
 
 RecordsStore::RecordsStore(QString folder) : m_folder(std::move(folder)) {}
 
-QString RecordsStore::StandardFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
+QString RecordsStore::StandardFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
-QString RecordsStore::filePath() const
-{
-    return QDir(m_folder).filePath(RecordsFileName);
-}
+QString RecordsStore::filePath() const { return QDir(m_folder).filePath(RecordsFileName); }
 
 LoadedRecords RecordsStore::Load() const
 {
@@ -197,25 +190,25 @@ SavedRecord RecordsStore::Add(const records::Record& result)
 {
     SavedRecord saved;
     if (!QDir().mkpath(m_folder)) {
-        saved.error = QCoreApplication::translate("RecordsStore", "无法创建纪录文件夹“%1”，本局成绩没有保存。").arg(QDir::toNativeSeparators(m_folder));
+        saved.error = QCoreApplication::translate("RecordsStore", "无法创建纪录文件夹“%1”，本局成绩没有保存。")
+                          .arg(QDir::toNativeSeparators(m_folder));
         return saved;
     }
     QLockFile lock(filePath() + QStringLiteral(".lock"));
     if (!lock.tryLock(LockWaitMs)) {
-        saved.error = lock.error() == QLockFile::LockFailedError
-            ? QCoreApplication::translate("RecordsStore", "排行榜文件正被另一个游戏使用，本局成绩没有保存。")
-            : QCoreApplication::translate("RecordsStore", "纪录文件夹“%1”无法写入，本局成绩没有保存。").arg(QDir::toNativeSeparators(m_folder));
+        saved.error =
+            lock.error() == QLockFile::LockFailedError
+                ? QCoreApplication::translate("RecordsStore", "排行榜文件正被另一个游戏使用，本局成绩没有保存。")
+                : QCoreApplication::translate("RecordsStore", "纪录文件夹“%1”无法写入，本局成绩没有保存。")
+                      .arg(QDir::toNativeSeparators(m_folder));
         return saved;
     }
 
     const LoadedRecords loaded = Load();
     switch (loaded.state) {
-    case RecordsState::Fine:
-        break;
+    case RecordsState::Fine: break;
     case RecordsState::Newer:
-    case RecordsState::Unreadable:
-        saved.error = NotSavedText(loaded.state);
-        return saved;
+    case RecordsState::Unreadable: saved.error = NotSavedText(loaded.state); return saved;
     case RecordsState::Damaged: {
         const QString aside = AsideName(filePath());
         if (!QFile::rename(filePath(), aside)) {
@@ -232,7 +225,8 @@ SavedRecord RecordsStore::Add(const records::Record& result)
     QSaveFile file(filePath());
     if (!file.open(QIODevice::WriteOnly) || file.write(SerializeRecords(board.All())) < 0 || !file.commit()) {
         saved.rank = 0;
-        saved.error = QCoreApplication::translate("RecordsStore", "排行榜文件无法写入（%1），本局成绩没有保存。").arg(file.errorString());
+        saved.error =
+            QCoreApplication::translate("RecordsStore", "排行榜文件无法写入（%1），本局成绩没有保存。").arg(file.errorString());
     }
     return saved;
 }

@@ -25,12 +25,9 @@ const QString LanguageKey = QStringLiteral("window/language");
 QString LanguageWord(LanguageChoice language)
 {
     switch (language) {
-    case LanguageChoice::Chinese:
-        return QStringLiteral("zh");
-    case LanguageChoice::English:
-        return QStringLiteral("en");
-    case LanguageChoice::System:
-        break;
+    case LanguageChoice::Chinese: return QStringLiteral("zh");
+    case LanguageChoice::English: return QStringLiteral("en");
+    case LanguageChoice::System: break;
     }
     return QStringLiteral("system");
 }
@@ -44,10 +41,7 @@ LanguageChoice ReadLanguage(const QSettings& settings)
     return LanguageChoice::System;
 }
 
-QString Flag(bool on)
-{
-    return on ? QStringLiteral("true") : QStringLiteral("false");
-}
+QString Flag(bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); }
 
 // Only the two words the game writes count; anything else leaves the default.
 bool ReadFlag(const QSettings& settings, const QString& key, bool fallback)
@@ -100,8 +94,7 @@ Settings::Settings(QString filePath) : m_filePath(std::move(filePath)) {}
 
 QString Settings::StandardPath()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-        .filePath(QStringLiteral("settings.ini"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("settings.ini"));
 }
 
 RememberedSettings Settings::Load() const
@@ -141,7 +134,8 @@ QString LoginName()
 {
     if (const passwd* entry = getpwuid(getuid())) {
         // The full name is the first comma-separated field of the account's comment.
-        const QString fullName = QString::fromLocal8Bit(entry->pw_gecos ? entry->pw_gecos : "").section(u',', 0, 0).trimmed();
+        const QString fullName =
+            QString::fromLocal8Bit(entry->pw_gecos ? entry->pw_gecos : "").section(u',', 0, 0).trimmed();
         if (!fullName.isEmpty())
             return fullName;
         const QString user = QString::fromLocal8Bit(entry->pw_name ? entry->pw_name : "");

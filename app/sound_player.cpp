@@ -9,10 +9,7 @@ namespace {
 
 constexpr int SoundCount = 4;
 
-int SoundIndex(Sound sound)
-{
-    return static_cast<int>(sound) - static_cast<int>(Sound::Click);
-}
+int SoundIndex(Sound sound) { return static_cast<int>(sound) - static_cast<int>(Sound::Click); }
 
 } // namespace
 

@@ -38,9 +38,8 @@ TileNameTable ParseTileNames(const QByteArray& tsv)
         const QString name = QString::fromUtf8(fields.value(nameColumn)).trimmed();
         if (fields.size() != header.size() || !themeOk || !kindOk || theme < 0 || kind < 1 || name.isEmpty()) {
             table.names.clear();
-            table.error = QStringLiteral("line %1: expected %2 fields with a theme, a kind and a name")
-                              .arg(i + 1)
-                              .arg(header.size());
+            table.error =
+                QStringLiteral("line %1: expected %2 fields with a theme, a kind and a name").arg(i + 1).arg(header.size());
             return table;
         }
         table.names.insert(Key(theme, kind), name);

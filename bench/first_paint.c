@@ -32,8 +32,8 @@ static int Named(Display* display, Window window, const char* name)
     unsigned char* value = NULL;
     int match = 0;
     if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024, False,
-                           XInternAtom(display, "UTF8_STRING", False), &type, &format, &count, &rest, &value) == Success
-        && value) {
+                           XInternAtom(display, "UTF8_STRING", False), &type, &format, &count, &rest, &value) == Success &&
+        value) {
         match = strcmp((const char*)value, name) == 0;
         XFree(value);
     }
@@ -97,8 +97,7 @@ int main(int argc, char** argv)
         } else if (event.type == MapNotify && !window && Named(display, event.xmap.window, argv[1])) {
             window = event.xmap.window;
             mapped = NowMs() - start;
-        } else if (event.type == damageEvent + XDamageNotify && window
-                   && ((XDamageNotifyEvent*)&event)->drawable == window) {
+        } else if (event.type == damageEvent + XDamageNotify && window && ((XDamageNotifyEvent*)&event)->drawable == window) {
             printf("%.1f %.1f\n", mapped, NowMs() - start);
             break;
         }

@@ -40,8 +40,7 @@ inline int SlotIndex(const Game& g, int row, int col) { return (row - 2) * (g.bo
 
 // Visits the inner Cells row by row, the order every deal and the shuffle rely on, as
 // visit(row, col, cell).
-template <typename Visit>
-void ForEachInnerCell(const Game& g, Visit visit)
+template <typename Visit> void ForEachInnerCell(const Game& g, Visit visit)
 {
     for (int row = 2; row <= g.board.RowCount - 1; ++row)
         for (int col = 2; col <= g.board.ColCount - 1; ++col)

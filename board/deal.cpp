@@ -22,12 +22,10 @@ constexpr FoldRule Subtract(int amount) { return {FoldRule::Kind::Subtract, amou
 
 // Themes 1, 4 and 5 shift by less than their picture count, so their folded kinds land mid-range.
 constexpr std::array<FoldRule, ThemeCount> FoldRules{{
-    Never,         Subtract(31),  Subtract(43),  Subtract(54),  Subtract(37),
-    Subtract(10),  Subtract(48),  Subtract(97),  Subtract(40),  Subtract(42),
-    Wrap,          Subtract(71),  Wrap,          Wrap,          Wrap,
-    Wrap,          Wrap,          Wrap,          Wrap,          Wrap,
-    Wrap,          Wrap,          Wrap,          Wrap,          Wrap,
-    Wrap,          Wrap,          Wrap,          Wrap,          Wrap,
+    Never,        Subtract(31), Subtract(43), Subtract(54), Subtract(37), Subtract(10), Subtract(48), Subtract(97),
+    Subtract(40), Subtract(42), Wrap,         Subtract(71), Wrap,         Wrap,         Wrap,         Wrap,
+    Wrap,         Wrap,         Wrap,         Wrap,         Wrap,         Wrap,         Wrap,         Wrap,
+    Wrap,         Wrap,         Wrap,         Wrap,         Wrap,         Wrap,
 }};
 
 // Steps 5 to 7 of both deals: fold every slot into its Cell in reading order, set the pictures,

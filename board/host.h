@@ -13,8 +13,8 @@ enum class Icon { Information, Error };
 enum class Sound { Click = 101, Remove = 102, Cleared = 103, Hint = 104 };
 
 enum class TimerId {
-    Removal,    // Timer1: the removal step, 100 ms after a link
-    Countdown,  // Timer2: one second of the time bar
+    Removal,   // Timer1: the removal step, 100 ms after a link
+    Countdown, // Timer2: one second of the time bar
 };
 
 class Host {

@@ -18,10 +18,7 @@ std::uint64_t NextBits(RandomState& random)
 }
 
 // Uniform in [0, 1) with 53 random bits.
-double NextUnit(RandomState& random)
-{
-    return static_cast<double>(NextBits(random) >> 11) * 0x1.0p-53;
-}
+double NextUnit(RandomState& random) { return static_cast<double>(NextBits(random) >> 11) * 0x1.0p-53; }
 
 } // namespace
 

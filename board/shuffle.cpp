@@ -9,8 +9,7 @@
 namespace llk {
 namespace {
 
-template <typename Visit>
-void ForEachOccupiedInnerCell(const Game& g, Visit visit)
+template <typename Visit> void ForEachOccupiedInnerCell(const Game& g, Visit visit)
 {
     ForEachInnerCell(g, [&](int, int, int cell) {
         if (g.board.Cells[cell] != EmptyCell)
@@ -52,9 +51,8 @@ void RedistributeKinds(Game& g, int m, const PairTest& hasPair)
     }
     // The pictures change only once an arrangement is accepted, so the player sees just that one.
     int k = 0;
-    ForEachOccupiedInnerCell(g, [&](int cell) {
-        SetTilePicture(g, cell, g.board.InnerSlots[g.DrawList[++k]] + KindCodeBase);
-    });
+    ForEachOccupiedInnerCell(
+        g, [&](int cell) { SetTilePicture(g, cell, g.board.InnerSlots[g.DrawList[++k]] + KindCodeBase); });
 }
 
 } // namespace llk

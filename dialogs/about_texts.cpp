@@ -10,10 +10,7 @@ namespace {
 constexpr int SeparatorLength = 300;
 constexpr char16_t IdeographicSpace = u'\u3000';
 
-QString Separator()
-{
-    return QString(SeparatorLength, u'=');
-}
+QString Separator() { return QString(SeparatorLength, u'='); }
 
 } // namespace
 
@@ -57,7 +54,8 @@ QStringList ContactEntries()
 {
     const QString indent(2, IdeographicSpace);
     return {
-        QCoreApplication::translate("AboutTexts", "联系作者的方式") + QString(8, IdeographicSpace) + QCoreApplication::translate("AboutTexts", "→"),
+        QCoreApplication::translate("AboutTexts", "联系作者的方式") + QString(8, IdeographicSpace) +
+            QCoreApplication::translate("AboutTexts", "→"),
         QCoreApplication::translate("AboutTexts", "电子邮件："),
         indent + QStringLiteral("lanchuan@example.com"),
         QCoreApplication::translate("AboutTexts", "即时通讯号码："),

@@ -6,8 +6,8 @@
 #include "dialogs/about_texts.h"
 #include "dialogs/window_placement.h"
 
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
@@ -48,23 +48,20 @@ bool IsInputEvent(QEvent::Type type)
     case QEvent::TouchEnd:
     case QEvent::DragEnter:
     case QEvent::DragMove:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
+    case QEvent::Drop: return true;
+    default: return false;
     }
 }
 
 } // namespace
 
 frmAboutScreen::frmAboutScreen(QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                  | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_list1(new QListWidget(this))
-    , m_combo1(new QComboBox(this))
-    , m_cmdOk(new QPushButton(QCoreApplication::translate("frmAboutScreen", "确定(&O)"), this))
-    , m_timer1(new QTimer(this))
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_list1(new QListWidget(this)),
+      m_combo1(new QComboBox(this)),
+      m_cmdOk(new QPushButton(QCoreApplication::translate("frmAboutScreen", "确定(&O)"), this)),
+      m_timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmAboutScreen"));
     setWindowTitle(QCoreApplication::translate("frmAboutScreen", "关于"));

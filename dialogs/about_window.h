@@ -9,8 +9,7 @@ class QPushButton;
 class QTimer;
 
 // Opened modally from the Help menu; every new window starts the credits at the top.
-class frmAboutScreen : public QDialog
-{
+class frmAboutScreen : public QDialog {
     Q_OBJECT
 
 public:

@@ -23,8 +23,10 @@ constexpr std::array<EngineText, 17> Table{{
     {AutoShuffleText, QT_TRANSLATE_NOOP("EngineText", "无牌可消！自动将使用洗牌！")},
     {NoPairGameOverText, QT_TRANSLATE_NOOP("EngineText", "无牌可消！游戏结束！")},
     {TimeUpText, QT_TRANSLATE_NOOP("EngineText", "时间用尽，游戏结束！")},
-    {BonusTemplate, QT_TRANSLATE_NOOP("EngineText", "恭喜过关！\r\n额外得分：\r\n%1 个道具“提示”，每个 %2 分，共 %3 分。\r\n"
-                                                    "%4 个道具“洗牌”，每个 %5 分，共 %6 分。\r\n剩下 %7 时间，每秒 %8 分，共 %9 分。")},
+    {BonusTemplate,
+     QT_TRANSLATE_NOOP("EngineText",
+                       "恭喜过关！\r\n额外得分：\r\n%1 个道具“提示”，每个 %2 分，共 %3 分。\r\n"
+                       "%4 个道具“洗牌”，每个 %5 分，共 %6 分。\r\n剩下 %7 时间，每秒 %8 分，共 %9 分。")},
     {LevelCaptions[0], QT_TRANSLATE_NOOP("EngineText", "第0关 不变化")},
     {LevelCaptions[1], QT_TRANSLATE_NOOP("EngineText", "第1关 向下")},
     {LevelCaptions[2], QT_TRANSLATE_NOOP("EngineText", "第2关 向左")},
@@ -96,14 +98,8 @@ QString ShownText(std::string_view engineText)
     return text;
 }
 
-int EngineTextCount()
-{
-    return static_cast<int>(Table.size());
-}
+int EngineTextCount() { return static_cast<int>(Table.size()); }
 
-QString EngineTextSource(int index)
-{
-    return QString::fromUtf8(Table.at(static_cast<std::size_t>(index)).source);
-}
+QString EngineTextSource(int index) { return QString::fromUtf8(Table.at(static_cast<std::size_t>(index)).source); }
 
 } // namespace llk::dialogs

@@ -16,10 +16,9 @@ constexpr QSize ClientSize(305, 209);
 } // namespace
 
 frmHelp::frmHelp(QWidget* parent, const QString& folder)
-    : QDialog(parent,
-              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                  | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_text1(new QPlainTextEdit(this))
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_text1(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QCoreApplication::translate("frmHelp", "游戏帮助"));

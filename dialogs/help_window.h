@@ -7,8 +7,7 @@
 class QPlainTextEdit;
 
 // Opened modally from the Help menu; every new window reads Help.txt afresh.
-class frmHelp : public QDialog
-{
+class frmHelp : public QDialog {
     Q_OBJECT
 
 public:

@@ -25,8 +25,10 @@ constexpr std::array<const char*, records::DifficultyCount> DifficultyNames{
     QT_TRANSLATE_NOOP("LeaderboardWindow", "初级篇"), QT_TRANSLATE_NOOP("LeaderboardWindow", "中级篇"),
     QT_TRANSLATE_NOOP("LeaderboardWindow", "高级篇"), QT_TRANSLATE_NOOP("LeaderboardWindow", "特级篇"),
     QT_TRANSLATE_NOOP("LeaderboardWindow", "特殊篇")};
-const std::array<const char*, 6> ColumnTitles{QT_TRANSLATE_NOOP("LeaderboardWindow", "名次"), QT_TRANSLATE_NOOP("LeaderboardWindow", "名字"), QT_TRANSLATE_NOOP("LeaderboardWindow", "分数"),
-                               QT_TRANSLATE_NOOP("LeaderboardWindow", "关卡"), QT_TRANSLATE_NOOP("LeaderboardWindow", "主题"), QT_TRANSLATE_NOOP("LeaderboardWindow", "日期")};
+const std::array<const char*, 6> ColumnTitles{
+    QT_TRANSLATE_NOOP("LeaderboardWindow", "名次"), QT_TRANSLATE_NOOP("LeaderboardWindow", "名字"),
+    QT_TRANSLATE_NOOP("LeaderboardWindow", "分数"), QT_TRANSLATE_NOOP("LeaderboardWindow", "关卡"),
+    QT_TRANSLATE_NOOP("LeaderboardWindow", "主题"), QT_TRANSLATE_NOOP("LeaderboardWindow", "日期")};
 enum Column { RankColumn, NameColumn, ScoreColumn, LevelColumn, ThemeColumn, DateColumn };
 
 const QColor NewestBackground(0xFF, 0xF0, 0xA0);
@@ -70,8 +72,8 @@ QString ShownDate(const std::string& ended)
 LeaderboardWindow::LeaderboardWindow(QWidget* parent, const std::vector<records::Record>& records,
                                      const QStringList& themeNames, const QString& notice, int difficulty,
                                      const std::optional<records::Record>& newest)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("LeaderboardWindow"));
     setWindowTitle(QCoreApplication::translate("LeaderboardWindow", "排行榜"));
@@ -109,7 +111,8 @@ LeaderboardWindow::LeaderboardWindow(QWidget* parent, const std::vector<records:
         m_tabs->setCurrentIndex(shown);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QCoreApplication::translate("LeaderboardWindow", "关闭"), QDialogButtonBox::AcceptRole);
+    QPushButton* close =
+        buttons->addButton(QCoreApplication::translate("LeaderboardWindow", "关闭"), QDialogButtonBox::AcceptRole);
     close->setObjectName(QStringLiteral("Close"));
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -164,9 +167,9 @@ QTableWidget* LeaderboardWindow::MakeTable(const std::vector<records::Record>& t
     widget->resizeColumnsToContents();
     const QFontMetrics metrics = widget->fontMetrics();
     const int padding = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
-    const std::array<QString, 6> typical{QStringLiteral("10"), QStringLiteral("一二三四五六七八"), QStringLiteral("9999999"),
-                                          ShownText(Levelstr(11)), LongestOf(themeNames),
-                                          ShownDate("2026-12-08T19:30:00+08:00")};
+    const std::array<QString, 6> typical{QStringLiteral("10"),      QStringLiteral("一二三四五六七八"),
+                                         QStringLiteral("9999999"), ShownText(Levelstr(11)),
+                                         LongestOf(themeNames),     ShownDate("2026-12-08T19:30:00+08:00")};
     for (int column = 0; column < widget->columnCount(); ++column) {
         const int least = metrics.horizontalAdvance(typical[static_cast<std::size_t>(column)]);
         widget->setColumnWidth(column, std::max(widget->columnWidth(column), least) + padding);

@@ -19,20 +19,25 @@ constexpr int EditMaxLength = 4 * records::MaxNameLength;
 } // namespace
 
 NewRecordDialog::NewRecordDialog(QWidget* parent, int rank, int difficulty, int score, const QString& name)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("NewRecordDialog"));
     setWindowTitle(QCoreApplication::translate("NewRecordDialog", "新纪录"));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* message = new QLabel(
-        QCoreApplication::translate("NewRecordDialog", "恭喜！本局 %1 分，名列%2排行榜第 %3 名。").arg(score).arg(DifficultyName(difficulty)).arg(rank), this);
+    auto* message =
+        new QLabel(QCoreApplication::translate("NewRecordDialog", "恭喜！本局 %1 分，名列%2排行榜第 %3 名。")
+                       .arg(score)
+                       .arg(DifficultyName(difficulty))
+                       .arg(rank),
+                   this);
     message->setObjectName(QStringLiteral("Message"));
     message->setTextFormat(Qt::PlainText);
     layout->addWidget(message);
-    auto* prompt = new QLabel(QCoreApplication::translate("NewRecordDialog", "请输入你的名字（1 到 %1 个字）：").arg(records::MaxNameLength), this);
+    auto* prompt = new QLabel(
+        QCoreApplication::translate("NewRecordDialog", "请输入你的名字（1 到 %1 个字）：").arg(records::MaxNameLength), this);
     prompt->setTextFormat(Qt::PlainText);
     layout->addWidget(prompt);
 
@@ -47,7 +52,8 @@ NewRecordDialog::NewRecordDialog(QWidget* parent, int rank, int difficulty, int 
     m_ok = buttons->addButton(QCoreApplication::translate("NewRecordDialog", "确定"), QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("Ok"));
     m_ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QCoreApplication::translate("NewRecordDialog", "取消"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel =
+        buttons->addButton(QCoreApplication::translate("NewRecordDialog", "取消"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (m_ok->isEnabled())
@@ -65,9 +71,6 @@ QString NewRecordDialog::name() const
     return QString::fromStdString(records::CleanName(m_edit->text().toStdString()));
 }
 
-void NewRecordDialog::onNameEdited()
-{
-    m_ok->setEnabled(records::IsValidName(name().toStdString()));
-}
+void NewRecordDialog::onNameEdited() { m_ok->setEnabled(records::IsValidName(name().toStdString())); }
 
 } // namespace llk::dialogs

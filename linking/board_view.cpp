@@ -23,10 +23,10 @@ void CreateSprites(Game& g)
     for (int row = 1; row <= g.board.RowCount; ++row)
         for (int col = 1; col <= g.board.ColCount; ++col)
             g.screen.Sprites.push_back(TileSprite{.visible = false,
-                                           .picture = SpritePicture::Template,
-                                           .pictureNumber = 0,
-                                           .left = CellLeft(g, col),
-                                           .top = CellTop(g, row)});
+                                                  .picture = SpritePicture::Template,
+                                                  .pictureNumber = 0,
+                                                  .left = CellLeft(g, col),
+                                                  .top = CellTop(g, row)});
 }
 
 void PlaceMarker(Game& g, Marker& marker, int row, int col)

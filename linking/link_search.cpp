@@ -63,26 +63,19 @@ struct Block {
 using enum CornerKind;
 constexpr std::array<Block, 7> Blocks{{
     // over the top
-    {TileA::Upper, PreTest::AboveBoth, CornerLine::Row, -1, LastLine::FirstRow, Compare::Columns,
-     {RightDown, LeftDown}, {LeftDown, RightDown}},
+    {TileA::Upper, PreTest::AboveBoth, CornerLine::Row, -1, LastLine::FirstRow, Compare::Columns, {RightDown, LeftDown}, {LeftDown, RightDown}},
     // under the bottom
-    {TileA::Lower, PreTest::BelowBoth, CornerLine::Row, +1, LastLine::LastRow, Compare::Columns,
-     {UpRight, UpLeft}, {UpLeft, UpRight}},
+    {TileA::Lower, PreTest::BelowBoth, CornerLine::Row, +1, LastLine::LastRow, Compare::Columns, {UpRight, UpLeft}, {UpLeft, UpRight}},
     // detour on the left
-    {TileA::Left, PreTest::LeftOfBoth, CornerLine::Column, -1, LastLine::FirstColumn, Compare::Rows,
-     {RightDown, UpRight}, {UpRight, RightDown}},
+    {TileA::Left, PreTest::LeftOfBoth, CornerLine::Column, -1, LastLine::FirstColumn, Compare::Rows, {RightDown, UpRight}, {UpRight, RightDown}},
     // detour on the right
-    {TileA::Right, PreTest::RightOfBoth, CornerLine::Column, +1, LastLine::LastColumn, Compare::Rows,
-     {LeftDown, UpLeft}, {UpLeft, LeftDown}},
+    {TileA::Right, PreTest::RightOfBoth, CornerLine::Column, +1, LastLine::LastColumn, Compare::Rows, {LeftDown, UpLeft}, {UpLeft, LeftDown}},
     // vertical middle leg between the tiles
-    {TileA::Right, PreTest::OppositeSides, CornerLine::Column, -1, LastLine::ColumnAfterB, Compare::Rows,
-     {RightDown, UpRight}, {UpLeft, LeftDown}},
+    {TileA::Right, PreTest::OppositeSides, CornerLine::Column, -1, LastLine::ColumnAfterB, Compare::Rows, {RightDown, UpRight}, {UpLeft, LeftDown}},
     // horizontal middle leg, right tile higher
-    {TileA::Right, PreTest::BelowAAboveB, CornerLine::Row, +1, LastLine::RowBeforeB, Compare::Rows,
-     {UpLeft, UpLeft}, {RightDown, RightDown}},
+    {TileA::Right, PreTest::BelowAAboveB, CornerLine::Row, +1, LastLine::RowBeforeB, Compare::Rows, {UpLeft, UpLeft}, {RightDown, RightDown}},
     // horizontal middle leg, left tile higher
-    {TileA::Left, PreTest::BelowAAboveB, CornerLine::Row, +1, LastLine::RowBeforeB, Compare::Rows,
-     {UpRight, UpRight}, {LeftDown, LeftDown}},
+    {TileA::Left, PreTest::BelowAAboveB, CornerLine::Row, +1, LastLine::RowBeforeB, Compare::Rows, {UpRight, UpRight}, {LeftDown, LeftDown}},
 }};
 
 bool PIsA(TileA rule, Spot p, Spot q)
@@ -147,10 +140,10 @@ bool TryBlock(Game& g, const Block& block, int p, int q, bool draw)
     for (int k = first; block.step < 0 ? k >= last : k <= last; k += block.step) {
         const Spot ca = block.line == CornerLine::Row ? Spot{k, sa.col} : Spot{sa.row, k};
         const Spot cb = block.line == CornerLine::Row ? Spot{k, sb.col} : Spot{sb.row, k};
-        const bool found = StraightClear(g, ca.row, ca.col, sa.row, sa.col)
-                           && StraightClear(g, cb.row, cb.col, sb.row, sb.col)
-                           && StraightClear(g, ca.row, ca.col, cb.row, cb.col)
-                           && CellIsEmpty(g, ca.row, ca.col) && CellIsEmpty(g, cb.row, cb.col);
+        const bool found = StraightClear(g, ca.row, ca.col, sa.row, sa.col) &&
+                           StraightClear(g, cb.row, cb.col, sb.row, sb.col) &&
+                           StraightClear(g, ca.row, ca.col, cb.row, cb.col) && CellIsEmpty(g, ca.row, ca.col) &&
+                           CellIsEmpty(g, cb.row, cb.col);
         if (!found)
             continue;
         if (draw) {
@@ -168,9 +161,8 @@ bool TryBlock(Game& g, const Block& block, int p, int q, bool draw)
 // One corner at `corner`, reached straight from both tiles.
 bool CornerLinks(const Game& g, Spot corner, Spot p, Spot q)
 {
-    return StraightClear(g, corner.row, corner.col, p.row, p.col)
-           && StraightClear(g, corner.row, corner.col, q.row, q.col)
-           && CellIsEmpty(g, corner.row, corner.col);
+    return StraightClear(g, corner.row, corner.col, p.row, p.col) &&
+           StraightClear(g, corner.row, corner.col, q.row, q.col) && CellIsEmpty(g, corner.row, corner.col);
 }
 
 void DrawOneTurn(Game& g, Spot corner, Spot p, Spot q, CornerKind kind)

@@ -25,8 +25,8 @@ void ClickTile(Game& g, int cell)
     // a second link before it would leave the first pair, already paid for, on the Board.
     if (g.switches.Timer1On || !CanBePressed(g, cell))
         return;
-    g.selection.SelectionState = g.selection.SelectionState == SelectionState::None ? SelectionState::FirstTile
-                                                                                : SelectionState::SecondTile;
+    g.selection.SelectionState =
+        g.selection.SelectionState == SelectionState::None ? SelectionState::FirstTile : SelectionState::SecondTile;
     ComputeCellMetrics(g);
     const int row = CellRow(g, cell);
     const int col = CellCol(g, cell);

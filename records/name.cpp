@@ -61,15 +61,13 @@ void Encode(char32_t c, std::string& out)
 // Control characters, and the invisible ones that reorder or hide text around a name.
 bool IsRemoved(char32_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD || (c >= 0x200B && c <= 0x200F)
-        || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF
-        || (c >= 0xFFF9 && c <= 0xFFFB);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD || (c >= 0x200B && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF || (c >= 0xFFF9 && c <= 0xFFFB);
 }
 
 bool IsSpace(char32_t c)
 {
-    return c == 0x20 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F
-        || c == 0x205F || c == 0x3000;
+    return c == 0x20 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
 std::vector<char32_t> Characters(std::string_view utf8)
@@ -104,10 +102,7 @@ std::string CleanName(std::string_view utf8)
     return out;
 }
 
-int CharacterCount(std::string_view utf8)
-{
-    return static_cast<int>(Characters(utf8).size());
-}
+int CharacterCount(std::string_view utf8) { return static_cast<int>(Characters(utf8).size()); }
 
 bool IsValidName(std::string_view cleaned)
 {

@@ -8,12 +8,9 @@ namespace llk::records {
 std::string_view ResultName(Result result)
 {
     switch (result) {
-    case Result::Won:
-        return "won";
-    case Result::Dead:
-        return "dead";
-    case Result::Time:
-        return "time";
+    case Result::Won: return "won";
+    case Result::Dead: return "dead";
+    case Result::Time: return "time";
     }
     return {};
 }
@@ -31,17 +28,10 @@ std::optional<Record> ResultOfGame(const Game& g, GamePhase outcome, std::string
     Record record;
     switch (outcome) {
     case GamePhase::NoGame:
-    case GamePhase::Running:
-        return std::nullopt;
-    case GamePhase::Won:
-        record.result = Result::Won;
-        break;
-    case GamePhase::Lost:
-        record.result = Result::Dead;
-        break;
-    case GamePhase::TimeUp:
-        record.result = Result::Time;
-        break;
+    case GamePhase::Running: return std::nullopt;
+    case GamePhase::Won: record.result = Result::Won; break;
+    case GamePhase::Lost: record.result = Result::Dead; break;
+    case GamePhase::TimeUp: record.result = Result::Time; break;
     }
     if (g.counters.Score <= 0)
         return std::nullopt;

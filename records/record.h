@@ -21,13 +21,13 @@ constexpr int MaxLevel = 12;
 constexpr int MaxScore = 99'999'999;
 
 struct Record {
-    std::string name;          // UTF-8, cleaned (see name.h)
+    std::string name; // UTF-8, cleaned (see name.h)
     int score = 0;
-    int level = 0;             // 1-12, the level the game reached
-    int theme = 0;             // ThemeIndex, 0-29
-    int difficulty = 0;        // DifficultyIndex, 0-4
-    std::string ended;         // ISO 8601 with the offset from UTC, as written in the file
-    std::int64_t endedMs = 0;  // the same moment in ms since 1970 UTC, for ordering
+    int level = 0;            // 1-12, the level the game reached
+    int theme = 0;            // ThemeIndex, 0-29
+    int difficulty = 0;       // DifficultyIndex, 0-4
+    std::string ended;        // ISO 8601 with the offset from UTC, as written in the file
+    std::int64_t endedMs = 0; // the same moment in ms since 1970 UTC, for ordering
     Result result = Result::Time;
 };
 

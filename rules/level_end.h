@@ -7,12 +7,12 @@
 namespace llk {
 
 constexpr int RemovalScore = 10;
-constexpr int TimeBarTickTwips = 20;   // one second of the countdown
-constexpr int TimeOutBelowTwips = 50;  // the countdown ends the game below this width
+constexpr int TimeBarTickTwips = 20;  // one second of the countdown
+constexpr int TimeOutBelowTwips = 50; // the countdown ends the game below this width
 constexpr int HintBonus = 10;
 constexpr int ShuffleBonus = 50;
 constexpr int SecondBonus = 10;
-constexpr int KindCountStep = 5;       // more kinds on every next level
+constexpr int KindCountStep = 5; // more kinds on every next level
 constexpr int HintsPerLevel = 3;
 constexpr int ShufflesPerLevel = 1;
 

@@ -40,8 +40,7 @@ constexpr ScanBound Down(int offset) { return {BoardLine::SplitRowDown, offset};
 constexpr ScanBound Left(int offset) { return {BoardLine::SplitRowLeft, offset}; }
 constexpr ScanBound Half(int offset) { return {BoardLine::HalfCol, offset}; }
 
-constexpr ShiftCode Pass(std::string_view text, ScanBound rowFrom, ScanBound rowTo, ScanBound colFrom,
-                         ScanBound colTo)
+constexpr ShiftCode Pass(std::string_view text, ScanBound rowFrom, ScanBound rowTo, ScanBound colFrom, ScanBound colTo)
 {
     return {text, PartOf(text, 'x'), PartOf(text, 'y'), DirectionOf(text), rowFrom, rowTo, colFrom, colTo};
 }
@@ -49,36 +48,21 @@ constexpr ShiftCode Pass(std::string_view text, ScanBound rowFrom, ScanBound row
 // The scan ranges hold exactly as the game has always played them, one row or column beyond the
 // region included: "x2y1d" stops short of column HalfCol, "x2y2u" starts at it.
 constexpr std::array Passes{
-    Pass("xyd", R(-2), N(2), C(-1), N(2)),
-    Pass("x1d", Down(1), N(2), C(-1), N(2)),
-    Pass("x2d", R(-2), Down(1), C(-1), N(2)),
-    Pass("y1d", R(-2), N(2), Half(0), N(2)),
-    Pass("x1y1d", Down(1), N(2), Half(0), N(2)),
-    Pass("x1y2d", Down(1), N(2), C(-1), Half(1)),
-    Pass("x2y1d", R(-2), Down(1), Half(-1), N(2)),
-    Pass("x2y2d", R(-2), Down(1), C(-1), Half(1)),
-    Pass("x1u", N(3), Up(1), N(2), C(-1)),
-    Pass("x2u", Up(1), R(-1), N(2), C(-1)),
-    Pass("y2u", N(3), R(-1), Half(1), C(-1)),
-    Pass("x1y1u", N(3), Up(1), N(2), Half(0)),
-    Pass("x1y2u", N(3), Up(1), Half(1), C(-1)),
-    Pass("x2y1u", Up(1), R(-1), N(2), Half(0)),
-    Pass("x2y2u", Up(1), R(-1), Half(0), C(-1)),
-    Pass("xyl", N(2), R(-1), N(3), C(-1)),
-    Pass("x1l", N(2), Left(1), N(3), C(-1)),
-    Pass("y1l", N(2), R(-1), N(3), Half(0)),
-    Pass("y2l", N(2), R(-1), Half(0), C(-1)),
-    Pass("x1y1l", N(2), Left(1), N(3), Half(0)),
-    Pass("x1y2l", N(2), Left(1), Half(0), C(-1)),
-    Pass("x2y1l", Left(1), R(-1), N(3), Half(0)),
-    Pass("x2y2l", Left(1), R(-1), Half(0), C(-1)),
-    Pass("x2r", Down(1), R(-1), C(-2), N(2)),
-    Pass("y1r", N(2), R(-1), Half(1), N(2)),
-    Pass("y2r", N(2), R(-1), C(-2), Half(1)),
-    Pass("x1y1r", N(2), Down(1), Half(1), N(2)),
-    Pass("x1y2r", N(2), Down(1), C(-2), Half(1)),
-    Pass("x2y1r", Down(1), R(-1), Half(1), N(2)),
-    Pass("x2y2r", Down(1), R(-1), C(-2), Half(1)),
+    Pass("xyd", R(-2), N(2), C(-1), N(2)),         Pass("x1d", Down(1), N(2), C(-1), N(2)),
+    Pass("x2d", R(-2), Down(1), C(-1), N(2)),      Pass("y1d", R(-2), N(2), Half(0), N(2)),
+    Pass("x1y1d", Down(1), N(2), Half(0), N(2)),   Pass("x1y2d", Down(1), N(2), C(-1), Half(1)),
+    Pass("x2y1d", R(-2), Down(1), Half(-1), N(2)), Pass("x2y2d", R(-2), Down(1), C(-1), Half(1)),
+    Pass("x1u", N(3), Up(1), N(2), C(-1)),         Pass("x2u", Up(1), R(-1), N(2), C(-1)),
+    Pass("y2u", N(3), R(-1), Half(1), C(-1)),      Pass("x1y1u", N(3), Up(1), N(2), Half(0)),
+    Pass("x1y2u", N(3), Up(1), Half(1), C(-1)),    Pass("x2y1u", Up(1), R(-1), N(2), Half(0)),
+    Pass("x2y2u", Up(1), R(-1), Half(0), C(-1)),   Pass("xyl", N(2), R(-1), N(3), C(-1)),
+    Pass("x1l", N(2), Left(1), N(3), C(-1)),       Pass("y1l", N(2), R(-1), N(3), Half(0)),
+    Pass("y2l", N(2), R(-1), Half(0), C(-1)),      Pass("x1y1l", N(2), Left(1), N(3), Half(0)),
+    Pass("x1y2l", N(2), Left(1), Half(0), C(-1)),  Pass("x2y1l", Left(1), R(-1), N(3), Half(0)),
+    Pass("x2y2l", Left(1), R(-1), Half(0), C(-1)), Pass("x2r", Down(1), R(-1), C(-2), N(2)),
+    Pass("y1r", N(2), R(-1), Half(1), N(2)),       Pass("y2r", N(2), R(-1), C(-2), Half(1)),
+    Pass("x1y1r", N(2), Down(1), Half(1), N(2)),   Pass("x1y2r", N(2), Down(1), C(-2), Half(1)),
+    Pass("x2y1r", Down(1), R(-1), Half(1), N(2)),  Pass("x2y2r", Down(1), R(-1), C(-2), Half(1)),
 };
 
 constexpr const ShiftCode* Find(std::string_view text)
@@ -275,10 +259,7 @@ const ShiftCode& ShiftCodeNamed(std::string_view text)
     return *code;
 }
 
-int SlideTarget(const Game& g, int p, const ShiftCode& code)
-{
-    return SlideStop(g, code).Target(g, p, CellCol(g, p));
-}
+int SlideTarget(const Game& g, int p, const ShiftCode& code) { return SlideStop(g, code).Target(g, p, CellCol(g, p)); }
 
 void ShiftBoard(Game& g, int level)
 {

@@ -7,8 +7,8 @@ namespace llk {
 
 std::string BonusText(int hints, int shuffles, int seconds)
 {
-    const int numbers[] = {hints,    HintBonus,    hints * HintBonus, shuffles,           ShuffleBonus,
-                           shuffles * ShuffleBonus, seconds, SecondBonus, seconds * SecondBonus};
+    const int numbers[] = {hints,   HintBonus,   hints * HintBonus,    shuffles, ShuffleBonus, shuffles * ShuffleBonus,
+                           seconds, SecondBonus, seconds * SecondBonus};
     std::string text;
     for (std::size_t i = 0; i < BonusTemplate.size(); ++i) {
         const char c = BonusTemplate[i];

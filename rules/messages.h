@@ -14,9 +14,8 @@ constexpr std::string_view TimeUpText = "时间用尽，游戏结束！";
 
 // The status line's caption of levels 1 to 12; the numbers count from 0.
 constexpr std::array<std::string_view, 12> LevelCaptions{
-    "第0关 不变化",   "第1关 向下",     "第2关 向左",     "第3关 上下分离",
-    "第4关 左右分离", "第5关 上下集中", "第6关 左右集中", "第7关 上左下右",
-    "第8关 左下右上", "第9关 向外扩散", "第10关 向内集中", "特级篇一统天下",
+    "第0关 不变化",   "第1关 向下",     "第2关 向左",     "第3关 上下分离", "第4关 左右分离",  "第5关 上下集中",
+    "第6关 左右集中", "第7关 上左下右", "第8关 左下右上", "第9关 向外扩散", "第10关 向内集中", "特级篇一统天下",
 };
 
 // The level-cleared box, with %1 to %9 for the numbers in their order: hints left, the bonus of

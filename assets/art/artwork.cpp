@@ -15,10 +15,7 @@ constexpr int IconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 constexpr int FirstSound = 101;
 constexpr int LastSound = 104;
 
-QString ResourcePath(const QString& name)
-{
-    return QStringLiteral(":/llk/art/") + name;
-}
+QString ResourcePath(const QString& name) { return QStringLiteral(":/llk/art/") + name; }
 
 QString Scaled(const QString& stem, int scale, const QString& suffix)
 {
@@ -48,8 +45,7 @@ QImage Background(int scale)
     if (scale == 1 && size == std::size_t{BackgroundWidth} * BackgroundHeight * 4) {
         // Read-only pixels in the program's image: nothing is decoded or copied, and a caller
         // that paints on the picture gets a copy of its own.
-        return QImage(llk_background_pixels, BackgroundWidth, BackgroundHeight, BackgroundWidth * 4,
-                      QImage::Format_RGB32);
+        return QImage(llk_background_pixels, BackgroundWidth, BackgroundHeight, BackgroundWidth * 4, QImage::Format_RGB32);
     }
     return Load(Scaled(QStringLiteral("background"), scale, QStringLiteral(".jpg")), scale);
 }
@@ -99,14 +95,8 @@ QUrl SoundUrl(int id)
     return QUrl(QStringLiteral("qrc:/llk/art/sound-%1.wav").arg(id));
 }
 
-QByteArray MusicWave()
-{
-    return QByteArray::fromRawData(llk_music_wave, llk_music_wave_end - llk_music_wave);
-}
+QByteArray MusicWave() { return QByteArray::fromRawData(llk_music_wave, llk_music_wave_end - llk_music_wave); }
 
-QByteArray BuiltInHelpText()
-{
-    return ReadAll(ResourcePath(QStringLiteral("help.txt")));
-}
+QByteArray BuiltInHelpText() { return ReadAll(ResourcePath(QStringLiteral("help.txt"))); }
 
 } // namespace llk::assets

@@ -39,8 +39,7 @@ int DrawRun(QPainter* painter, int theme, int scale, int top)
             QImage picture = TileImage(theme, FirstBitmapId(theme) + kind - 1, scale);
             picture.setDevicePixelRatio(1);
             painter->drawImage(x, y, picture);
-            painter->drawText(QRect(x, y + tile.height(), tile.width(), LabelHeight), Qt::AlignCenter,
-                              QString::number(kind));
+            painter->drawText(QRect(x, y + tile.height(), tile.width(), LabelHeight), Qt::AlignCenter, QString::number(kind));
         }
     }
     return top + ((count + columns - 1) / columns) * pitchY;
@@ -63,8 +62,12 @@ QImage Sheet(int theme)
     const QSize tile = TileSize(theme);
     painter.drawText(QRect(Margin, Margin, SheetWidth - 2 * Margin, TitleHeight), Qt::AlignLeft | Qt::AlignTop,
                      QStringLiteral("Theme %1 · %2 × %3 · %4 pictures (bitmaps %5–%6) · real size and 2×")
-                         .arg(theme).arg(tile.width()).arg(tile.height()).arg(PictureCount(theme))
-                         .arg(FirstBitmapId(theme)).arg(FirstBitmapId(theme) + PictureCount(theme) - 1));
+                         .arg(theme)
+                         .arg(tile.width())
+                         .arg(tile.height())
+                         .arg(PictureCount(theme))
+                         .arg(FirstBitmapId(theme))
+                         .arg(FirstBitmapId(theme) + PictureCount(theme) - 1));
     font.setPixelSize(10);
     painter.setFont(font);
     painter.setPen(QColor(170, 185, 205));
@@ -83,8 +86,11 @@ QByteArray DistinctReport()
             pictures.push_back(TileImage(theme, FirstBitmapId(theme) + kind - 1, 1));
         const ClosestPair closest = FindClosestPair(pictures);
         report += QStringLiteral("theme %1 closest %2 %3 distance %4\n")
-                      .arg(theme, 2, 10, QLatin1Char('0')).arg(closest.first).arg(closest.second)
-                      .arg(closest.distance, 0, 'f', 1).toLatin1();
+                      .arg(theme, 2, 10, QLatin1Char('0'))
+                      .arg(closest.first)
+                      .arg(closest.second)
+                      .arg(closest.distance, 0, 'f', 1)
+                      .toLatin1();
     }
     report += QStringLiteral("threshold %1\n").arg(DistinctThreshold, 0, 'f', 1).toLatin1();
     return report;

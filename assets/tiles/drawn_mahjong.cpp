@@ -47,14 +47,17 @@ std::vector<Spot> DotLayout(int count)
     case 3: return {{0.2, 0.17, 0}, {0.5, 0.5, 2}, {0.8, 0.83, 1}};
     case 4: return {{0.25, 0.25, 0}, {0.75, 0.25, 1}, {0.25, 0.75, 1}, {0.75, 0.75, 0}};
     case 5: return {{0.22, 0.2, 0}, {0.78, 0.2, 1}, {0.5, 0.5, 2}, {0.22, 0.8, 1}, {0.78, 0.8, 0}};
-    case 6: return {{0.28, 0.15, 1}, {0.72, 0.15, 1}, {0.28, 0.55, 2}, {0.72, 0.55, 2},
-                    {0.28, 0.86, 2}, {0.72, 0.86, 2}};
-    case 7: return {{0.18, 0.1, 1}, {0.5, 0.22, 1}, {0.82, 0.34, 1}, {0.28, 0.6, 2},
-                    {0.72, 0.6, 2}, {0.28, 0.88, 2}, {0.72, 0.88, 2}};
-    case 8: return {{0.28, 0.12, 0}, {0.72, 0.12, 0}, {0.28, 0.37, 0}, {0.72, 0.37, 0},
-                    {0.28, 0.63, 0}, {0.72, 0.63, 0}, {0.28, 0.88, 0}, {0.72, 0.88, 0}};
-    default: return {{0.18, 0.15, 0}, {0.5, 0.15, 0}, {0.82, 0.15, 0}, {0.18, 0.5, 2}, {0.5, 0.5, 2},
-                     {0.82, 0.5, 2}, {0.18, 0.85, 1}, {0.5, 0.85, 1}, {0.82, 0.85, 1}};
+    case 6:
+        return {{0.28, 0.15, 1}, {0.72, 0.15, 1}, {0.28, 0.55, 2}, {0.72, 0.55, 2}, {0.28, 0.86, 2}, {0.72, 0.86, 2}};
+    case 7:
+        return {{0.18, 0.1, 1}, {0.5, 0.22, 1},  {0.82, 0.34, 1}, {0.28, 0.6, 2},
+                {0.72, 0.6, 2}, {0.28, 0.88, 2}, {0.72, 0.88, 2}};
+    case 8:
+        return {{0.28, 0.12, 0}, {0.72, 0.12, 0}, {0.28, 0.37, 0}, {0.72, 0.37, 0},
+                {0.28, 0.63, 0}, {0.72, 0.63, 0}, {0.28, 0.88, 0}, {0.72, 0.88, 0}};
+    default:
+        return {{0.18, 0.15, 0}, {0.5, 0.15, 0},  {0.82, 0.15, 0}, {0.18, 0.5, 2}, {0.5, 0.5, 2},
+                {0.82, 0.5, 2},  {0.18, 0.85, 1}, {0.5, 0.85, 1},  {0.82, 0.85, 1}};
     }
 }
 
@@ -66,19 +69,19 @@ std::vector<Spot> BambooLayout(int count)
     case 4: return {{0.3, 0.25, 1}, {0.7, 0.25, 0}, {0.3, 0.75, 0}, {0.7, 0.75, 1}};
     case 5: return {{0.2, 0.25, 1}, {0.8, 0.25, 0}, {0.5, 0.5, 2}, {0.2, 0.75, 0}, {0.8, 0.75, 1}};
     case 6: return {{0.2, 0.25, 1}, {0.5, 0.25, 1}, {0.8, 0.25, 1}, {0.2, 0.75, 0}, {0.5, 0.75, 0}, {0.8, 0.75, 0}};
-    case 7: return {{0.5, 0.16, 2}, {0.2, 0.5, 1}, {0.5, 0.5, 1}, {0.8, 0.5, 1}, {0.2, 0.84, 0}, {0.5, 0.84, 0},
-                    {0.8, 0.84, 0}};
-    case 8: return {{0.14, 0.25, 1}, {0.38, 0.25, 1}, {0.62, 0.25, 1}, {0.86, 0.25, 1},
-                    {0.14, 0.75, 0}, {0.38, 0.75, 0}, {0.62, 0.75, 0}, {0.86, 0.75, 0}};
-    default: return {{0.2, 0.13, 2}, {0.5, 0.13, 0}, {0.8, 0.13, 1}, {0.2, 0.5, 2}, {0.5, 0.5, 0},
-                     {0.8, 0.5, 1}, {0.2, 0.87, 2}, {0.5, 0.87, 0}, {0.8, 0.87, 1}};
+    case 7:
+        return {{0.5, 0.16, 2}, {0.2, 0.5, 1},  {0.5, 0.5, 1}, {0.8, 0.5, 1},
+                {0.2, 0.84, 0}, {0.5, 0.84, 0}, {0.8, 0.84, 0}};
+    case 8:
+        return {{0.14, 0.25, 1}, {0.38, 0.25, 1}, {0.62, 0.25, 1}, {0.86, 0.25, 1},
+                {0.14, 0.75, 0}, {0.38, 0.75, 0}, {0.62, 0.75, 0}, {0.86, 0.75, 0}};
+    default:
+        return {{0.2, 0.13, 2}, {0.5, 0.13, 0}, {0.8, 0.13, 1}, {0.2, 0.5, 2}, {0.5, 0.5, 0},
+                {0.8, 0.5, 1},  {0.2, 0.87, 2}, {0.5, 0.87, 0}, {0.8, 0.87, 1}};
     }
 }
 
-QColor SuitColour(int colour)
-{
-    return colour == 0 ? Blue : colour == 1 ? Green : Red;
-}
+QColor SuitColour(int colour) { return colour == 0 ? Blue : colour == 1 ? Green : Red; }
 
 void DrawCircle(QPainter& painter, QPointF centre, qreal radius, const QColor& colour, qreal pen)
 {
@@ -111,8 +114,13 @@ void DrawDots(QPainter& painter, const QRectF& area, int count, int scale)
         return;
     }
     const std::vector<Spot> spots = DotLayout(count);
-    const qreal radius = qMin(count <= 2 ? area.width() * 0.3 : count <= 6 ? area.width() * 0.21 : area.width() * 0.16,
-                              area.height() * 0.13 * (count <= 3 ? 1.8 : count <= 6 ? 1.1 : 1.0));
+    const qreal radius = qMin(count <= 2   ? area.width() * 0.3
+                              : count <= 6 ? area.width() * 0.21
+                                           : area.width() * 0.16,
+                              area.height() * 0.13 *
+                                  (count <= 3   ? 1.8
+                                   : count <= 6 ? 1.1
+                                                : 1.0));
     // The layout is drawn towards the centre until its outer circles keep a clear gap from the
     // face's outline, which runs about a pixel outside this area.
     const qreal gap = 1.5 * scale;
@@ -172,8 +180,8 @@ void DrawBamboo(QPainter& painter, const QRectF& area, int count, int scale)
 
 void DrawWhiteDragon(QPainter& painter, const QRectF& area, int scale)
 {
-    const QRectF frame = area.adjusted(area.width() * 0.08, area.height() * 0.06, -area.width() * 0.08,
-                                       -area.height() * 0.06);
+    const QRectF frame =
+        area.adjusted(area.width() * 0.08, area.height() * 0.06, -area.width() * 0.08, -area.height() * 0.06);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Blue, 2.0 * scale));
     painter.drawRoundedRect(frame, 2.0 * scale, 2.0 * scale);
@@ -219,8 +227,8 @@ void DrawMahjong(QPainter& painter, const QRectF& face, const QString& picture, 
 {
     painter.setRenderHints(QPainter::Antialiasing);
     // Mahjong faces are filled almost to the edge, as on real tiles.
-    const QRectF area = face.adjusted(face.width() * 0.07, face.height() * 0.06, -face.width() * 0.07,
-                                      -face.height() * 0.06);
+    const QRectF area =
+        face.adjusted(face.width() * 0.07, face.height() * 0.06, -face.width() * 0.07, -face.height() * 0.06);
     const int kind = int(MahjongNames().indexOf(picture)) + 1;
     if (kind <= 0)
         return;

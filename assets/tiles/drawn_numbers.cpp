@@ -17,8 +17,8 @@ const QString Sans = QStringLiteral("Noto Sans CJK SC");
 
 const char* const Small[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 const char* const Capital[] = {"壹", "贰", "叁", "肆", "伍", "陆", "柒", "捌", "玖", "拾"};
-const char* const Words[][2] = {{"ling", "零"}, {"liang", "两"}, {"nian", "廿"}, {"sa", "卅"}, {"bai", "百"},
-                                {"qian", "千"}, {"wan", "万"}, {"yi", "亿"}, {"zhao", "兆"}, {"ban", "半"}};
+const char* const Words[][2] = {{"ling", "零"}, {"liang", "两"}, {"nian", "廿"}, {"sa", "卅"},   {"bai", "百"},
+                                {"qian", "千"}, {"wan", "万"},   {"yi", "亿"},   {"zhao", "兆"}, {"ban", "半"}};
 
 // Digit 0 to 9; neighbouring digits are far apart in hue, so that 31 to 36 differ at a glance.
 constexpr std::array<QRgb, 10> DigitColours{0x25282e, 0xe0302f, 0x2f6fe0, 0x2e9e3a, 0xf08a10,

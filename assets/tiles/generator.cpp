@@ -67,7 +67,8 @@ int main(int argc, char* argv[])
         const QString where = QStringLiteral("%1:%2").arg(sourcesPath).arg(row.line);
         if (row.set == DrawnSet) {
             if (!IsDrawnPicture(row.theme, row.picture))
-                return Fail(QStringLiteral("%1: Theme %2 draws no picture called '%3'").arg(where).arg(row.theme).arg(row.picture));
+                return Fail(
+                    QStringLiteral("%1: Theme %2 draws no picture called '%3'").arg(where).arg(row.theme).arg(row.picture));
             pictures.emplace_back();
             continue;
         }

@@ -58,8 +58,8 @@ std::vector<Opponent> Grid(const QImage& pixels, const QRect& area, int cells)
             green /= count;
             blue /= count;
             // Colour differences count half as much as differences of light and dark.
-            grid.push_back({0.299 * red + 0.587 * green + 0.114 * blue, (red - green) * 0.5,
-                            ((red + green) / 2 - blue) * 0.5});
+            grid.push_back(
+                {0.299 * red + 0.587 * green + 0.114 * blue, (red - green) * 0.5, ((red + green) / 2 - blue) * 0.5});
         }
     }
     return grid;

@@ -57,7 +57,8 @@ PictureSources ParsePictureSources(const QByteArray& text, const QString& path)
             raw.chop(1);
         const QStringList fields = raw.split(QLatin1Char('\t'));
         if (fields.size() != Columns.size())
-            return fail(line, QStringLiteral("expected %1 TAB-separated fields, found %2").arg(Columns.size()).arg(fields.size()));
+            return fail(
+                line, QStringLiteral("expected %1 TAB-separated fields, found %2").arg(Columns.size()).arg(fields.size()));
         for (int column = 0; column < fields.size(); ++column)
             if (fields[column].trimmed().isEmpty() || fields[column] != fields[column].trimmed())
                 return fail(line, QStringLiteral("field '%1' is empty or has spaces around it").arg(Columns[column]));
@@ -72,10 +73,12 @@ PictureSources ParsePictureSources(const QByteArray& text, const QString& path)
         row.licence = fields[6];
         row.line = line;
         if (!themeOk || !IsTheme(row.theme))
-            return fail(line, QStringLiteral("theme '%1' is not a Theme number from 0 to %2").arg(fields[0]).arg(ThemeCount - 1));
+            return fail(
+                line, QStringLiteral("theme '%1' is not a Theme number from 0 to %2").arg(fields[0]).arg(ThemeCount - 1));
         if (!kindOk || row.kind < 1 || row.kind > PictureCount(row.theme))
-            return fail(line, QStringLiteral("kind '%1' is outside 1 to %2 of Theme %3")
-                                  .arg(fields[1]).arg(PictureCount(row.theme)).arg(row.theme));
+            return fail(
+                line,
+                QStringLiteral("kind '%1' is outside 1 to %2 of Theme %3").arg(fields[1]).arg(PictureCount(row.theme)).arg(row.theme));
         if (!IsPlainName(row.set) || !IsPlainName(row.picture))
             return fail(line, QStringLiteral("set and picture must be plain lower-case file names"));
         if (!IsAllowedLicence(row.licence))
@@ -91,7 +94,9 @@ PictureSources ParsePictureSources(const QByteArray& text, const QString& path)
     for (size_t i = 1; i < rows.size(); ++i)
         if (rows[i].theme == rows[i - 1].theme && rows[i].kind == rows[i - 1].kind)
             return fail(rows[i].line, QStringLiteral("Theme %1 kind %2 is listed twice (first on line %3)")
-                                          .arg(rows[i].theme).arg(rows[i].kind).arg(rows[i - 1].line));
+                                          .arg(rows[i].theme)
+                                          .arg(rows[i].kind)
+                                          .arg(rows[i - 1].line));
     size_t at = 0;
     for (int theme = 0; theme < ThemeCount; ++theme)
         for (int kind = 1; kind <= PictureCount(theme); ++kind, ++at)

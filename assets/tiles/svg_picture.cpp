@@ -59,8 +59,8 @@ SvgPicture::SvgPicture(const QString& path, QColor ink)
     m_usesInk = svg.contains("currentColor");
     svg.replace("currentColor", ink.name(QColor::HexRgb).toLatin1());
     GError* error = nullptr;
-    RsvgHandle* handle = rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.constData()),
-                                                   gsize(svg.size()), &error);
+    RsvgHandle* handle =
+        rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.constData()), gsize(svg.size()), &error);
     if (!handle) {
         m_error = QStringLiteral("is not a readable SVG: %1").arg(QString::fromUtf8(error ? error->message : "unknown"));
         g_clear_error(&error);

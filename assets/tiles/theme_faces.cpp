@@ -58,9 +58,6 @@ TileFace ThemeFace(int theme)
     return {QColor(c[0]), QColor(c[1]), QColor(c[2]), QColor(c[3])};
 }
 
-QColor SilhouetteInk(int kind)
-{
-    return QColor(Inks[size_t(kind > 0 ? kind - 1 : 0) % Inks.size()]);
-}
+QColor SilhouetteInk(int kind) { return QColor(Inks[size_t(kind > 0 ? kind - 1 : 0) % Inks.size()]); }
 
 } // namespace llk::assets

@@ -61,9 +61,6 @@ QImage TileImage(int theme, int bitmapId, int scale)
     return pictures.empty() ? QImage() : pictures[kind - 1];
 }
 
-QSize TileSize(int theme)
-{
-    return IsTheme(theme) ? ThemeTileSize(theme) : QSize();
-}
+QSize TileSize(int theme) { return IsTheme(theme) ? ThemeTileSize(theme) : QSize(); }
 
 } // namespace llk::assets

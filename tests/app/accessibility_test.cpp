@@ -85,8 +85,7 @@ protected:
         FormTest::SetUp();
         Item("mneasy")->trigger();
         PlaceBoard({"..............", //
-                    ".1..1.........",
-                    ".22..........."});
+                    ".1..1.........", ".22..........."});
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         Sprites()->setFocus();
@@ -166,10 +165,7 @@ TEST_F(Reader, TheFrameIsTheFocusAndTheSelectionTheSelectedState)
 TEST_F(Reader, AShuffleRenamesTheBoard)
 {
     PlaceBoard({"..............", //
-                ".12...........",
-                ".21...........",
-                ".34...........",
-                ".43..........."});
+                ".12...........", ".21...........", ".34...........", ".43..........."});
     QTest::keyClick(Sprites(), Qt::Key_Right); // a handler runs: the new board is taken in
     g_events.clear();
     Item("mnxp")->trigger();
@@ -190,7 +186,8 @@ TEST_F(Reader, TheHeaderReadsWithMeaningAndHidesItsHiddenControls)
         ASSERT_NE(child, nullptr);
         names << child->text(QAccessible::Name);
         const QString object = child->object()->objectName();
-        EXPECT_FALSE(QStringList({"Text1", "Shape1", "Shape2", "Shape4", "Shape5", "Label5"}).contains(object)) << object.toStdString();
+        EXPECT_FALSE(QStringList({"Text1", "Shape1", "Shape2", "Shape4", "Shape5", "Label5"}).contains(object))
+            << object.toStdString();
         if (object == QLatin1String("Shape3"))
             bar = child;
     }

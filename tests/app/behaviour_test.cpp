@@ -1,17 +1,16 @@
 // The window's behaviour around its other windows: the countdown under the help and about
 // windows, a message box over them, the markers through a pause, and the sizes of the help text
 // box and the credits list.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
-
 
 #include "dialogs/about_window.h"
 #include "dialogs/help_window.h"
@@ -40,8 +39,7 @@ protected:
     {
         Item("mneasy")->trigger();
         PlaceBoard({"..............", //
-                    ".1..1.........",
-                    ".22..........."});
+                    ".1..1.........", ".22..........."});
     }
 
     // Chooses a Help-menu item. Should the window it opens run inside the menu handler, the
@@ -115,7 +113,8 @@ TEST_F(Behaviour, TheHelpWindowBlocksTheBoardAndTheMenus)
 
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 5000);
     ClickCellOnTheScreen(2, 2);
-    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile) << "the board answers again once the window is closed";
+    EXPECT_EQ(game().selection.SelectionState, SelectionState::FirstTile)
+        << "the board answers again once the window is closed";
 }
 
 TEST_F(Behaviour, AClosedHelpWindowIsGoneAndCanBeOpenedAgain)

@@ -21,10 +21,7 @@ std::unique_ptr<app::ShapeControl> MakeShape(const Look& look, QSize size)
     return shape;
 }
 
-QImage Drawn(app::ShapeControl& shape)
-{
-    return shape.grab().toImage();
-}
+QImage Drawn(app::ShapeControl& shape) { return shape.grab().toImage(); }
 
 // The time bar shrinks a few pixels a tick from its full width down to nothing.
 TEST(ShapeControl, ANarrowedRoundedShapeLooksLikeANewOne)
@@ -81,7 +78,8 @@ TEST(FocusFrame, ShowsOnEveryFaceInsideTheMarkers)
             for (int y = 0; y < drawn.height(); ++y) {
                 for (int x = 0; x < drawn.width(); ++x) {
                     const QColor c = drawn.pixelColor(x, y);
-                    const int distance = qAbs(c.red() - face.red()) + qAbs(c.green() - face.green()) + qAbs(c.blue() - face.blue());
+                    const int distance =
+                        qAbs(c.red() - face.red()) + qAbs(c.green() - face.green()) + qAbs(c.blue() - face.blue());
                     const qreal lx = x / ratio, ly = y / ratio;
                     const bool markerRing = lx < 4 || ly < 4 || lx >= cell.width() - 4 || ly >= cell.height() - 4;
                     if (distance > 0 && markerRing)

@@ -58,7 +58,7 @@ public:
     std::vector<MusicEvent> music;
     bool musicPlaying = false;
     bool soundsLoaded = false;
-    int soundsPrepared = 0; // how often
+    int soundsPrepared = 0;          // how often
     std::function<void()> onMessage; // runs while the "box" is open
 };
 
@@ -117,8 +117,7 @@ protected:
     QDir background() const { return QDir(m_folder.filePath(QStringLiteral("Background"))); }
     Game& game() { return form->game(); }
 
-    template <typename T = QWidget>
-    T* Control(const char* name) const
+    template <typename T = QWidget> T* Control(const char* name) const
     {
         T* control = form->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(control, nullptr) << name;

@@ -24,8 +24,7 @@ TEST_F(Keys, ClearAWholeBoardWithKeysAlone)
 {
     Item("mneasy")->trigger();
     PlaceBoard({"..............", //
-                ".1..1.........",
-                ".22..........."});
+                ".1..1.........", ".22..........."});
     EXPECT_EQ(Frame(), 0) << "no frame before the first arrow key";
     Press(Qt::Key_Right);
     EXPECT_EQ(Frame(), Cell(2, 2)) << "appears on the first tile in reading order";
@@ -52,10 +51,7 @@ TEST_F(Keys, ArrowsSkipEmptyCellsAndStopAtTheEdge)
 {
     Item("mneasy")->trigger();
     PlaceBoard({"..............", //
-                ".1.........2..",
-                "..............",
-                "....3.........",
-                "..3.....4....."});
+                ".1.........2..", "..............", "....3.........", "..3.....4....."});
     Press(Qt::Key_Down);
     ASSERT_EQ(Frame(), Cell(2, 2));
     Press(Qt::Key_Up);
@@ -82,13 +78,8 @@ TEST_F(Keys, TheFrameFollowsItsTileThroughALevelShift)
     // Level 2 drops every column; column 6 is full and stays, so the Cell nearest to the frame's
     // old place would be (2, 6): only following the tile lands on (8, 5).
     PlaceBoard({"..............", //
-                ".33.74........",
-                ".....4........",
-                ".....5........",
-                ".....5........",
-                ".....6........",
-                ".....6........",
-                ".....7........"});
+                ".33.74........", ".....4........", ".....5........", ".....5........", ".....6........",
+                ".....6........", ".....7........"});
     game().counters.Level = 2;
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
@@ -106,8 +97,7 @@ TEST_F(Keys, HidesOnAMousePressWhilePausedAndAtTheEnd)
 {
     Item("mneasy")->trigger();
     PlaceBoard({"..............", //
-                ".1..1.........",
-                ".22..........."});
+                ".1..1.........", ".22..........."});
     Press(Qt::Key_Right);
     ASSERT_NE(FrameWidget(), nullptr);
     EXPECT_TRUE(FrameWidget()->isVisible());
@@ -138,8 +128,7 @@ TEST_F(Keys, TheArrowAfterAHintGoesToTheFirstHintedTile)
 {
     Item("mneasy")->trigger();
     PlaceBoard({"..............", //
-                ".12.........2.",
-                ".1............"});
+                ".12.........2.", ".1............"});
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
     ASSERT_EQ(Frame(), Cell(2, 3));
@@ -155,8 +144,7 @@ TEST_F(Keys, AHintThatShowsNothingLeavesTheArrowsAlone)
 {
     Item("mneasy")->trigger();
     PlaceBoard({"..............", //
-                ".12.3.......2.",
-                ".1..3........."});
+                ".12.3.......2.", ".1..3........."});
     game().counters.HintsLeft = 0;
     Press(Qt::Key_Right);
     Press(Qt::Key_Return); // Shape1 now marks (2, 2)

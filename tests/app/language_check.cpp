@@ -87,8 +87,9 @@ TEST_F(EnglishSystem, TheBonusBoxReadsEnglishWithItsNumbers)
     ClearLevelOne();
     ASSERT_FALSE(feedback.messages.empty());
     const QString text = feedback.messages[0].text;
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Level cleared!\nBonus points:\n3 “Hint” items, 10 points each: 30 points.\n"
-                                               "3 “Shuffle” items, 50 points each: 150 points.\n")))
+    EXPECT_TRUE(
+        text.startsWith(QStringLiteral("Level cleared!\nBonus points:\n3 “Hint” items, 10 points each: 30 points.\n"
+                                       "3 “Shuffle” items, 50 points each: 150 points.\n")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral(" seconds left, 10 points each: "))) << text.toStdString();
     EXPECT_EQ(Control<QLabel>("Label4")->text(), QStringLiteral("Level 1 Down"));
@@ -130,7 +131,8 @@ TEST_F(EnglishSystem, EveryHeaderLabelFitsItsRoom)
 TEST_F(EnglishSystem, TheHelpReadsHelpEnTxtInUtf8OrElseTheBuiltInEnglish)
 {
     const QString builtIn = dialogs::HelpText(folder());
-    EXPECT_TRUE(builtIn.startsWith(QStringLiteral("1. A word from the Lanchuan studio\r\n"))) << builtIn.left(60).toStdString();
+    EXPECT_TRUE(builtIn.startsWith(QStringLiteral("1. A word from the Lanchuan studio\r\n")))
+        << builtIn.left(60).toStdString();
     QFile file(folder() + QStringLiteral("Help.en.txt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("Tiles \xe2\x80\x9cpaired\xe2\x80\x9d\nsecond line");
@@ -215,7 +217,8 @@ TEST_F(ChineseSystem, TheLanguageMenuRemembersTheChoiceForTheNextStart)
     EXPECT_FALSE(remembered.music) << "the other settings stay";
     EXPECT_TRUE(Control<QAction>("mnuLanguageEnglish")->isChecked());
     EXPECT_FALSE(Control<QAction>("mnuLanguageSystem")->isChecked());
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("岚川连连看")) << "the window keeps its language until the next start";
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("岚川连连看"))
+        << "the window keeps its language until the next start";
 }
 
 TEST_F(ChineseSystem, KeepsTheWrittenChinese)
@@ -237,8 +240,9 @@ TEST_F(ChineseSystem, TheBonusBoxReadsAsWritten)
 {
     ClearLevelOne();
     ASSERT_FALSE(feedback.messages.empty());
-    EXPECT_TRUE(feedback.messages[0].text.startsWith(
-        QStringLiteral("恭喜过关！\n额外得分：\n3 个道具“提示”，每个 10 分，共 30 分。\n3 个道具“洗牌”，每个 50 分，共 150 分。\n剩下 ")));
+    EXPECT_TRUE(
+        feedback.messages[0].text.startsWith(QStringLiteral("恭喜过关！\n额外得分：\n3 个道具“提示”，每个 10 分，共 30 "
+                                                            "分。\n3 个道具“洗牌”，每个 50 分，共 150 分。\n剩下 ")));
     EXPECT_EQ(Control<QLabel>("Label4")->text(), QStringLiteral("第1关 向下"));
 }
 

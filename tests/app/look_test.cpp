@@ -63,8 +63,8 @@ TEST(Look, DrawsTheWindowsTextsWithoutTheShaperAsTheShaperWould)
     ASSERT_NE(app::ProgramFont().styleStrategy(), shaped.styleStrategy());
     // Menu captions (the access key drawn underlined), the status line and a board-size caption.
     for (const QString& text : {QStringLiteral("游戏(G)"), QStringLiteral("重新洗牌(R)"), QStringLiteral("洗牌 3"),
-                                QStringLiteral("提示 12"), QStringLiteral("第 10 关 (10 款)"), QStringLiteral("1234567890"),
-                                QStringLiteral("0.第 0 组连连看游戏\t(10 款)")}) {
+                                QStringLiteral("提示 12"), QStringLiteral("第 10 关 (10 款)"),
+                                QStringLiteral("1234567890"), QStringLiteral("0.第 0 组连连看游戏\t(10 款)")}) {
         const QImage plain = drawn(app::ProgramFont(), text);
         EXPECT_EQ(plain, drawn(shaped, text)) << text.toStdString();
         EXPECT_NE(plain, drawn(QFont(QStringLiteral("DejaVu Sans"), 10), text)) << "the comparison sees fonts";

@@ -59,7 +59,8 @@ TEST_F(UnshownWindow, HasItsThemesLoadedAndNoSoundOutputYet)
     EXPECT_EQ(themed->title(), QStringLiteral("&5.水晶连连看\t(63 张图片)"));
     EXPECT_EQ(themed->actions().size(), 5);
     EXPECT_EQ(form.findChildren<QMenu*>(QStringLiteral("mnuPicture1")).size(), 1);
-    EXPECT_EQ(form.findChild<QMenu*>(QStringLiteral("mnuPicture1"))->title(), QStringLiteral("&0.宠物连连看\t(70 张图片)"));
+    EXPECT_EQ(form.findChild<QMenu*>(QStringLiteral("mnuPicture1"))->title(),
+              QStringLiteral("&0.宠物连连看\t(70 张图片)"));
     EXPECT_EQ(feedback.soundsPrepared, 0);
     form.findChildren<QAction*>(QStringLiteral("mnuADA15I")).at(1)->trigger();
     EXPECT_EQ(form.game().board.ThemeIndex, 29);
@@ -138,8 +139,7 @@ TEST_F(FreshWindow, HasEveryMenuOfTheMenuBar)
     EXPECT_EQ(Item("mnxp")->text(), QStringLiteral("重新洗牌(&R)"));
     EXPECT_EQ(Item("mnxp")->shortcut(), QKeySequence(Qt::Key_F6));
     EXPECT_EQ(Item("mnpause")->text(), QStringLiteral("暂停(&P)"));
-    EXPECT_EQ(Item("mnpause")->shortcuts(),
-              QList<QKeySequence>({QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Space)}));
+    EXPECT_EQ(Item("mnpause")->shortcuts(), QList<QKeySequence>({QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Space)}));
     EXPECT_FALSE(Item("mnpause")->isChecked());
     EXPECT_EQ(Item("mnmusic")->text(), QStringLiteral("音乐开关(&M)"));
     EXPECT_TRUE(Item("mnmusic")->isChecked());
@@ -176,9 +176,8 @@ TEST_F(FreshWindow, RewritesTheCaptionsOfPacksAndThemes)
 
 TEST_F(FreshWindow, GivesEveryThemeItsFiveDifficultyItems)
 {
-    const QStringList captions{QStringLiteral("初级篇(&E)"), QStringLiteral("中级篇(&N)"),
-                               QStringLiteral("高级篇(&H)"), QStringLiteral("特级篇(&V)"),
-                               QStringLiteral("特殊篇(&S)")};
+    const QStringList captions{QStringLiteral("初级篇(&E)"), QStringLiteral("中级篇(&N)"), QStringLiteral("高级篇(&H)"),
+                               QStringLiteral("特级篇(&V)"), QStringLiteral("特殊篇(&S)")};
     for (int theme = 0; theme < app::ThemeCount; ++theme) {
         const app::ThemeEntry& entry = app::ThemeMenuEntry(theme);
         const QList<QAction*> items = Control<QMenu>(entry.entryName)->actions();
@@ -202,7 +201,8 @@ TEST_F(FreshWindow, LoadMenuFillsAThemedSubmenuOnce)
 
 TEST(CaptionRewriting, MovesTheAccessKeyInFrontAndTheCountBehindATab)
 {
-    EXPECT_EQ(app::RewriteCaption(QStringLiteral("宠物连连看(&0)(70 张图片)")), QStringLiteral("&0.宠物连连看\t(70 张图片)"));
+    EXPECT_EQ(app::RewriteCaption(QStringLiteral("宠物连连看(&0)(70 张图片)")),
+              QStringLiteral("&0.宠物连连看\t(70 张图片)"));
     EXPECT_EQ(app::RewriteCaption(QStringLiteral("初级篇(&E)")), QStringLiteral("初级篇(&E)"));
     EXPECT_EQ(app::RewriteCaption(QStringLiteral("plain")), QStringLiteral("plain"));
     EXPECT_EQ(app::RewriteCaption(QStringLiteral("a(1)b(2)c(3)")), QStringLiteral("1).a\t(3)"));

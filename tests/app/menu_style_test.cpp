@@ -33,14 +33,8 @@ bool IsPlain(const QImage& image)
     return true;
 }
 
-TEST(MenuStyle, DrawsNothingInTheCheckColumnOfAnUncheckedItem)
-{
-    EXPECT_TRUE(IsPlain(CheckColumn(false)));
-}
+TEST(MenuStyle, DrawsNothingInTheCheckColumnOfAnUncheckedItem) { EXPECT_TRUE(IsPlain(CheckColumn(false))); }
 
-TEST(MenuStyle, DrawsTheCheckMarkOfACheckedItem)
-{
-    EXPECT_FALSE(IsPlain(CheckColumn(true)));
-}
+TEST(MenuStyle, DrawsTheCheckMarkOfACheckedItem) { EXPECT_FALSE(IsPlain(CheckColumn(true))); }
 
 } // namespace

@@ -37,17 +37,16 @@ void InspectMessageBox(const std::function<void()>& show, const std::function<vo
 
 TEST(MessageBoxes, TheGamesBoxesSayOkInChineseWithoutATranslation)
 {
-    InspectMessageBox(
-        [] { app::ShowGameMessage(nullptr, app::WindowCaption, QStringLiteral("时间到！"), Icon::Error); },
-        [](QMessageBox& box) {
-            EXPECT_EQ(box.buttons().size(), 1);
-            QAbstractButton* ok = box.button(QMessageBox::Ok);
-            ASSERT_NE(ok, nullptr);
-            EXPECT_EQ(ok->text(), QStringLiteral("确定"));
-            EXPECT_TRUE(ok->icon().isNull());
-            EXPECT_EQ(box.windowTitle(), QStringLiteral("岚川连连看"));
-            EXPECT_EQ(box.icon(), QMessageBox::Critical);
-        });
+    InspectMessageBox([] { app::ShowGameMessage(nullptr, app::WindowCaption, QStringLiteral("时间到！"), Icon::Error); },
+                      [](QMessageBox& box) {
+                          EXPECT_EQ(box.buttons().size(), 1);
+                          QAbstractButton* ok = box.button(QMessageBox::Ok);
+                          ASSERT_NE(ok, nullptr);
+                          EXPECT_EQ(ok->text(), QStringLiteral("确定"));
+                          EXPECT_TRUE(ok->icon().isNull());
+                          EXPECT_EQ(box.windowTitle(), QStringLiteral("岚川连连看"));
+                          EXPECT_EQ(box.icon(), QMessageBox::Critical);
+                      });
 }
 
 TEST(MessageBoxes, QtsOwnButtonsAndContextMenusReadChineseOnceTranslated)

@@ -46,8 +46,7 @@ protected:
     {
         StartGame();
         PlaceBoard({"..............", //
-                    ".1..1.........",
-                    ".2..2........."});
+                    ".1..1.........", ".2..2........."});
     }
 
     // Links the pair at (row, 2) and (row, 5) and lets its removal run.
@@ -70,12 +69,11 @@ protected:
 
     bool WaitUntilClosed(int id)
     {
-        return WaitFor(
-            [&] {
-                const auto events = watch->Events();
-                return std::any_of(events.begin(), events.end(),
-                                   [&](const StreamEvent& e) { return !e.opened && e.id == id; });
-            });
+        return WaitFor([&] {
+            const auto events = watch->Events();
+            return std::any_of(events.begin(), events.end(),
+                               [&](const StreamEvent& e) { return !e.opened && e.id == id; });
+        });
     }
 
     std::unique_ptr<StreamWatch> watch;
@@ -95,11 +93,11 @@ TEST_F(NullSink, AClickARemovalAndAClearedLevelEachOpenAStreamInTheOrderPlayed)
         EXPECT_TRUE(WaitFor([&] { return StreamCount() >= streamsAfter && watch->OpenStreams() == 0; }))
             << "after the press on " << row << "," << col << ": " << StreamCount() << " streams";
     };
-    press(2, 2, 1);    // click
-    press(2, 5, 3);    // click, then the removal
+    press(2, 2, 1);             // click
+    press(2, 5, 3);             // click, then the removal
     game().counters.Level = 12; // the last level: its last pair clears the game
-    press(3, 2, 4);    // click
-    press(3, 5, 6);    // click, then the cleared game
+    press(3, 2, 4);             // click
+    press(3, 5, 6);             // click, then the cleared game
     EXPECT_FALSE(GameRunning(game()));
 
     const auto streams = watch->Streams();

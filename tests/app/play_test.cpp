@@ -22,8 +22,7 @@ protected:
     {
         Item("mneasy")->trigger();
         PlaceBoard({"..............", //
-                    ".1..1.........",
-                    ".22..........."});
+                    ".1..1.........", ".22..........."});
     }
 };
 
@@ -52,10 +51,9 @@ struct StartCase {
 TEST_F(Play, EveryDifficultyOfEveryThemeGroupDealsItsBoard)
 {
     const StartCase cases[] = {
-        {"mnuPicture1", 0, 9, 14}, {"mnuPicture1", 1, 10, 16}, {"mnuPicture1", 2, 11, 18},
-        {"mnuPicture1", 3, 12, 20}, {"mnuPicture1", 4, 12, 16}, {"mnuVlian", 3, 12, 20},
-        {"mnuSJLLK", 0, 9, 14},    {"mnuSJLLK", 1, 10, 16},    {"mnuSJLLK", 2, 11, 18},
-        {"mnuSJLLK", 3, 11, 18},   {"mnuSJLLK", 4, 11, 16},    {"mnuADA11", 3, 11, 18},
+        {"mnuPicture1", 0, 9, 14},  {"mnuPicture1", 1, 10, 16}, {"mnuPicture1", 2, 11, 18}, {"mnuPicture1", 3, 12, 20},
+        {"mnuPicture1", 4, 12, 16}, {"mnuVlian", 3, 12, 20},    {"mnuSJLLK", 0, 9, 14},     {"mnuSJLLK", 1, 10, 16},
+        {"mnuSJLLK", 2, 11, 18},    {"mnuSJLLK", 3, 11, 18},    {"mnuSJLLK", 4, 11, 16},    {"mnuADA11", 3, 11, 18},
         {"mnuADA11", 4, 11, 16},
     };
     for (const StartCase& c : cases) {
@@ -239,8 +237,8 @@ TEST_F(Play, AQuickSecondPressOnAnotherTileCountsAsAClick)
     ClickCell(2, 2);
     // Qt reports a second press soon after the first as a double-click of the layer.
     const QPointF at = CellCentre(2, 5);
-    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, Sprites()->mapToGlobal(at), Qt::LeftButton,
-                            Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, Sprites()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                            Qt::NoModifier);
     QApplication::sendEvent(Sprites(), &doubleClick);
     EXPECT_TRUE(Control<QTimer>("Timer1")->isActive()) << "the pair was not linked";
 }

@@ -103,18 +103,19 @@ TEST(ParseRecords, AFileThatIsNotJsonOrCutShortIsDamaged)
 
 TEST(ParseRecords, AMissingOrWrongVersionOrListIsDamaged)
 {
-    for (const QByteArray& bytes : {QByteArray(R"({"records": []})"), QByteArray(R"({"version": "1", "records": []})"),
-                                    QByteArray(R"({"version": 0, "records": []})"), QByteArray(R"({"version": 1.5, "records": []})"),
-                                    QByteArray(R"({"version": 1})"), QByteArray(R"({"version": 1, "records": {}})")})
+    for (const QByteArray& bytes :
+         {QByteArray(R"({"records": []})"), QByteArray(R"({"version": "1", "records": []})"),
+          QByteArray(R"({"version": 0, "records": []})"), QByteArray(R"({"version": 1.5, "records": []})"),
+          QByteArray(R"({"version": 1})"), QByteArray(R"({"version": 1, "records": {}})")})
         EXPECT_EQ(app::ParseRecords(bytes).state, RecordsState::Damaged) << bytes.constData();
 }
 
 TEST(ParseRecords, AnEntryOfWrongTypesIsDroppedAndTheRestShown)
 {
     const std::vector<QByteArray> bad{
-        EntryWith("name", "42"),          EntryWith("score", "\"1234\""),  EntryWith("level", "null"),
-        EntryWith("theme", "[0]"),        EntryWith("difficulty", "true"), EntryWith("ended", "20261208"),
-        EntryWith("result", "1"),         QByteArray("\"a string\""),      QByteArray("17"),
+        EntryWith("name", "42"),        EntryWith("score", "\"1234\""),  EntryWith("level", "null"),
+        EntryWith("theme", "[0]"),      EntryWith("difficulty", "true"), EntryWith("ended", "20261208"),
+        EntryWith("result", "1"),       QByteArray("\"a string\""),      QByteArray("17"),
         QByteArray(R"({"score": 10})"),
     };
     for (const QByteArray& entry : bad) {
@@ -127,11 +128,21 @@ TEST(ParseRecords, AnEntryOfWrongTypesIsDroppedAndTheRestShown)
 TEST(ParseRecords, NumbersOutOfRangeAreDamage)
 {
     const std::vector<QByteArray> bad{
-        EntryWith("score", "0"),        EntryWith("score", "-5"),          EntryWith("score", "1e300"),
-        EntryWith("score", "100000000"), EntryWith("score", "12.5"),       EntryWith("level", "0"),
-        EntryWith("level", "13"),       EntryWith("theme", "30"),          EntryWith("theme", "-1"),
-        EntryWith("difficulty", "5"),   EntryWith("difficulty", "-2147483649"), EntryWith("result", "\"lost\""),
-        EntryWith("ended", "\"yesterday\""), EntryWith("name", "\"\""),    EntryWith("name", "\"abcdefghijklmnopq\""),
+        EntryWith("score", "0"),
+        EntryWith("score", "-5"),
+        EntryWith("score", "1e300"),
+        EntryWith("score", "100000000"),
+        EntryWith("score", "12.5"),
+        EntryWith("level", "0"),
+        EntryWith("level", "13"),
+        EntryWith("theme", "30"),
+        EntryWith("theme", "-1"),
+        EntryWith("difficulty", "5"),
+        EntryWith("difficulty", "-2147483649"),
+        EntryWith("result", "\"lost\""),
+        EntryWith("ended", "\"yesterday\""),
+        EntryWith("name", "\"\""),
+        EntryWith("name", "\"abcdefghijklmnopq\""),
         EntryWith("name", "\"a\\u0007b\""),
     };
     for (const QByteArray& entry : bad) {
@@ -154,7 +165,8 @@ TEST(EndedText, CarriesTheOffsetFromUtc)
 {
     const QDateTime when = QDateTime::fromString(QStringLiteral("2026-12-08T11:30:00Z"), Qt::ISODate);
     const QString text = QString::fromStdString(app::EndedText(when));
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("^2026-12-0\\d(T\\d\\d:\\d\\d:\\d\\d)(Z|[+-]\\d\\d:\\d\\d)$"))))
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(QStringLiteral("^2026-12-0\\d(T\\d\\d:\\d\\d:\\d\\d)(Z|[+-]\\d\\d:\\d\\d)$"))))
         << text.toStdString();
     EXPECT_EQ(QDateTime::fromString(text, Qt::ISODate).toMSecsSinceEpoch(), when.toMSecsSinceEpoch());
 }

@@ -159,8 +159,9 @@ TEST_F(Memory, ARecordsFileOfANewerGameIsShownButNotWritten)
 {
     const QString folder = app::RecordsStore::StandardFolder();
     ASSERT_TRUE(QDir().mkpath(folder));
-    const QByteArray newer = R"({"version": 2, "records": [{"name": "未来", "score": 5000, "level": 3, "theme": 1,)"
-                             R"( "difficulty": 0, "ended": "2030-01-01T08:00:00+08:00", "result": "won", "mood": "happy"}]})";
+    const QByteArray newer =
+        R"({"version": 2, "records": [{"name": "未来", "score": 5000, "level": 3, "theme": 1,)"
+        R"( "difficulty": 0, "ended": "2030-01-01T08:00:00+08:00", "result": "won", "mood": "happy"}]})";
     {
         QFile file(RecordsFile());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -86,10 +86,7 @@ TEST_F(SettingsFile, ValuesOfTheWrongKindGiveTheirDefaults)
     EXPECT_TRUE(s.background.isEmpty()) << "a list is no file name";
 }
 
-TEST(LoginName, IsNeverEmptyForAnAccount)
-{
-    EXPECT_FALSE(app::LoginName().isEmpty());
-}
+TEST(LoginName, IsNeverEmptyForAnAccount) { EXPECT_FALSE(app::LoginName().isEmpty()); }
 
 } // namespace
 } // namespace llk::test

@@ -3,8 +3,8 @@
 #include <QTest>
 
 #include <csignal>
-#include <fcntl.h>
 #include <cstring>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -24,9 +24,8 @@ int ChannelsOf(int id)
         std::istringstream fields(line);
         std::string index, sink, client, driver, format;
         int channels = 0;
-        if (std::getline(fields, index, '\t') && index == std::to_string(id) && std::getline(fields, sink, '\t')
-            && std::getline(fields, client, '\t') && std::getline(fields, driver, '\t')
-            && (fields >> format >> channels))
+        if (std::getline(fields, index, '\t') && index == std::to_string(id) && std::getline(fields, sink, '\t') &&
+            std::getline(fields, client, '\t') && std::getline(fields, driver, '\t') && (fields >> format >> channels))
             return channels;
     }
     return 0;

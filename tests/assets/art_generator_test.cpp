@@ -49,7 +49,8 @@ protected:
 TEST_F(ArtGenerator, EncodesHelpInGbkWithCrLfWhateverTheSourceLineEnds)
 {
     const QString source = Write(QStringLiteral("help.txt"), QByteArray("二．概述\r\n    正文\n末行"));
-    const Outcome run = Generator({QStringLiteral("help"), source, Path(QStringLiteral("a.txt")), Path(QStringLiteral("b.txt"))});
+    const Outcome run =
+        Generator({QStringLiteral("help"), source, Path(QStringLiteral("a.txt")), Path(QStringLiteral("b.txt"))});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     const QByteArray expected("\xB6\xFE\xA3\xAE\xB8\xC5\xCA\xF6\r\n    \xD5\xFD\xCE\xC4\r\n\xC4\xA9\xD0\xD0\r\n");
     EXPECT_EQ(Read(Path(QStringLiteral("a.txt"))), expected);
@@ -90,8 +91,8 @@ TEST_F(ArtGenerator, RefusesMissingSourcesUnwritableTargetsAndUnknownNames)
 
 TEST_F(ArtGenerator, ContactSheetNamesTheMissingPicture)
 {
-    const Outcome run = Generator({QStringLiteral("sheet"), Path(QStringLiteral("no-art")), Path(QStringLiteral("no-backgrounds")),
-                               Path(QStringLiteral("sheet.png"))});
+    const Outcome run = Generator({QStringLiteral("sheet"), Path(QStringLiteral("no-art")),
+                                   Path(QStringLiteral("no-backgrounds")), Path(QStringLiteral("sheet.png"))});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("background.jpg"))) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("sheet.png"))));
@@ -108,7 +109,10 @@ protected:
         ASSERT_EQ(process.exitCode(), 0);
     }
 
-    Outcome Draw() { return Generator({QStringLiteral("sound-sheet"), m_folder.path(), Path(QStringLiteral("sounds.png"))}); }
+    Outcome Draw()
+    {
+        return Generator({QStringLiteral("sound-sheet"), m_folder.path(), Path(QStringLiteral("sounds.png"))});
+    }
 };
 
 TEST_F(SoundSheet, ShowsEverySoundAndTheMusic)

@@ -31,14 +31,11 @@ struct PieceCase {
 };
 
 const PieceCase Pieces[] = {
-    {1, {Left, Right}}, {2, {Top, Bottom}}, {3, {Right, Bottom}},
+    {1, {Left, Right}}, {2, {Top, Bottom}},  {3, {Right, Bottom}},
     {4, {Top, Right}},  {5, {Left, Bottom}}, {6, {Top, Left}},
 };
 
-double Lightness(QRgb pixel)
-{
-    return (0.2126 * qRed(pixel) + 0.7152 * qGreen(pixel) + 0.0722 * qBlue(pixel)) / 255.0;
-}
+double Lightness(QRgb pixel) { return (0.2126 * qRed(pixel) + 0.7152 * qGreen(pixel) + 0.0722 * qBlue(pixel)) / 255.0; }
 
 // The pixels across the path's arm towards `side`, at a third of the way from the centre to the edge.
 std::vector<QRgb> AcrossArm(const QImage& image, Side side, int scale)
@@ -46,8 +43,10 @@ std::vector<QRgb> AcrossArm(const QImage& image, Side side, int scale)
     std::vector<QRgb> pixels;
     const QPoint c = PathCentre * scale;
     const bool horizontal = side == Left || side == Right;
-    const int along = side == Left ? c.x() * 2 / 3 : side == Right ? (image.width() + 2 * c.x()) / 3
-        : side == Top ? c.y() * 2 / 3 : (image.height() + 2 * c.y()) / 3;
+    const int along = side == Left    ? c.x() * 2 / 3
+                      : side == Right ? (image.width() + 2 * c.x()) / 3
+                      : side == Top   ? c.y() * 2 / 3
+                                      : (image.height() + 2 * c.y()) / 3;
     for (int d = -12 * scale; d <= 12 * scale; ++d)
         pixels.push_back(horizontal ? image.pixel(along, c.y() + d) : image.pixel(c.x() + d, along));
     return pixels;
@@ -60,8 +59,10 @@ bool BlankTowards(const QImage& image, Side side, int scale)
     const QPoint c = PathCentre * scale;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const bool beyond = side == Left ? x < c.x() - reach : side == Right ? x > c.x() + reach
-                : side == Top ? y < c.y() - reach : y > c.y() + reach;
+            const bool beyond = side == Left    ? x < c.x() - reach
+                                : side == Right ? x > c.x() + reach
+                                : side == Top   ? y < c.y() - reach
+                                                : y > c.y() + reach;
             if (beyond && qAlpha(image.pixel(x, y)) != 0)
                 return false;
         }
@@ -84,9 +85,10 @@ TEST(LinkPiece, RunsABoldWarmPathFromTheCentreToItsTwoEdgesOnly)
                     continue;
                 }
                 // The arm reaches the picture's edge, so neighbouring pieces join up.
-                const QPoint edge = side == Left ? QPoint(0, PathCentre.y() * scale)
-                    : side == Right ? QPoint(image.width() - 1, PathCentre.y() * scale)
-                    : side == Top ? QPoint(PathCentre.x() * scale, 0) : QPoint(PathCentre.x() * scale, image.height() - 1);
+                const QPoint edge = side == Left    ? QPoint(0, PathCentre.y() * scale)
+                                    : side == Right ? QPoint(image.width() - 1, PathCentre.y() * scale)
+                                    : side == Top   ? QPoint(PathCentre.x() * scale, 0)
+                                                    : QPoint(PathCentre.x() * scale, image.height() - 1);
                 EXPECT_GT(qAlpha(image.pixel(edge)), 200) << "side " << side;
                 int opaque = 0;
                 double darkest = 1.0;
@@ -224,10 +226,10 @@ TEST(HelpText, HasTheSectionsAndHeadingsInOrder)
     const QString text = decoder.decode(HelpFile());
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     const QStringList headings = {
-        QStringLiteral("一、"),         QStringLiteral("二．概述"),     QStringLiteral("三．基本规则"),
-        QStringLiteral("◆操作"),        QStringLiteral("◆过关条件:"),  QStringLiteral("◆胜利条件:"),
-        QStringLiteral("◆失败条件:"),   QStringLiteral("四．操作说明"), QStringLiteral("◆控制方法："),
-        QStringLiteral("◆快捷键："),    QStringLiteral("◆普通游戏流程："),
+        QStringLiteral("一、"),       QStringLiteral("二．概述"),        QStringLiteral("三．基本规则"),
+        QStringLiteral("◆操作"),      QStringLiteral("◆过关条件:"),      QStringLiteral("◆胜利条件:"),
+        QStringLiteral("◆失败条件:"), QStringLiteral("四．操作说明"),    QStringLiteral("◆控制方法："),
+        QStringLiteral("◆快捷键："),  QStringLiteral("◆普通游戏流程："),
     };
     int next = 0;
     for (int i = 0; i < lines.size() && next < headings.size(); ++i) {
@@ -241,18 +243,15 @@ TEST(HelpText, HasTheSectionsAndHeadingsInOrder)
     EXPECT_EQ(next, headings.size()) << "missing or out of order: " << qPrintable(headings.value(next));
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("一、")));
     for (const QString& line : lines) {
-        const bool heading = line.startsWith(QStringLiteral("◆")) || line.contains(QStringLiteral("．"))
-            || line.startsWith(QStringLiteral("一、"));
+        const bool heading = line.startsWith(QStringLiteral("◆")) || line.contains(QStringLiteral("．")) ||
+                             line.startsWith(QStringLiteral("一、"));
         if (!line.isEmpty() && !heading) {
             EXPECT_TRUE(line.startsWith(QStringLiteral("    "))) << "body lines are indented: " << qPrintable(line);
         }
     }
 }
 
-TEST(HelpText, BuiltInTextIsTheSameAsTheFile)
-{
-    EXPECT_EQ(llk::assets::BuiltInHelpText(), HelpFile());
-}
+TEST(HelpText, BuiltInTextIsTheSameAsTheFile) { EXPECT_EQ(llk::assets::BuiltInHelpText(), HelpFile()); }
 
 // ---- Background folder ---------------------------------------------------------------------
 
@@ -282,8 +281,8 @@ double MeanDifference(const QImage& a, const QImage& b)
         for (int col = 0; col < x.width(); ++col) {
             const QRgb p = x.pixel(col, row);
             const QRgb q = y.pixel(col, row);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q))
-                + std::abs(qAlpha(p) - qAlpha(q));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) +
+                   std::abs(qAlpha(p) - qAlpha(q));
         }
     }
     return sum / (4.0 * x.width() * x.height());
@@ -349,7 +348,10 @@ TEST(Artwork, HasItsSizeAtBothScales)
         Art art;
         QSize size;
     } cases[] = {
-        {Art::Background, {1024, 768}}, {Art::Pause, {128, 128}}, {Art::Template, {40, 40}}, {Art::Cursor, {32, 32}},
+        {Art::Background, {1024, 768}},
+        {Art::Pause, {128, 128}},
+        {Art::Template, {40, 40}},
+        {Art::Cursor, {32, 32}},
     };
     for (const auto& c : cases) {
         for (int scale : {1, 2}) {

@@ -43,10 +43,7 @@ double Luminance(double red, double green, double blue)
     return 0.2126 * Linear(qRound(red)) + 0.7152 * Linear(qRound(green)) + 0.0722 * Linear(qRound(blue));
 }
 
-double Ratio(double a, double b)
-{
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
+double Ratio(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
 
 // Mean luminance of the pixels of `image` inside `box` that are at least mostly opaque.
 double MeanLuminance(const QImage& picture, const QRect& box)

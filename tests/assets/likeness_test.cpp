@@ -14,8 +14,7 @@ using namespace llk;
 using namespace llk::assets;
 
 // A 40 x 40 tile: a pale face with `draw` painting the subject.
-template <typename Draw>
-QImage Tile(Draw draw)
+template <typename Draw> QImage Tile(Draw draw)
 {
     QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(250, 246, 236));

@@ -148,9 +148,8 @@ TEST(SoundGenerator, WritesTheSameBytesOnEveryRun)
     QTemporaryDir second;
     ASSERT_TRUE(Generate(first.path()));
     ASSERT_TRUE(Generate(second.path()));
-    const QStringList files = {QStringLiteral("music.wav"), QStringLiteral("sound-101.wav"),
-                               QStringLiteral("sound-102.wav"), QStringLiteral("sound-103.wav"),
-                               QStringLiteral("sound-104.wav")};
+    const QStringList files = {QStringLiteral("music.wav"), QStringLiteral("sound-101.wav"), QStringLiteral("sound-102.wav"),
+                               QStringLiteral("sound-103.wav"), QStringLiteral("sound-104.wav")};
     for (const QString& file : files) {
         SCOPED_TRACE(file.toStdString());
         const QByteArray bytes = ReadFile(QDir(first.path()).filePath(file));

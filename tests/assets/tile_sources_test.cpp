@@ -185,8 +185,8 @@ TEST(ReadingSources, AWrongHeaderKindOrLicenceIsRefused)
                     .error.contains(QStringLiteral("s.tsv:2: kind '71'")));
     EXPECT_TRUE(ParsePictureSources(Header() + "0\t1\topenmoji\t1\tcat\t猫\tCC-BY-SA-4.0\n", "s.tsv")
                     .error.contains(QStringLiteral("s.tsv:2: licence")));
-    EXPECT_TRUE(ParsePictureSources(Header() + "0\t1\tnoto\t1\t../cat\t猫\tMIT\n", "s.tsv")
-                    .error.contains(QStringLiteral("s.tsv:2:")));
+    EXPECT_TRUE(
+        ParsePictureSources(Header() + "0\t1\tnoto\t1\t../cat\t猫\tMIT\n", "s.tsv").error.contains(QStringLiteral("s.tsv:2:")));
 }
 
 TEST(ReadingSources, ARepeatedNameOrKindAndAMissingKindAreRefused)

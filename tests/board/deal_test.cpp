@@ -34,8 +34,8 @@ std::map<int, int> KindCounts(const Game& g)
 // What every deal leaves behind, whatever the Theme, size and kinds.
 void ExpectPlayingState(const Game& g, int highestKind)
 {
-    SCOPED_TRACE("theme " + std::to_string(g.board.ThemeIndex) + ", " + std::to_string(g.board.RowCount) + " x "
-                 + std::to_string(g.board.ColCount));
+    SCOPED_TRACE("theme " + std::to_string(g.board.ThemeIndex) + ", " + std::to_string(g.board.RowCount) + " x " +
+                 std::to_string(g.board.ColCount));
     for (const auto& [kind, count] : KindCounts(g)) {
         EXPECT_GE(kind, 1);
         EXPECT_LE(kind, highestKind);

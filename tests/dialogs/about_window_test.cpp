@@ -20,8 +20,7 @@
 
 namespace {
 
-class AboutWindow : public testing::Test
-{
+class AboutWindow : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -163,8 +162,8 @@ TEST_F(AboutWindow, KeysClicksAndTheWheelOnTheListChangeNothing)
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, row3 + QPoint(0, 60));
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_PageDown, Qt::Key_A})
         QTest::keyClick(m_list, key);
-    QWheelEvent wheel(QPointF(row3), QPointF(viewport->mapToGlobal(row3)), QPoint(), QPoint(0, -360),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(row3), QPointF(viewport->mapToGlobal(row3)), QPoint(), QPoint(0, -360), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &wheel);
     EXPECT_EQ(Rows(), start);
     ExpectTopRowSelectedAndShown(start[0]);
@@ -175,7 +174,7 @@ TEST_F(AboutWindow, ClicksAndTheWheelOnTheScrollBarChangeNothing)
     const QStringList start = Rows();
     QScrollBar* bar = m_list->verticalScrollBar();
     ASSERT_TRUE(bar->isVisible());
-    const QPoint nearBottom(bar->width() / 2, bar->height() - 3);     // the arrow down
+    const QPoint nearBottom(bar->width() / 2, bar->height() - 3);      // the arrow down
     const QPoint belowHandle(bar->width() / 2, bar->height() * 2 / 3); // a page down
     QSignalSpy moved(bar, &QScrollBar::valueChanged);
     for (const QPoint& at : {nearBottom, belowHandle}) {
@@ -234,15 +233,13 @@ TEST_F(AboutWindow, TheContactBoxAlwaysShowsItsFirstEntry)
 TEST_F(AboutWindow, UsesNoTimerBetweenTheRotations)
 {
     // A 1 ms pinning timer would deliver about 2500 timer events here; only rotations may.
-    struct TimerCounter : QObject
-    {
+    struct TimerCounter : QObject {
         QWidget* dialog = nullptr;
         int ticks = 0;
         bool eventFilter(QObject* watched, QEvent* event) override
         {
-            if (event->type() == QEvent::Timer
-                && (watched == dialog || dialog->isAncestorOf(qobject_cast<QWidget*>(watched))
-                    || watched->parent() == dialog))
+            if (event->type() == QEvent::Timer &&
+                (watched == dialog || dialog->isAncestorOf(qobject_cast<QWidget*>(watched)) || watched->parent() == dialog))
                 ++ticks;
             return false;
         }

@@ -22,8 +22,7 @@ QByteArray Gbk(const QString& text)
     return encoder.encode(text);
 }
 
-class HelpWindow : public testing::Test
-{
+class HelpWindow : public testing::Test {
 protected:
     void WriteHelp(const QByteArray& bytes)
     {
@@ -37,10 +36,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-QPlainTextEdit* TextBox(const frmHelp& dlg)
-{
-    return dlg.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-}
+QPlainTextEdit* TextBox(const frmHelp& dlg) { return dlg.findChild<QPlainTextEdit*>(QStringLiteral("Text1")); }
 
 } // namespace
 

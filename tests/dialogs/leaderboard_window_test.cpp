@@ -2,8 +2,8 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -46,7 +46,8 @@ std::vector<records::Record> FullBoard()
     std::vector<records::Record> all;
     for (int d = 0; d < records::DifficultyCount; ++d)
         for (int i = 0; i < 10; ++i)
-            all.push_back(Result(records::MaxScore - i, d, i, i % 2 ? "一二三四五六七八九十一二三四五六" : "WWWWWWWWWWWWWWWW"));
+            all.push_back(
+                Result(records::MaxScore - i, d, i, i % 2 ? "一二三四五六七八九十一二三四五六" : "WWWWWWWWWWWWWWWW"));
     return all;
 }
 

@@ -70,10 +70,7 @@ TEST(ResultNames, AreThoseOfTheFile)
     EXPECT_FALSE(ParseResult(""));
 }
 
-TEST(RecordProblem, AcceptsAResultInRange)
-{
-    EXPECT_FALSE(RecordProblem(Valid()));
-}
+TEST(RecordProblem, AcceptsAResultInRange) { EXPECT_FALSE(RecordProblem(Valid())); }
 
 TEST(RecordProblem, RefusesEachFieldOutOfRange)
 {

@@ -16,9 +16,8 @@ struct SizeCase {
 
 TEST(StartGame, SizesTheBoardByDifficultyAndThemeGroup)
 {
-    for (const SizeCase& c : {SizeCase{0, 0, 9, 14}, SizeCase{5, 1, 10, 16}, SizeCase{29, 2, 11, 18},
-                              SizeCase{3, 3, 12, 20}, SizeCase{4, 3, 11, 18}, SizeCase{2, 4, 12, 16},
-                              SizeCase{17, 4, 11, 16}}) {
+    for (const SizeCase& c : {SizeCase{0, 0, 9, 14}, SizeCase{5, 1, 10, 16}, SizeCase{29, 2, 11, 18}, SizeCase{3, 3, 12, 20},
+                              SizeCase{4, 3, 11, 18}, SizeCase{2, 4, 12, 16}, SizeCase{17, 4, 11, 16}}) {
         const Game g = test::StartedGame(c.theme, c.difficulty);
         EXPECT_EQ(g.board.RowCount, c.rows) << c.theme << "/" << c.difficulty;
         EXPECT_EQ(g.board.ColCount, c.cols) << c.theme << "/" << c.difficulty;
@@ -73,10 +72,9 @@ TEST(StartGame, AnUnknownDifficultySetsOnlyTheTheme)
 TEST(StartGame, DiscardsARemovalDueForTheOldBoard)
 {
     Game g = test::StartedGame(0, 3);
-    test::LoadRows(g, {"....................", ".11.................", "....................",
-                       "....................", "....................", "....................",
-                       "....................", "....................", "....................",
-                       "....................", "...................2", "...................."});
+    test::LoadRows(g, {"....................", ".11.................", "....................", "....................",
+                       "....................", "....................", "....................", "....................",
+                       "....................", "....................", "...................2", "...................."});
     ClickTile(g, 22);
     ClickTile(g, 23);
     ASSERT_TRUE(g.switches.Timer1On);

@@ -18,15 +18,15 @@ using test::MakeBoard;
 // tiles, within 30 % of the 25 inner Cells; kind 4 lies side by side.
 Game ThreeDeadKindsThenAPair()
 {
-    return MakeBoard({"0 0 0 0 0 0 0", "0 1 2 3 4 4 0", "0 20 21 22 23 24 0", "0 25 26 1 27 28 0",
-                      "0 29 2 30 3 31 0", "0 32 33 34 35 36 0", "0 0 0 0 0 0 0"});
+    return MakeBoard({"0 0 0 0 0 0 0", "0 1 2 3 4 4 0", "0 20 21 22 23 24 0", "0 25 26 1 27 28 0", "0 29 2 30 3 31 0",
+                      "0 32 33 34 35 36 0", "0 0 0 0 0 0 0"});
 }
 
 // Four dead kinds first (eight tiles, above the limit of 7.5), then a pair in the right column.
 Game FourDeadKindsThenAPair()
 {
-    return MakeBoard({"0 0 0 0 0 0 0", "0 1 2 3 4 5 0", "0 20 21 22 23 5 0", "0 25 4 1 27 28 0",
-                      "0 29 2 30 3 31 0", "0 32 33 34 35 36 0", "0 0 0 0 0 0 0"});
+    return MakeBoard({"0 0 0 0 0 0 0", "0 1 2 3 4 5 0", "0 20 21 22 23 5 0", "0 25 4 1 27 28 0", "0 29 2 30 3 31 0",
+                      "0 32 33 34 35 36 0", "0 0 0 0 0 0 0"});
 }
 
 TEST(FindPair, AfterADealFindsTheFirstKindsFirstLinkablePairAndHintsIt)

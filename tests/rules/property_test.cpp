@@ -154,15 +154,15 @@ private:
         m_last = "click pair " + std::to_string(found.pair.first) + " " + std::to_string(found.pair.second);
     }
 
-    std::string AfterRemoval(bool due, int removedKind, const std::map<int, int>& before, int levelBefore,
-                             bool wasOver)
+    std::string AfterRemoval(bool due, int removedKind, const std::map<int, int>& before, int levelBefore, bool wasOver)
     {
         if (!due)
             return {};
         if (auto problem = VisibilityProblem(g); !problem.empty())
             return problem;
         if (g.search.FoundFirst != 0) {
-            if (g.board.Cells[g.search.FoundFirst] != g.board.Cells[g.search.FoundSecond] || !LinkTest(g, g.search.FoundFirst, g.search.FoundSecond, false))
+            if (g.board.Cells[g.search.FoundFirst] != g.board.Cells[g.search.FoundSecond] ||
+                !LinkTest(g, g.search.FoundFirst, g.search.FoundSecond, false))
                 return "the search reported a pair that does not link";
         }
         const bool newBoard = g.counters.Level != levelBefore || GameOver(g) != wasOver;

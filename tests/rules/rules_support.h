@@ -51,7 +51,8 @@ inline std::map<int, int> KindCounts(const Game& g)
 
 inline int TileCount(const Game& g)
 {
-    return static_cast<int>(std::count_if(g.board.Cells.begin() + 1, g.board.Cells.end(), [](int k) { return k != EmptyCell; }));
+    return static_cast<int>(
+        std::count_if(g.board.Cells.begin() + 1, g.board.Cells.end(), [](int k) { return k != EmptyCell; }));
 }
 
 // A game started from the menu with a clock that stands still, so the deal repeats.

@@ -14,8 +14,8 @@ protected:
     // Cells 9 to 13 hold 5 9 5 9 6. The two 5s (9, 11) and the two 9s (10, 12) link over the
     // top; the 6s (13, 26) link through the empty Cells 20 and 27; the 7s (17, 32) are boxed in.
     SelectionTest()
-        : g(test::MakeBoard({"0 0 0 0 0 0 0", "0 5 9 5 9 6 0", "0 1 7 3 0 0 0", "0 4 3 4 6 0 0",
-                             "0 2 1 7 8 0 0", "0 0 0 0 0 0 0"}))
+        : g(test::MakeBoard(
+              {"0 0 0 0 0 0 0", "0 5 9 5 9 6 0", "0 1 7 3 0 0 0", "0 4 3 4 6 0 0", "0 2 1 7 8 0 0", "0 0 0 0 0 0 0"}))
     {
         g.host = &host;
         g.counters.TimeBar = 6200;

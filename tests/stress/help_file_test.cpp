@@ -24,8 +24,7 @@ QByteArray Gbk(const QString& text)
     return encoder.encode(text);
 }
 
-class BadHelpFile : public testing::Test
-{
+class BadHelpFile : public testing::Test {
 protected:
     QString HelpPath() const { return m_dir.filePath(QStringLiteral("Help.txt")); }
 

@@ -24,8 +24,7 @@ inline int CellFromChar(char c)
 // Each string is one row, border included. A row is one character per Cell, or, when it
 // contains spaces, Cells written as numbers separated by spaces (for kinds above 9).
 // The Game is in Theme `theme` with its sprites laid out and the tiles shown, as after a deal.
-template <typename Rows>
-Game MakeBoardFrom(const Rows& rows, int theme)
+template <typename Rows> Game MakeBoardFrom(const Rows& rows, int theme)
 {
     std::vector<int> cells{0};
     int cols = 0;
@@ -60,10 +59,7 @@ inline Game MakeBoard(std::initializer_list<std::string_view> rows, int theme = 
     return MakeBoardFrom(rows, theme);
 }
 
-inline Game MakeBoard(const std::vector<std::string>& rows, int theme = 0)
-{
-    return MakeBoardFrom(rows, theme);
-}
+inline Game MakeBoard(const std::vector<std::string>& rows, int theme = 0) { return MakeBoardFrom(rows, theme); }
 
 // The character a LinkPiece shows in ShowPicture: straight pieces as '-' and '|', corners as
 // the pipe letters 'F' (right and down), 'L' (up and right), '7' (left and down), 'J' (up and left).

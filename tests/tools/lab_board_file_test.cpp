@@ -30,14 +30,13 @@ void ExpectRefused(const LabResult& result, std::string_view message)
 
 TEST(LabBoardFile, SkipsCommentsAndBlankLinesAndTakesAnyBlanksBetweenCells)
 {
-    const auto result = LinkOnFile("loose.txt",
-                                   "# a comment\n"
-                                   "\n"
-                                   "0  0\t0 0 0 0\n"
-                                   "   # an indented comment\n"
-                                   "0 1 0 0 1 0\r\n"
-                                   "\t\t\n"
-                                   "0 0 0 0 0 0");
+    const auto result = LinkOnFile("loose.txt", "# a comment\n"
+                                                "\n"
+                                                "0  0\t0 0 0 0\n"
+                                                "   # an indented comment\n"
+                                                "0 1 0 0 1 0\r\n"
+                                                "\t\t\n"
+                                                "0 0 0 0 0 0");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "true\n9 1\n10 1\n");
 }
@@ -83,8 +82,7 @@ TEST(LabBoardFile, RefusesEveryBrokenFileWithItsLine)
         {"decimal", "0 0 0 0 0 0\n0 1.0 0 0 1 0\n0 0 0 0 0 0\n", "line 2: '1.0' is not a cell"},
         {"trailing-comment", "0 0 0 0 0 0 # top\n0 1 0 0 1 0\n0 0 0 0 0 0\n", "line 1: '#' is not a cell"},
         {"control-bytes", std::string("0 0 0 0 0 0\n0 1 \x01\x1b[2J 0 1 0\n0 0 0 0 0 0\n"), "line 2: '??[2J'"},
-        {"ragged", "# top\n0 0 0 0 0 0\n0 1 0 0 1 0 0\n0 0 0 0 0 0\n",
-         "line 3: row has 7 cells, the rows above have 6"},
+        {"ragged", "# top\n0 0 0 0 0 0\n0 1 0 0 1 0 0\n0 0 0 0 0 0\n", "line 3: row has 7 cells, the rows above have 6"},
         {"narrow", "0 0\n0 0\n0 0\n", "line 1: row has 2 cells"},
         {"too-wide", wide + "\n", "line 1: row has 31 cells"},
         {"too-tall", tall, "line 31: more than 30 rows"},
@@ -94,8 +92,7 @@ TEST(LabBoardFile, RefusesEveryBrokenFileWithItsLine)
         {"top-border", "0 0 3 0 0 0\n0 1 0 0 1 0\n0 0 0 0 0 0\n", "line 1: border cell at row 1, column 3 holds 3"},
         {"left-border", "0 0 0 0 0 0\n2 1 0 0 1 0\n0 0 0 0 0 0\n", "line 2: border cell at row 2, column 1"},
         {"right-border", "0 0 0 0 0 0\n0 1 0 0 1 4\n0 0 0 0 0 0\n", "line 2: border cell at row 2, column 6"},
-        {"bottom-border", "0 0 0 0 0 0\n0 1 0 0 1 0\n0 0 0 0 0 6\n\n# end\n",
-         "line 3: border cell at row 3, column 6 holds 6"},
+        {"bottom-border", "0 0 0 0 0 0\n0 1 0 0 1 0\n0 0 0 0 0 6\n\n# end\n", "line 3: border cell at row 3, column 6 holds 6"},
     };
     for (const BrokenFile& broken : cases) {
         SCOPED_TRACE(broken.name);
@@ -107,8 +104,7 @@ TEST(LabBoardFile, RefusesEveryBrokenFileWithItsLine)
 
 TEST(LabBoardFile, RefusesFilesItCannotRead)
 {
-    ExpectRefused(RunLab({"link", testing::TempDir() + "no-such-board.txt", "8", "11"}),
-                  "cannot open board file");
+    ExpectRefused(RunLab({"link", testing::TempDir() + "no-such-board.txt", "8", "11"}), "cannot open board file");
     ExpectRefused(RunLab({"link", testing::TempDir(), "8", "11"}), "it is a folder");
 
     const std::string huge(2 << 20, '0');

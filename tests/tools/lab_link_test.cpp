@@ -11,24 +11,22 @@ using test::WriteTempFile;
 
 // The Easy board where the free L-shape hides behind a blocked first corner: tiles (3, 3) = 31
 // and (5, 6) = 62.
-constexpr std::string_view BlockedFirstCorner =
-    "# every Cell a tile but the path and the border\n"
-    "0 0 0 0 0 0 0 0 0 0 0 0 0 0\n"
-    "0 5 5 5 5 5 5 5 5 5 5 5 5 0\n"
-    "0 0 5 5 5 5 5 5 5 5 5 5 5 0\n"
-    "0 5 0 5 5 0 5 5 5 5 5 5 5 0\n"
-    "0 5 0 0 0 5 5 5 5 5 5 5 5 0\n"
-    "0 5 5 5 5 5 5 5 5 5 5 5 5 0\n"
-    "0 5 5 5 5 5 5 5 5 5 5 5 5 0\n"
-    "0 5 5 5 5 5 5 5 5 5 5 5 5 0\n"
-    "0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
+constexpr std::string_view BlockedFirstCorner = "# every Cell a tile but the path and the border\n"
+                                                "0 0 0 0 0 0 0 0 0 0 0 0 0 0\n"
+                                                "0 5 5 5 5 5 5 5 5 5 5 5 5 0\n"
+                                                "0 0 5 5 5 5 5 5 5 5 5 5 5 0\n"
+                                                "0 5 0 5 5 0 5 5 5 5 5 5 5 0\n"
+                                                "0 5 0 0 0 5 5 5 5 5 5 5 5 0\n"
+                                                "0 5 5 5 5 5 5 5 5 5 5 5 5 0\n"
+                                                "0 5 5 5 5 5 5 5 5 5 5 5 5 0\n"
+                                                "0 5 5 5 5 5 5 5 5 5 5 5 5 0\n"
+                                                "0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
 
-constexpr std::string_view SmallBoard =
-    "0 0 0 0 0 0\n"
-    "0 1 0 0 2 0\n"
-    "0 3 4 0 0 0\n"
-    "0 4 0 9 3 0\n"
-    "0 0 0 0 0 0\n";
+constexpr std::string_view SmallBoard = "0 0 0 0 0 0\n"
+                                        "0 1 0 0 2 0\n"
+                                        "0 3 4 0 0 0\n"
+                                        "0 4 0 9 3 0\n"
+                                        "0 0 0 0 0 0\n";
 
 TEST(LabLink, PrintsTheDrawnPiecesInCellOrder)
 {
@@ -55,7 +53,7 @@ TEST(LabLink, AnswersFalseAloneAndTrueAloneForNeighbours)
     EXPECT_EQ(RunLab({"link", board, "14", "20"}).out, "true\n");                 // neighbours
     EXPECT_EQ(RunLab({"link", board, "8", "11"}).out, "true\n9 1\n10 1\n");       // straight
     EXPECT_EQ(RunLab({"link", board, "8", "22"}).out, "true\n9 1\n10 5\n16 2\n"); // corner above
-    EXPECT_EQ(RunLab({"link", board, "15", "20"}).out, "true\n21 6\n");            // corner below
+    EXPECT_EQ(RunLab({"link", board, "15", "20"}).out, "true\n21 6\n");           // corner below
     // Kinds are not compared: a 3 and a 9 are asked about all the same.
     EXPECT_EQ(RunLab({"link", board, "14", "22"}).out, "false\n");
     EXPECT_EQ(RunLab({"link", board, "14", "23"}).out, "false\n");

@@ -10,18 +10,16 @@ using test::LabResult;
 using test::RunLab;
 using test::WriteTempFile;
 
-constexpr std::string_view Column =
-    "0 0 0 0 0 0\n"
-    "0 1 0 0 0 0\n"
-    "0 0 0 0 2 0\n"
-    "0 1 0 0 0 0\n"
-    "0 0 0 0 0 0\n";
+constexpr std::string_view Column = "0 0 0 0 0 0\n"
+                                    "0 1 0 0 0 0\n"
+                                    "0 0 0 0 2 0\n"
+                                    "0 1 0 0 0 0\n"
+                                    "0 0 0 0 0 0\n";
 
-constexpr std::string_view Cross =
-    "0 0 0 0 0 0\n"
-    "0 2 3 0 0 0\n"
-    "0 3 2 0 0 0\n"
-    "0 0 0 0 0 0\n";
+constexpr std::string_view Cross = "0 0 0 0 0 0\n"
+                                   "0 2 3 0 0 0\n"
+                                   "0 3 2 0 0 0\n"
+                                   "0 0 0 0 0 0\n";
 
 void ExpectRefused(const LabResult& result, std::string_view message)
 {
@@ -92,7 +90,8 @@ TEST(LabRun, RefusesEveryBadLineWithItsNumberAfterTheOutputBefore)
     refused("start 0 0\nboard\n0 0 0\n0 0 0\n0 0 0\nend\n",
             "line 6: board: the rows make a 3 x 3 board; the running game's Board is 9 x 14");
     refused("start 0 0\nboard\n0 0 0\n", "line 3: board: no \"end\" after the board begun on line 2");
-    refused("start 0 0\nboard\n0 0 0\n0 1 1\n", "line 4: board: border cell at row 2, column 3 holds 1; the border must be 0");
+    refused("start 0 0\nboard\n0 0 0\n0 1 1\n",
+            "line 4: board: border cell at row 2, column 3 holds 1; the border must be 0");
 }
 
 TEST(LabRun, RefusesAMissingOrUnreadableScript)
@@ -100,9 +99,9 @@ TEST(LabRun, RefusesAMissingOrUnreadableScript)
     const LabResult missing = RunLab({"run", testing::TempDir() + "no-such-script.llk"});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.err.find("cannot open script"), std::string::npos) << missing.err;
-    ExpectRefused(RunLab({"run", testing::TempDir()}),
-                  "cannot read script '" + testing::TempDir().substr(0, 40) +
-                      (testing::TempDir().size() > 40 ? "..." : "") + "': it is a folder");
+    ExpectRefused(RunLab({"run", testing::TempDir()}), "cannot read script '" + testing::TempDir().substr(0, 40) +
+                                                           (testing::TempDir().size() > 40 ? "..." : "") +
+                                                           "': it is a folder");
     ExpectRefused(RunLab({"run"}), "run: expected SCRIPT");
 }
 

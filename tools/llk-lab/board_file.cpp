@@ -55,8 +55,8 @@ BoardError ErrorAt(int line, std::string what) { return {line, std::move(what)};
 
 std::string BorderMessage(int row, int col, int kind)
 {
-    return "border cell at row " + std::to_string(row) + ", column " + std::to_string(col)
-           + " holds " + std::to_string(kind) + "; the border must be 0";
+    return "border cell at row " + std::to_string(row) + ", column " + std::to_string(col) + " holds " +
+           std::to_string(kind) + "; the border must be 0";
 }
 
 } // namespace
@@ -73,12 +73,11 @@ std::optional<BoardError> BoardReader::AddLine(std::string_view line, int lineNu
         return ErrorAt(lineNumber, "more than " + std::to_string(MaxBoardSide) + " rows");
     const int cols = static_cast<int>(tokens.size());
     if (m_board.rows > 0 && cols != m_board.cols)
-        return ErrorAt(lineNumber, "row has " + std::to_string(cols) + " cells, the rows above have "
-                                       + std::to_string(m_board.cols));
+        return ErrorAt(lineNumber,
+                       "row has " + std::to_string(cols) + " cells, the rows above have " + std::to_string(m_board.cols));
     if (cols < MinBoardSide || cols > MaxBoardSide)
-        return ErrorAt(lineNumber, "row has " + std::to_string(cols) + " cells; a board has "
-                                       + std::to_string(MinBoardSide) + " to "
-                                       + std::to_string(MaxBoardSide) + " columns");
+        return ErrorAt(lineNumber, "row has " + std::to_string(cols) + " cells; a board has " +
+                                       std::to_string(MinBoardSide) + " to " + std::to_string(MaxBoardSide) + " columns");
 
     const int row = m_board.rows + 1;
     for (int col = 1; col <= cols; ++col) {
@@ -100,9 +99,8 @@ std::optional<BoardError> BoardReader::AddLine(std::string_view line, int lineNu
 std::optional<BoardError> BoardReader::Finish(int lastLine)
 {
     if (m_board.rows < MinBoardSide)
-        return ErrorAt(std::max(lastLine, 1), "the board ends after " + std::to_string(m_board.rows)
-                                                  + " rows; it needs at least "
-                                                  + std::to_string(MinBoardSide));
+        return ErrorAt(std::max(lastLine, 1), "the board ends after " + std::to_string(m_board.rows) +
+                                                  " rows; it needs at least " + std::to_string(MinBoardSide));
     const int bottomStart = (m_board.rows - 1) * m_board.cols;
     for (int col = 1; col <= m_board.cols; ++col) {
         const int kind = m_board.cells[static_cast<std::size_t>(bottomStart + col)];

@@ -191,8 +191,7 @@ int RunBot(Args args)
             out.clear();
         }
     }
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - began).count();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - began).count();
     std::cout << out << "games " << options.games << " won " << won << " dead " << dead << " time " << timedOut
               << " pairs " << pairs << " ms " << ms << '\n';
     return 0;

@@ -19,9 +19,7 @@ int RunPairs(Args args)
     ResetPairSearch(g);
     const PairSearchOutcome found = FindPair(g, false);
     switch (found.result) {
-    case SearchResult::PairFound:
-        std::cout << "pair " << found.pair.first << ' ' << found.pair.second << '\n';
-        break;
+    case SearchResult::PairFound: std::cout << "pair " << found.pair.first << ' ' << found.pair.second << '\n'; break;
     case SearchResult::BoardEmpty: std::cout << "empty\n"; break;
     case SearchResult::NoRemovablePair: std::cout << "dead\n"; break;
     }

@@ -252,8 +252,7 @@ std::optional<std::string> ScriptRunner::Click(const std::vector<std::string_vie
         return std::string("click: no game has been started");
     const std::optional<int> cell = InRange(tokens[1], 1, CellCount(m_game));
     if (!cell)
-        return "click: " + Quote(tokens[1]) + " is not a cell of the board (1 to " +
-               std::to_string(CellCount(m_game)) + ")";
+        return "click: " + Quote(tokens[1]) + " is not a cell of the board (1 to " + std::to_string(CellCount(m_game)) + ")";
     ClickTile(m_game, *cell);
     return std::nullopt;
 }
@@ -307,13 +306,14 @@ std::optional<std::string> ScriptRunner::EndBoard()
 void ScriptRunner::Print() const
 {
     const Game& g = m_game;
-    std::cout << "level " << g.counters.Level << " hints " << g.counters.HintsLeft << " shuffles " << g.counters.ShufflesLeft << " score "
-              << g.counters.Score << " bar " << Number(g.counters.TimeBar) << " kinds " << g.counters.KindCount << " auto " << g.counters.AutoShuffles
-              << '\n'
-              << "timer1 " << OnOff(g.switches.Timer1On) << " timer2 " << OnOff(g.switches.Timer2On) << " paused " << YesNo(g.switches.Paused)
-              << " over " << YesNo(GameOver(g)) << '\n'
-              << "selected " << (g.selection.SelectionState == SelectionState::FirstTile ? std::to_string(g.selection.SelectedCell) : "none") << " marker1 "
-              << MarkerText(g, g.screen.Shape1) << " marker2 " << MarkerText(g, g.screen.Shape2) << '\n'
+    std::cout << "level " << g.counters.Level << " hints " << g.counters.HintsLeft << " shuffles "
+              << g.counters.ShufflesLeft << " score " << g.counters.Score << " bar " << Number(g.counters.TimeBar)
+              << " kinds " << g.counters.KindCount << " auto " << g.counters.AutoShuffles << '\n'
+              << "timer1 " << OnOff(g.switches.Timer1On) << " timer2 " << OnOff(g.switches.Timer2On) << " paused "
+              << YesNo(g.switches.Paused) << " over " << YesNo(GameOver(g)) << '\n'
+              << "selected "
+              << (g.selection.SelectionState == SelectionState::FirstTile ? std::to_string(g.selection.SelectedCell) : "none")
+              << " marker1 " << MarkerText(g, g.screen.Shape1) << " marker2 " << MarkerText(g, g.screen.Shape2) << '\n'
               << FormatBoard(g);
 }
 

@@ -17,11 +17,8 @@ struct Command {
 };
 
 constexpr std::array Commands{
-    Command{"link", RunLink},
-    Command{"shift", RunShift},
-    Command{"pairs", RunPairs},
-    Command{"run", RunScript},
-    Command{"bot", RunBot},
+    Command{"link", RunLink},  Command{"shift", RunShift}, Command{"pairs", RunPairs},
+    Command{"run", RunScript}, Command{"bot", RunBot},
 };
 
 constexpr std::string_view Usage = "usage: llk-lab link|shift|pairs|run|bot ...";

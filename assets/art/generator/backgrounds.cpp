@@ -20,10 +20,7 @@ constexpr int Width = 1024;
 constexpr int Height = 768;
 constexpr QSize Size{Width, Height};
 
-QImage GradientSky(const std::vector<SkyStop>& stops)
-{
-    return PaintSky(stops, Size, 1);
-}
+QImage GradientSky(const std::vector<SkyStop>& stops) { return PaintSky(stops, Size, 1); }
 
 void Glow(QPainter& painter, QPointF centre, double radius, const QColor& colour)
 {
@@ -66,8 +63,10 @@ QImage Landscape()
 // Open sea under a high summer sky: long, gentle swells towards the horizon.
 QImage Sea()
 {
-    QImage image = GradientSky({{0.0, QColor(0x5E, 0x9C, 0xD2)}, {0.40, QColor(0xBF, 0xDD, 0xF0)},
-                                {0.41, QColor(0x3A, 0x8A, 0xA8)}, {1.0, QColor(0x1E, 0x63, 0x82)}});
+    QImage image = GradientSky({{0.0, QColor(0x5E, 0x9C, 0xD2)},
+                                {0.40, QColor(0xBF, 0xDD, 0xF0)},
+                                {0.41, QColor(0x3A, 0x8A, 0xA8)},
+                                {1.0, QColor(0x1E, 0x63, 0x82)}});
     for (int y = 0; y < Height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < Width; ++x) {
@@ -163,8 +162,8 @@ void Stalk(QPainter& painter, double x, double lean, double w, const QColor& col
 QImage Bamboo()
 {
     QImage image = NewImage(Width, Height);
-    const std::vector<SkyStop> depth = {{0.0, QColor(0x9C, 0xC2, 0x84)}, {0.55, QColor(0x6E, 0x9C, 0x5E)},
-                                        {1.0, QColor(0x46, 0x72, 0x42)}};
+    const std::vector<SkyStop> depth = {
+        {0.0, QColor(0x9C, 0xC2, 0x84)}, {0.55, QColor(0x6E, 0x9C, 0x5E)}, {1.0, QColor(0x46, 0x72, 0x42)}};
     for (int y = 0; y < Height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < Width; ++x) {
@@ -188,13 +187,16 @@ QImage Bamboo()
         for (int i = 0; i < 70; ++i) {
             const double t = Hash(i, 1, 205);
             // Along the top edge, then down one side or the other.
-            const QPointF twig = i % 3 == 0 ? QPointF(t * Width, 20.0 + 80.0 * Hash(i, 2, 205))
-                : QPointF(i % 3 == 1 ? 40.0 + 160.0 * Hash(i, 2, 205) : 984.0 - 160.0 * Hash(i, 2, 205), 60.0 + 520.0 * t);
+            const QPointF twig =
+                i % 3 == 0 ? QPointF(t * Width, 20.0 + 80.0 * Hash(i, 2, 205))
+                           : QPointF(i % 3 == 1 ? 40.0 + 160.0 * Hash(i, 2, 205) : 984.0 - 160.0 * Hash(i, 2, 205),
+                                     60.0 + 520.0 * t);
             leaves.setBrush(Mix(QColor(0x5E, 0x8C, 0x4E, 150), QColor(0x88, 0xB0, 0x6C, 150), Hash(i, 3, 205)));
             const int blades = 3 + static_cast<int>(Hash(i, 4, 205) * 3);
             const double side = Hash(i, 5, 205) < 0.5 ? -1.0 : 1.0;
             for (int b = 0; b < blades; ++b)
-                Blade(leaves, twig, 90.0 - side * (10.0 + 60.0 * b / std::max(1, blades - 1)), 34.0 + 24.0 * Hash(i, 10 + b, 205), 5.0);
+                Blade(leaves, twig, 90.0 - side * (10.0 + 60.0 * b / std::max(1, blades - 1)),
+                      34.0 + 24.0 * Hash(i, 10 + b, 205), 5.0);
         }
     }
     QPainter painter(&image);
@@ -239,8 +241,10 @@ QImage Bamboo()
 QImage StarTrails()
 {
     QImage image = NewImage(Width, Height);
-    const std::vector<SkyStop> night = {{0.0, QColor(0x0A, 0x10, 0x2C)}, {0.55, QColor(0x1A, 0x28, 0x52)},
-                                        {0.85, QColor(0x34, 0x3C, 0x6C)}, {1.0, QColor(0x40, 0x44, 0x70)}};
+    const std::vector<SkyStop> night = {{0.0, QColor(0x0A, 0x10, 0x2C)},
+                                        {0.55, QColor(0x1A, 0x28, 0x52)},
+                                        {0.85, QColor(0x34, 0x3C, 0x6C)},
+                                        {1.0, QColor(0x40, 0x44, 0x70)}};
     for (int y = 0; y < Height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < Width; ++x) {
@@ -272,7 +276,8 @@ QImage StarTrails()
     QPainterPath shore;
     shore.moveTo(0, Height);
     for (int x = 0; x <= Width; x += 4)
-        shore.lineTo(x, 636.0 + 6.0 * std::sin(x / 90.0) + 4.0 * std::sin(x / 37.0 + 1.0) - 60.0 * SmoothStep(760.0, 900.0, x));
+        shore.lineTo(x, 636.0 + 6.0 * std::sin(x / 90.0) + 4.0 * std::sin(x / 37.0 + 1.0) -
+                            60.0 * SmoothStep(760.0, 900.0, x));
     shore.lineTo(Width, Height);
     shore.closeSubpath();
     painter.setBrush(ink);
@@ -314,8 +319,10 @@ QImage Sunset()
     QImage image = NewImage(Width, Height);
     constexpr double Horizon = 540.0;
     const QPointF sun(300.0, Horizon);
-    const std::vector<SkyStop> sky = {{0.0, QColor(0x2C, 0x28, 0x58)}, {0.45, QColor(0x74, 0x46, 0x7A)},
-                                      {0.78, QColor(0xBC, 0x64, 0x6C)}, {1.0, QColor(0xE4, 0x94, 0x6C)}};
+    const std::vector<SkyStop> sky = {{0.0, QColor(0x2C, 0x28, 0x58)},
+                                      {0.45, QColor(0x74, 0x46, 0x7A)},
+                                      {0.78, QColor(0xBC, 0x64, 0x6C)},
+                                      {1.0, QColor(0xE4, 0x94, 0x6C)}};
     auto skyAt = [&](double x, double y) {
         const double t = y / Horizon;
         QColor colour = SkyColour(sky, t);
@@ -354,7 +361,8 @@ QImage Sunset()
     QPainterPath shore;
     shore.moveTo(0, Horizon + 3);
     for (int x = 0; x <= Width; x += 3) {
-        const double trees = 9.0 * SmoothStep(0.55, 0.9, Fbm(x / 14.0, 0.5, 3, 237)) * (0.4 + 0.6 * Fbm(x / 120.0, 2.5, 2, 239));
+        const double trees =
+            9.0 * SmoothStep(0.55, 0.9, Fbm(x / 14.0, 0.5, 3, 237)) * (0.4 + 0.6 * Fbm(x / 120.0, 2.5, 2, 239));
         shore.lineTo(x, Horizon - 2.0 - trees);
     }
     shore.lineTo(Width, Horizon + 3);
@@ -400,8 +408,8 @@ QImage Sunset()
 // Height of a soft snow drift above column `x`: a few long swells, no sharp peaks.
 double DriftTop(double x, double base, int seed)
 {
-    return base + 14.0 * std::sin(x / 170.0 + seed) + 8.0 * std::sin(x / 71.0 + seed * 2.3)
-        + 4.0 * std::sin(x / 29.0 + seed * 0.7);
+    return base + 14.0 * std::sin(x / 170.0 + seed) + 8.0 * std::sin(x / 71.0 + seed * 2.3) +
+           4.0 * std::sin(x / 29.0 + seed * 0.7);
 }
 
 // A snowfield at dusk: rose light along the horizon, drifts in blue shade with a few glints, a
@@ -409,8 +417,10 @@ double DriftTop(double x, double base, int seed)
 QImage SnowField()
 {
     QImage image = NewImage(Width, Height);
-    const std::vector<SkyStop> sky = {{0.0, QColor(0x26, 0x32, 0x5E)}, {0.55, QColor(0x58, 0x66, 0x9C)},
-                                      {0.85, QColor(0xA8, 0x90, 0xB0)}, {1.0, QColor(0xCC, 0x9E, 0xA4)}};
+    const std::vector<SkyStop> sky = {{0.0, QColor(0x26, 0x32, 0x5E)},
+                                      {0.55, QColor(0x58, 0x66, 0x9C)},
+                                      {0.85, QColor(0xA8, 0x90, 0xB0)},
+                                      {1.0, QColor(0xCC, 0x9E, 0xA4)}};
     const struct {
         double base;
         QColor crest, foot;
@@ -495,7 +505,8 @@ QImage SnowField()
             const double y = Hash(seed, m, 257) * Height;
             const double cx = b.x + b.lean * (1.0 - y / Height);
             const double from = (Hash(seed, m + 40, 257) - 0.5) * b.w;
-            painter.drawRoundedRect(QRectF(cx + from - b.w * 0.25, y, b.w * (0.2 + 0.3 * Hash(seed, m + 80, 257)), 2.5), 1.0, 1.0);
+            painter.drawRoundedRect(QRectF(cx + from - b.w * 0.25, y, b.w * (0.2 + 0.3 * Hash(seed, m + 80, 257)), 2.5),
+                                    1.0, 1.0);
         }
     }
     // Falling snow, the nearer flakes larger and softer.
@@ -531,7 +542,8 @@ void PlumBranch(QPainter& painter, QPointF from, double angle, double length, do
             const double r = 4.0 + 3.0 * Hash(seed, s + 20, 261);
             for (int p = 0; p < 5; ++p) {
                 const double petal = (p * 72.0 + 30.0 * Hash(seed, s, 263)) * std::numbers::pi / 180.0;
-                painter.drawEllipse(at + QPointF(std::cos(petal), std::sin(petal)) * r * 0.7 + QPointF(6, -4) * (s % 3 - 1), r * 0.6, r * 0.6);
+                painter.drawEllipse(at + QPointF(std::cos(petal), std::sin(petal)) * r * 0.7 + QPointF(6, -4) * (s % 3 - 1),
+                                    r * 0.6, r * 0.6);
             }
         }
     }
@@ -680,10 +692,10 @@ struct Painter {
 };
 
 const Painter Painters[] = {
-    {"山水", Landscape, QColor(175, 165, 150)},      {"竹林", Bamboo, QColor(185, 195, 175)},
-    {"星空", StarTrails, QColor(255, 255, 255)}, {"晚霞", Sunset, QColor(240, 232, 240)},
-    {"碧海", Sea, QColor(170, 170, 180)},            {"雪原", SnowField, QColor(180, 185, 210)},
-    {"花窗", PaperWindow, QColor(235, 235, 235)},  {"青瓷", Celadon, QColor(160, 180, 168)},
+    {"山水", Landscape, QColor(175, 165, 150)},   {"竹林", Bamboo, QColor(185, 195, 175)},
+    {"星空", StarTrails, QColor(255, 255, 255)},  {"晚霞", Sunset, QColor(240, 232, 240)},
+    {"碧海", Sea, QColor(170, 170, 180)},         {"雪原", SnowField, QColor(180, 185, 210)},
+    {"花窗", PaperWindow, QColor(235, 235, 235)}, {"青瓷", Celadon, QColor(160, 180, 168)},
 };
 
 } // namespace

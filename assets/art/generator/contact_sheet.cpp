@@ -17,10 +17,7 @@ constexpr int LabelHeight = 18;
 // Lays labelled pictures out left to right, wrapping into rows.
 class SheetLayout {
 public:
-    explicit SheetLayout(QPainter& painter)
-        : m_painter(painter)
-    {
-    }
+    explicit SheetLayout(QPainter& painter) : m_painter(painter) {}
 
     void Heading(const QString& text)
     {
@@ -74,7 +71,8 @@ private:
         for (int y = area.top(); y <= area.bottom(); y += Square)
             for (int x = area.left(); x <= area.right(); x += Square) {
                 const bool dark = ((x - area.left()) / Square + (y - area.top()) / Square) % 2;
-                m_painter.fillRect(QRect(x, y, Square, Square).intersected(area), dark ? QColor(0x9A, 0x9A, 0x9A) : QColor(0xBE, 0xBE, 0xBE));
+                m_painter.fillRect(QRect(x, y, Square, Square).intersected(area),
+                                   dark ? QColor(0x9A, 0x9A, 0x9A) : QColor(0xBE, 0xBE, 0xBE));
             }
     }
 
@@ -95,7 +93,8 @@ void Lay(SheetLayout& layout, const QString& artFolder, const QString& backgroun
     const QDir art(artFolder);
     layout.Heading(QStringLiteral("Built-in background (half size) and its 2x version (quarter size)"));
     layout.Add(load(art.filePath(QStringLiteral("background.jpg"))), QStringLiteral("background 1024x768"), {512, 384});
-    layout.Add(load(art.filePath(QStringLiteral("background@2x.jpg"))), QStringLiteral("background@2x 2048x1536"), {512, 384});
+    layout.Add(load(art.filePath(QStringLiteral("background@2x.jpg"))), QStringLiteral("background@2x 2048x1536"),
+               {512, 384});
 
     layout.Heading(QStringLiteral("Background folder (quarter size)"));
     const QDir backgrounds(backgroundFolder);
@@ -123,12 +122,15 @@ void Lay(SheetLayout& layout, const QString& artFolder, const QString& backgroun
 
     layout.Heading(QStringLiteral("Link pieces 1-6 (1x, then 2x, then 1x enlarged 3x)"));
     for (int member = 1; member <= 6; ++member)
-        layout.Add(load(art.filePath(QStringLiteral("linkpiece-%1.png").arg(member))), QStringLiteral("piece %1").arg(member));
+        layout.Add(load(art.filePath(QStringLiteral("linkpiece-%1.png").arg(member))),
+                   QStringLiteral("piece %1").arg(member));
     for (int member = 1; member <= 6; ++member)
-        layout.Add(load(art.filePath(QStringLiteral("linkpiece-%1@2x.png").arg(member))), QStringLiteral("piece %1 @2x").arg(member));
+        layout.Add(load(art.filePath(QStringLiteral("linkpiece-%1@2x.png").arg(member))),
+                   QStringLiteral("piece %1 @2x").arg(member));
     layout.NewRow();
     for (int member = 1; member <= 6; ++member)
-        layout.Add(load(art.filePath(QStringLiteral("linkpiece-%1.png").arg(member))), QStringLiteral("piece %1 x3").arg(member), {156, 150}, true);
+        layout.Add(load(art.filePath(QStringLiteral("linkpiece-%1.png").arg(member))),
+                   QStringLiteral("piece %1 x3").arg(member), {156, 150}, true);
 }
 
 } // namespace

@@ -52,8 +52,8 @@ QImage PaintLandscape(const LandscapeStyle& style, QSize size, int scale)
     auto land = [&](int px, double y) {
         const double x = (px + 0.5) / scale;
         QColor colour = style.skyPicture.isNull()
-            ? SkyColour(style.sky, y / logicalHeight)
-            : QColor(style.skyPicture.pixel(px, std::clamp(static_cast<int>(y * scale), 0, height - 1)));
+                            ? SkyColour(style.sky, y / logicalHeight)
+                            : QColor(style.skyPicture.pixel(px, std::clamp(static_cast<int>(y * scale), 0, height - 1)));
         for (size_t r = 0; r < style.ridges.size(); ++r) {
             const Ridge& ridge = style.ridges[r];
             const double crest = crests[r][px];

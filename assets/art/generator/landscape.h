@@ -20,21 +20,21 @@ struct Ridge {
     double amplitude;  // how far the crest rises and falls, as a fraction of the height
     double wavelength; // width of one hill, in pixels of the scale-1 picture
     int seed;
-    QColor crest;      // colour just under the crest
-    QColor foot;       // colour where the ridge meets the mist or the bottom
-    double sharpness;  // 0 rolling hills .. 1 sharp peaks
-    double mist;       // 0..1: how strongly the foot of the ridge dissolves into the mist
+    QColor crest;     // colour just under the crest
+    QColor foot;      // colour where the ridge meets the mist or the bottom
+    double sharpness; // 0 rolling hills .. 1 sharp peaks
+    double mist;      // 0..1: how strongly the foot of the ridge dissolves into the mist
 };
 
 struct LandscapeStyle {
     std::vector<SkyStop> sky;
-    QImage skyPicture;        // when set (at the target's device size), replaces the gradient
+    QImage skyPicture;         // when set (at the target's device size), replaces the gradient
     std::vector<Ridge> ridges; // far to near
     QColor mist;
-    double mistDepth = 0.12;  // height of the mist band under each crest, fraction of the height
-    double waterLine = 2.0;   // fraction of the height; > 1 for no water
-    QColor water;             // tint of the water surface
-    double texture = 0.05;    // strength of the painterly grain on the ridges
+    double mistDepth = 0.12; // height of the mist band under each crest, fraction of the height
+    double waterLine = 2.0;  // fraction of the height; > 1 for no water
+    QColor water;            // tint of the water surface
+    double texture = 0.05;   // strength of the painterly grain on the ridges
 };
 
 // Height of the ridge's crest above column `x`, in the units of `height` (the picture's height).

@@ -64,18 +64,25 @@ bool WriteWindowArt(const QDir& folder)
 {
     bool ok = true;
     for (int scale : {1, 2}) {
-        ok = ok && Save(PaintWindowBackground(scale), folder.filePath(ScaledName(QStringLiteral("background"), scale, QStringLiteral(".jpg"))));
-        ok = ok && Save(PaintPausePicture(scale), folder.filePath(ScaledName(QStringLiteral("pause"), scale, QStringLiteral(".png"))));
-        ok = ok && Save(PaintCursor(scale), folder.filePath(ScaledName(QStringLiteral("cursor"), scale, QStringLiteral(".png"))));
-        ok = ok && Save(PaintTemplate(scale), folder.filePath(ScaledName(QStringLiteral("template"), scale, QStringLiteral(".png"))));
+        ok = ok && Save(PaintWindowBackground(scale),
+                        folder.filePath(ScaledName(QStringLiteral("background"), scale, QStringLiteral(".jpg"))));
+        ok = ok && Save(PaintPausePicture(scale),
+                        folder.filePath(ScaledName(QStringLiteral("pause"), scale, QStringLiteral(".png"))));
+        ok = ok && Save(PaintCursor(scale),
+                        folder.filePath(ScaledName(QStringLiteral("cursor"), scale, QStringLiteral(".png"))));
+        ok = ok && Save(PaintTemplate(scale),
+                        folder.filePath(ScaledName(QStringLiteral("template"), scale, QStringLiteral(".png"))));
         for (int member = 1; member <= 6; ++member)
-            ok = ok && Save(PaintLinkPiece(member, scale), folder.filePath(ScaledName(QStringLiteral("linkpiece-%1").arg(member), scale, QStringLiteral(".png"))));
+            ok = ok && Save(PaintLinkPiece(member, scale),
+                            folder.filePath(
+                                ScaledName(QStringLiteral("linkpiece-%1").arg(member), scale, QStringLiteral(".png"))));
     }
     for (int size : IconSizes)
         ok = ok && Save(PaintIcon(size), folder.filePath(QStringLiteral("icon-%1.png").arg(size)));
     // The picture of every start, at scale 1, also as plain pixels: the program shows it
     // without decoding a JPEG first.
-    ok = ok && SaveDecodedPixels(folder.filePath(QStringLiteral("background.jpg")), folder.filePath(QStringLiteral("background.rgb32")));
+    ok = ok && SaveDecodedPixels(folder.filePath(QStringLiteral("background.jpg")),
+                                 folder.filePath(QStringLiteral("background.rgb32")));
     return ok;
 }
 

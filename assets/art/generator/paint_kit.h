@@ -31,8 +31,8 @@ inline QColor Mix(const QColor& a, const QColor& b, double t)
 // A repeatable pseudo-random value in 0..1 for an integer lattice point.
 inline double Hash(int x, int y, int seed)
 {
-    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u
-        + static_cast<std::uint32_t>(seed) * 2246822519u;
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u +
+                      static_cast<std::uint32_t>(seed) * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return (h & 0xFFFFFF) / static_cast<double>(0x1000000);

@@ -41,8 +41,8 @@ bool ReadSound(const QString& path, Sound& sound, QString& error)
     }
     const QByteArray data = file.readAll();
     const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(data.constData() + at); };
-    if (data.size() < 44 || !data.startsWith("RIFF") || data.mid(8, 8) != "WAVEfmt " || u16(20) != 1
-        || data.mid(36, 4) != "data") {
+    if (data.size() < 44 || !data.startsWith("RIFF") || data.mid(8, 8) != "WAVEfmt " || u16(20) != 1 ||
+        data.mid(36, 4) != "data") {
         error = QStringLiteral("%1 is not a PCM WAVE file").arg(path);
         return false;
     }
@@ -148,7 +148,8 @@ void DrawSpectrogram(QPainter& painter, const std::vector<double>& samples, QRec
         const auto centre = static_cast<long>(count * (x + 0.5) / area.width());
         for (std::size_t i = 0; i < size; ++i) {
             const long at = centre - static_cast<long>(size / 2) + static_cast<long>(i);
-            const double value = at >= 0 && at < static_cast<long>(samples.size()) ? samples[static_cast<std::size_t>(at)] : 0.0;
+            const double value =
+                at >= 0 && at < static_cast<long>(samples.size()) ? samples[static_cast<std::size_t>(at)] : 0.0;
             values[i] = value * window[i];
         }
         Transform(values);
@@ -177,8 +178,8 @@ void Label(QPainter& painter, QPoint at, const QString& text, int pixels, bool b
 QImage PaintSoundSheet(const QString& soundFolder, QString& error)
 {
     const QString names[] = {QStringLiteral("sound-101.wav 点击 click"), QStringLiteral("sound-102.wav 消除 removal"),
-                             QStringLiteral("sound-103.wav 过关 level cleared"), QStringLiteral("sound-104.wav 提示 hint"),
-                             QStringLiteral("music.wav 音乐 music")};
+                             QStringLiteral("sound-103.wav 过关 level cleared"),
+                             QStringLiteral("sound-104.wav 提示 hint"), QStringLiteral("music.wav 音乐 music")};
     std::vector<Sound> sounds(5);
     for (int i = 0; i < 5; ++i) {
         const QString file = i < 4 ? QStringLiteral("sound-%1.wav").arg(101 + i) : QStringLiteral("music.wav");
@@ -218,7 +219,8 @@ QImage PaintSoundSheet(const QString& soundFolder, QString& error)
     const auto half = std::min(music.size() / 2, static_cast<std::size_t>(sounds.back().rate / 2));
     std::vector<double> seam(music.end() - static_cast<long>(half), music.end());
     seam.insert(seam.end(), music.begin(), music.begin() + static_cast<long>(half));
-    Label(painter, {Margin, y + 20}, QStringLiteral("music.wav: its last and first half second, joined where the loop turns round"), 15, true);
+    Label(painter, {Margin, y + 20},
+          QStringLiteral("music.wav: its last and first half second, joined where the loop turns round"), 15, true);
     y += 30;
     const QRect area(Margin, y, PlotWidth, WaveHeight);
     DrawWave(painter, seam, area);

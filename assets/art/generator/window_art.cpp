@@ -26,8 +26,7 @@ constexpr int DotSize = 12;
 // A painter drawing in scale-1 coordinates onto a picture `scale` times as large.
 class ScaledPainter : public QPainter {
 public:
-    ScaledPainter(QImage& image, int scale)
-        : QPainter(&image)
+    ScaledPainter(QImage& image, int scale) : QPainter(&image)
     {
         setRenderHint(QPainter::Antialiasing);
         setRenderHint(QPainter::SmoothPixmapTransform);
@@ -329,12 +328,12 @@ QRect DotBox(DotPlace place)
 QImage PaintLinkPiece(int member, int scale)
 {
     static constexpr DotPlace Arrangements[6][2] = {
-        {DotPlace::Left, DotPlace::Right},  // 1 horizontal
-        {DotPlace::Top, DotPlace::Bottom},  // 2 vertical
+        {DotPlace::Left, DotPlace::Right},   // 1 horizontal
+        {DotPlace::Top, DotPlace::Bottom},   // 2 vertical
         {DotPlace::Right, DotPlace::Bottom}, // 3 corner, right and down
-        {DotPlace::Top, DotPlace::Right},   // 4 corner, up and right
-        {DotPlace::Left, DotPlace::Bottom}, // 5 corner, left and down
-        {DotPlace::Top, DotPlace::Left},    // 6 corner, up and left
+        {DotPlace::Top, DotPlace::Right},    // 4 corner, up and right
+        {DotPlace::Left, DotPlace::Bottom},  // 5 corner, left and down
+        {DotPlace::Top, DotPlace::Left},     // 6 corner, up and left
     };
     QImage image = NewImage(LinkPieceSize.width() * scale, LinkPieceSize.height() * scale);
     if (member < 1 || member > 6)

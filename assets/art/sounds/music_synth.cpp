@@ -207,8 +207,8 @@ std::vector<double> WoodBlock(double pitch, Noise& noise)
     std::vector<double> out(frames);
     for (std::size_t i = 0; i < frames; ++i) {
         const double t = static_cast<double>(i) / SampleRate;
-        const double body = std::sin(TwoPi * pitch * t) * std::exp(-t / 0.045)
-                            + 0.45 * std::sin(TwoPi * pitch * 2.31 * t) * std::exp(-t / 0.018);
+        const double body = std::sin(TwoPi * pitch * t) * std::exp(-t / 0.045) +
+                            0.45 * std::sin(TwoPi * pitch * 2.31 * t) * std::exp(-t / 0.018);
         const double tap = 0.4 * noise.Next() * std::exp(-t / 0.002);
         out[i] = Smooth(t / 0.0008) * (body + tap);
     }
@@ -218,9 +218,9 @@ std::vector<double> WoodBlock(double pitch, Noise& noise)
 // ---- The score ----------------------------------------------------------------------------
 
 struct Note {
-    double beat;  // from the start of the piece
+    double beat; // from the start of the piece
     double beats;
-    int step;     // scale steps from the tonic
+    int step; // scale steps from the tonic
 };
 
 // Melodies are written in numbered notation: 1 2 3 5 6 are the scale's notes, ' raises and ,
@@ -274,23 +274,17 @@ constexpr std::string_view FluteAnswer = // bars 21-24, the flute over it
 
 // The root of each bar, in scale steps (0 D, 1 E, -2 A, -1 B): the drone and the bass follow it.
 constexpr std::array<int, MusicBars> BarRoots = {
-    0, 0, -1, -1, 1, 1, -2, 0,   // opening
-    0, 0, -1, 1, 0, -1, -2, -2,  // flute
-    0, 1, -1, -2, -1, 0, -2, 0,  // return
+    0, 0, -1, -1, 1,  1,  -2, 0,  // opening
+    0, 0, -1, 1,  0,  -1, -2, -2, // flute
+    0, 1, -1, -2, -1, 0,  -2, 0,  // return
 };
 constexpr std::array<int, 6> Arpeggio = {0, 3, 5, 6, 5, 3};
 constexpr std::array<double, 6> ArpeggioBeats = {0.0, 0.5, 1.0, 2.0, 2.5, 3.0};
 
-double Seconds(double beat)
-{
-    return beat * BeatSeconds;
-}
+double Seconds(double beat) { return beat * BeatSeconds; }
 
 // A player is never exactly on the beat, nor exactly as loud twice.
-double Humanize(Noise& noise, double amount)
-{
-    return amount * noise.Next();
-}
+double Humanize(Noise& noise, double amount) { return amount * noise.Next(); }
 
 void PlayGuzheng(LoopMix& mix, const std::vector<Note>& notes, double gain, double brightness, Noise& noise)
 {

@@ -29,10 +29,7 @@ struct Effect {
     Samples (*synthesize)(const WaveFormat& format, int frames);
 };
 
-double Sine(double frequency, double t, double phase = 0.0)
-{
-    return std::sin(TwoPi * frequency * t + phase);
-}
+double Sine(double frequency, double t, double phase = 0.0) { return std::sin(TwoPi * frequency * t + phase); }
 
 // A small deterministic noise source, so a rebuild produces the same bytes.
 class Noise {
@@ -169,7 +166,10 @@ Samples ClearedFanfare(const WaveFormat& format, int frames)
         {0.54, 0.62, 523.25, 0.75},  // C5 below it
     };
     static constexpr Note Sparkles[] = {
-        {0.56, 0.0, 2093.0, 0.2}, {0.66, 0.0, 2637.0, 0.8}, {0.76, 0.0, 3136.0, 0.3}, {0.86, 0.0, 4186.0, 0.7},
+        {0.56, 0.0, 2093.0, 0.2},
+        {0.66, 0.0, 2637.0, 0.8},
+        {0.76, 0.0, 3136.0, 0.3},
+        {0.86, 0.0, 4186.0, 0.7},
     };
     static constexpr double Glock[4][2] = {{1.0, 1.0}, {2.76, 0.25}, {5.40, 0.08}, {8.93, 0.03}};
 
