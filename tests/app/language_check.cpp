@@ -161,16 +161,19 @@ void ExpectEveryTextWhole(QWidget& window)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->isVisible() && !label->wordWrap())
+        if (label->isVisible() && !label->wordWrap()) {
             EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
-        if (label->isVisible() && label->wordWrap())
+        }
+        if (label->isVisible() && label->wordWrap()) {
             EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
+        }
     }
     // A push button's size hint has a floor of its own; the text and its margins are what must fit.
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         const QString text = QString(button->text()).remove(u'&');
-        if (button->isVisible() && !text.isEmpty())
+        if (button->isVisible() && !text.isEmpty()) {
             EXPECT_LT(button->fontMetrics().horizontalAdvance(text) + ButtonMargins, button->width()) << text.toStdString();
+        }
     }
     for (QTabBar* tabs : window.findChildren<QTabBar*>())
         for (int i = 0; i < tabs->count(); ++i)
