@@ -22,14 +22,14 @@ quint32 U32(const QByteArray& data, int at) { return qFromLittleEndian<quint32>(
 // The sample format of a canonical 16-bit PCM WAVE file; an invalid one for anything else.
 pa_sample_spec WaveSpec(const QByteArray& wave)
 {
-    pa_sample_spec spec{PA_SAMPLE_INVALID, 0, 0};
+    pa_sample_spec sampleFormat{PA_SAMPLE_INVALID, 0, 0};
     if (wave.size() <= WaveHeaderBytes || !wave.startsWith("RIFF") || wave.mid(8, 8) != "WAVEfmt " ||
         U16(wave, 20) != 1 || U16(wave, 34) != 16 || wave.mid(36, 4) != "data")
-        return spec;
-    spec.format = PA_SAMPLE_S16LE;
-    spec.rate = U32(wave, 24);
-    spec.channels = static_cast<uint8_t>(U16(wave, 22));
-    return spec;
+        return sampleFormat;
+    sampleFormat.format = PA_SAMPLE_S16LE;
+    sampleFormat.rate = U32(wave, 24);
+    sampleFormat.channels = static_cast<uint8_t>(U16(wave, 22));
+    return sampleFormat;
 }
 
 } // namespace
@@ -58,7 +58,7 @@ struct PulseOutput {
     pa_threaded_mainloop* loop = nullptr;
     pa_context* context = nullptr;
     pa_stream* stream = nullptr;
-    pa_sample_spec spec{};
+    pa_sample_spec sampleFormat{};
     LoopingPcm* samples = nullptr;
     qint64 startPosition = 0; // the loop's place the stream's first byte came from
 
@@ -109,7 +109,7 @@ struct PulseOutput {
     static void Write(pa_stream* stream, std::size_t bytes, void* self)
     {
         auto* out = static_cast<PulseOutput*>(self);
-        const std::size_t frame = pa_frame_size(&out->spec);
+        const std::size_t frame = pa_frame_size(&out->sampleFormat);
         while (bytes >= frame) {
             void* data = nullptr;
             std::size_t piece = bytes;
@@ -131,12 +131,13 @@ struct PulseOutput {
     {
         pa_threaded_mainloop_lock(loop);
         if (!stream && pa_context_get_state(context) == PA_CONTEXT_READY) {
-            stream = pa_stream_new(context, "music", &spec, nullptr);
+            stream = pa_stream_new(context, "music", &sampleFormat, nullptr);
             if (stream) {
                 startPosition = samples->Position();
                 pa_stream_set_write_callback(stream, Write, this);
                 const auto unset = static_cast<uint32_t>(-1);
-                pa_buffer_attr buffer{unset, static_cast<uint32_t>(pa_usec_to_bytes(BufferUsec, &spec)), unset, unset, unset};
+                pa_buffer_attr buffer{unset, static_cast<uint32_t>(pa_usec_to_bytes(BufferUsec, &sampleFormat)), unset,
+                                      unset, unset};
                 if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0)
                     CloseStream();
             }
@@ -160,7 +161,7 @@ struct PulseOutput {
                     pa_operation_unref(update);
                 pa_usec_t usec = 0;
                 if (pa_stream_get_time(stream, &usec) == 0)
-                    played = static_cast<qint64>(pa_usec_to_bytes(usec, &spec));
+                    played = static_cast<qint64>(pa_usec_to_bytes(usec, &sampleFormat));
             }
             samples->Seek(startPosition + played);
             CloseStream();
@@ -189,16 +190,16 @@ bool MusicPlayer::Prepare()
         return m_output != nullptr;
     m_prepared = true;
     const QByteArray wave = assets::MusicWave();
-    const pa_sample_spec spec = WaveSpec(wave);
-    if (!pa_sample_spec_valid(&spec))
+    const pa_sample_spec sampleFormat = WaveSpec(wave);
+    if (!pa_sample_spec_valid(&sampleFormat))
         return false;
-    const qsizetype frameBytes = static_cast<qsizetype>(pa_frame_size(&spec));
+    const qsizetype frameBytes = static_cast<qsizetype>(pa_frame_size(&sampleFormat));
     const qsizetype dataBytes = (wave.size() - WaveHeaderBytes) / frameBytes * frameBytes;
     auto output = std::make_unique<PulseOutput>();
     if (!output->Connect())
         return false;
     m_samples = std::make_unique<LoopingPcm>(QByteArray::fromRawData(wave.constData() + WaveHeaderBytes, dataBytes));
-    output->spec = spec;
+    output->sampleFormat = sampleFormat;
     output->samples = m_samples.get();
     m_output = std::move(output);
     return true;
