@@ -83,7 +83,7 @@ random_command() {
   6) xs_keys_to_main F11; random_presses 5; xs_keys_to_main F11 ;;
   7) xs_keys_to_main space; random_presses 3; xs_keys_to_main space ;;
   8)
-    downs=$((2 + RANDOM % background_count))
+    downs=$((3 + RANDOM % background_count)) # past the two switches and the language submenu
     xs_menu_keys s $(for i in $(seq $downs); do printf 'Down '; done) Return ;;
   9) xs_menu_keys s $([ $((RANDOM % 2)) -eq 0 ] && echo Down) Return ;;
   10) visit_dialog h "游戏帮助" Escape ;;

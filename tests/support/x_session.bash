@@ -285,8 +285,9 @@ xs_expect_responsive() {
 # Chooses background entry $1 (0 = the first picture) from the Settings menu.
 xs_choose_background() {
   local keys=() i
-  # The first entry under the cursor is the music switch; the separator is skipped.
-  for i in $(seq $(($1 + 2))); do keys+=(Down); done
+  # The first entry under the cursor is the music switch, then the effects switch and the
+  # language submenu; the separator is skipped.
+  for i in $(seq $(($1 + 3))); do keys+=(Down); done
   xs_menu_keys s "${keys[@]}" Return
 }
 
