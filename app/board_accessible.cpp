@@ -111,13 +111,7 @@ public:
     }
     QRect CellRect(int cell) const
     {
-        const Game& g = game();
-        const int row = (cell - 1) / g.board.ColCount + 1;
-        const int col = (cell - 1) % g.board.ColCount + 1;
-        const QRect local(ToPixels((col - 1) * g.screen.CellWidth + g.screen.SpriteOriginX),
-                          ToPixels((row - 1) * g.screen.CellHeight + g.screen.SpriteOriginY),
-                          qRound(g.screen.CellWidth / double(TwipsPerPixel)),
-                          qRound(g.screen.CellHeight / double(TwipsPerPixel)));
+        const QRect local = CellArea(game(), cell);
         return QRect(widget()->mapToGlobal(local.topLeft()), local.size());
     }
     int FrameCell() const { return m_form->FrameCell(); }

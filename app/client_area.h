@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
 
 #include <vector>
@@ -19,6 +20,16 @@ namespace llk::app {
 constexpr int ToPixels(int twips)
 {
     return twips >= 0 ? twips / TwipsPerPixel : -((-twips + TwipsPerPixel - 1) / TwipsPerPixel);
+}
+
+// Where Cell `cell`'s sprite sits in the client area, in logical pixels: one cell pitch square.
+inline QRect CellArea(const Game& g, int cell)
+{
+    const int row = (cell - 1) / g.board.ColCount + 1;
+    const int col = (cell - 1) % g.board.ColCount + 1;
+    return QRect(ToPixels((col - 1) * g.screen.CellWidth + g.screen.SpriteOriginX),
+                 ToPixels((row - 1) * g.screen.CellHeight + g.screen.SpriteOriginY),
+                 qRound(g.screen.CellWidth / double(TwipsPerPixel)), qRound(g.screen.CellHeight / double(TwipsPerPixel)));
 }
 
 // The client area itself, drawing the background picture from its top-left corner, clipped.

@@ -89,12 +89,7 @@ void Form1::UpdateFrame()
     }
     if (!m_frame)
         m_frame = new FocusFrame(m_sprites->parentWidget());
-    const int row = (m_frameCell - 1) / m_game.board.ColCount + 1;
-    const int col = (m_frameCell - 1) % m_game.board.ColCount + 1;
-    const QRect area(ToPixels((col - 1) * m_game.screen.CellWidth + m_game.screen.SpriteOriginX),
-                     ToPixels((row - 1) * m_game.screen.CellHeight + m_game.screen.SpriteOriginY),
-                     qRound(m_game.screen.CellWidth / double(TwipsPerPixel)),
-                     qRound(m_game.screen.CellHeight / double(TwipsPerPixel)));
+    const QRect area = CellArea(m_game, m_frameCell);
     if (m_frame->geometry() != area)
         m_frame->setGeometry(area);
     if (!m_frame->isVisible()) {

@@ -54,6 +54,8 @@ QStringList TranslatedLanguages()
     return languages;
 }
 
+// Qt's own texts (standard buttons, context menus) come from Qt's installed translations, so a
+// Chinese player's message boxes say 确定 rather than "OK".
 QTranslator* InstallQtTranslation()
 {
     return Install(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
