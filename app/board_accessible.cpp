@@ -13,7 +13,7 @@
 #include "app/client_area.h"
 #include "app/main_window.h"
 #include "app/tile_names.h"
-#include "rules/level_end.h"
+#include "rules/countdown.h"
 
 namespace llk::app {
 namespace {

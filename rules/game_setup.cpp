@@ -2,9 +2,10 @@
 
 #include "board/board.h"
 #include "board/deal.h"
+#include "board/difficulty.h"
 #include "linking/board_view.h"
 #include "linking/selection.h"
-#include "rules/commands.h"
+#include "rules/countdown.h"
 #include "rules/game_state.h"
 
 namespace llk {

@@ -15,6 +15,10 @@ constexpr int SpecialShuffles = 6;
 constexpr int SpecialHints = 12;
 constexpr int SpecialLevel = 12;
 
+// The Game-menu start of a Theme (0-29) and Difficulty (0-4). Returns false, after setting
+// ThemeIndex only, for a difficulty outside 0-4, and changes nothing for a theme outside 0-29.
+bool StartGame(Game& g, int theme, int difficulty);
+
 // Resets the per-game counters to a regular game's start (level 1, no automatic shuffles) and
 // starts the countdown.
 void gameLoadData(Game& g);

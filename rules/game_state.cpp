@@ -4,7 +4,7 @@
 
 #include "board/board.h"
 #include "linking/selection.h"
-#include "rules/commands.h"
+#include "rules/countdown.h"
 
 namespace llk {
 namespace {
@@ -20,13 +20,6 @@ void HideMarkersWhilePaused(Game& g)
 }
 
 } // namespace
-
-void StartCountdown(Game& g)
-{
-    if (g.switches.Paused || !GameRunning(g))
-        return;
-    SetTimer(g, TimerId::Countdown, true);
-}
 
 void EndGame(Game& g, GamePhase how)
 {

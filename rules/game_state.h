@@ -1,13 +1,9 @@
-// The life of a game: running, paused, over; and the countdown switch that respects all three.
+// The life of a game: running, paused, over; and the Settings switch the engine keeps.
 #pragma once
 
 #include "board/game.h"
 
 namespace llk {
-
-// Switches the countdown on, unless the game is paused (resuming switches it on then) or no
-// longer running.
-void StartCountdown(Game& g);
 
 // Ends the game as won or lost: both timers off (a removal still due belongs to the ended game),
 // the selection dropped. The Board is the caller's: a loss empties it, a win already is.
@@ -19,8 +15,14 @@ void EndGame(Game& g, GamePhase how);
 // shown while paused.
 void gamePAUSE(Game& g);
 
+// The Items menu's pause (F11 and Space): flips the switch and applies it.
+void TogglePause(Game& g);
+
 // Anything that showed tiles or markers during a pause (a shift, a deal, a hint) is hidden again
 // until resume; the markers come back then.
 void KeepBoardHiddenWhilePaused(Game& g);
+
+// The Settings menu's sound-effects switch.
+void SetSoundEffects(Game& g, bool on);
 
 } // namespace llk

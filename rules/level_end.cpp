@@ -1,7 +1,6 @@
 #include "rules/level_end.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "board/board.h"
 #include "board/deal.h"
@@ -9,7 +8,7 @@
 #include "linking/board_view.h"
 #include "linking/link_drawing.h"
 #include "linking/selection.h"
-#include "rules/commands.h"
+#include "rules/countdown.h"
 #include "rules/game_state.h"
 #include "rules/level_shift.h"
 #include "rules/messages.h"
@@ -69,8 +68,6 @@ void NoRemovablePair(Game& g)
 
 } // namespace
 
-int RemainingSeconds(const Game& g) { return static_cast<int>(std::floor(g.counters.TimeBar / TimeBarTickTwips)); }
-
 void RemovePair(Game& g, int a, int b)
 {
     for (const int cell : {a, b}) {
@@ -101,40 +98,6 @@ void RemovalStep(Game& g)
     SetTimer(g, TimerId::Removal, false);
     DropStaleSelection(g);
     KeepBoardHiddenWhilePaused(g);
-}
-
-void Countdown(Game& g)
-{
-    if (g.counters.TimeBar < TimeOutBelowTwips) {
-        g.host->ShowMessage(TimeUpText, Icon::Error);
-        ClearBorder(g);
-        ClearInner(g);
-        EndGame(g, GamePhase::TimeUp);
-        return;
-    }
-    g.counters.TimeBar -= TimeBarTickTwips;
-}
-
-// Hint and Shuffle do nothing once a game is over (the emptied Board would pass for a cleared
-// level) and while a linked pair waits for its removal tick (the search skips the pair's Cells,
-// and a shuffle would put other kinds under them).
-void HintCommand(Game& g)
-{
-    if (!GameRunning(g) || g.switches.Timer1On || g.counters.HintsLeft < 1)
-        return;
-    CheckLevelEnd(g, true);
-    --g.counters.HintsLeft;
-    KeepBoardHiddenWhilePaused(g);
-}
-
-void ShuffleCommand(Game& g)
-{
-    if (!GameRunning(g) || g.switches.Timer1On || g.counters.ShufflesLeft < 1)
-        return;
-    if (!ShuffleBoard(g, FindPairLimited))
-        return;
-    --g.counters.ShufflesLeft;
-    DropSelection(g);
 }
 
 } // namespace llk

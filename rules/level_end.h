@@ -1,4 +1,5 @@
-// Level end, scoring and time: the removal tick, the level-end check and the countdown.
+// The removal tick and the level end: the linked pair removed and scored, then the level
+// played on, cleared with its bonus, shuffled by itself or lost.
 #pragma once
 
 #include "board/game.h"
@@ -7,8 +8,6 @@
 namespace llk {
 
 constexpr int RemovalScore = 10;
-constexpr int TimeBarTickTwips = 20;  // one second of the countdown
-constexpr int TimeOutBelowTwips = 50; // the countdown ends the game below this width
 constexpr int HintBonus = 10;
 constexpr int ShuffleBonus = 50;
 constexpr int SecondBonus = 10;
@@ -16,8 +15,9 @@ constexpr int KindCountStep = 5; // more kinds on every next level
 constexpr int HintsPerLevel = 3;
 constexpr int ShufflesPerLevel = 1;
 
-// The time bar in whole seconds, rounded down.
-int RemainingSeconds(const Game& g);
+// Timer1's tick, run only while the timer is on: the linked pair leaves the Board, the level
+// shifts the tiles, the level end is checked and the removal scored.
+void RemovalStep(Game& g);
 
 // Empties the two Cells of the linked pair, first, then second, hiding their sprites.
 void RemovePair(Game& g, int a, int b);

@@ -1,6 +1,5 @@
 #include "rules/messages.h"
 
-#include "rules/commands.h"
 #include "rules/level_end.h"
 
 namespace llk {

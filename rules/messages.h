@@ -18,6 +18,9 @@ constexpr std::array<std::string_view, 12> LevelCaptions{
     "第6关 左右集中", "第7关 上左下右", "第8关 左下右上", "第9关 向外扩散", "第10关 向内集中", "特级篇一统天下",
 };
 
+// The level caption of the status line, empty outside 1-12.
+std::string Levelstr(int level);
+
 // The level-cleared box, with %1 to %9 for the numbers in their order: hints left, the bonus of
 // one, their sum; the same for shuffles; then the whole seconds left, the bonus of one, the sum.
 constexpr std::string_view BonusTemplate =
