@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/feedback.h"
 #include "app/menu_bar.h"
@@ -88,7 +89,11 @@ private:
     void RecordResult(GamePhase outcome);
     void EnterResult(records::Record result, int rank);
     void SaveResult(const records::Record& result);
-    void OpenLeaderboard(const std::optional<records::Record>& newest = std::nullopt);
+    // The leaderboard as the file holds it now, from the menu.
+    void OpenLeaderboard();
+    // The leaderboard as a save just wrote it, with the new result marked.
+    void OpenLeaderboard(const std::vector<records::Record>& records, const QString& notice,
+                         const std::optional<records::Record>& newest);
     // Runs one tick, click or command unless another is still running, then shows the new state.
     void RunHandler(const std::function<void()>& handler);
     void SyncControls();

@@ -166,14 +166,19 @@ void Form1::SaveResult(const records::Record& result)
             QCoreApplication::translate("Form1", "排行榜文件已损坏，原文件已另存为“%1”。").arg(saved.keptAside),
             Icon::Information);
     if (saved.rank > 0)
-        OpenLeaderboard(result);
+        OpenLeaderboard(saved.records, QString(), result);
 }
 
-void Form1::OpenLeaderboard(const std::optional<records::Record>& newest)
+void Form1::OpenLeaderboard()
 {
     const LoadedRecords loaded = m_records.Load();
-    auto* window = new dialogs::LeaderboardWindow(this, loaded.records, ThemeNames(), loaded.notice,
-                                                  m_game.board.DifficultyIndex, newest);
+    OpenLeaderboard(loaded.records, loaded.notice, std::nullopt);
+}
+
+void Form1::OpenLeaderboard(const std::vector<records::Record>& records, const QString& notice,
+                            const std::optional<records::Record>& newest)
+{
+    auto* window = new dialogs::LeaderboardWindow(this, records, ThemeNames(), notice, m_game.board.DifficultyIndex, newest);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Window-modal without a nested event loop: the countdown goes on ticking.
     window->open();

@@ -16,7 +16,6 @@
 #include <limits>
 #include <optional>
 
-#include "board/theme.h"
 #include "records/leaderboard.h"
 
 namespace llk::app {
@@ -30,17 +29,19 @@ const char* const NewerNotice =
     QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件来自更新版本的游戏，只显示能读出的纪录，不会改写它。");
 const char* const UnreadableNotice = QT_TRANSLATE_NOOP("RecordsStore", "排行榜文件无法打开，暂时看不到以前的纪录。");
 
-// A whole number within [low, high], from a JSON number.
-std::optional<int> WholeNumber(const QJsonValue& value, int low, int high)
+// A whole number from a JSON number, within what an int holds.
+std::optional<int> WholeNumber(const QJsonValue& value)
 {
     if (!value.isDouble())
         return std::nullopt;
     const double number = value.toDouble();
-    if (!std::isfinite(number) || number != std::floor(number) || number < low || number > high)
+    if (!std::isfinite(number) || number != std::floor(number) || number < std::numeric_limits<int>::min() ||
+        number > std::numeric_limits<int>::max())
         return std::nullopt;
     return static_cast<int>(number);
 }
 
+// One entry of the list: the fields' types are checked here, their ranges by RecordProblem.
 std::optional<records::Record> ReadRecord(const QJsonValue& value)
 {
     if (!value.isObject())
@@ -51,10 +52,10 @@ std::optional<records::Record> ReadRecord(const QJsonValue& value)
     const QJsonValue result = object.value(QStringLiteral("result"));
     if (!name.isString() || !ended.isString() || !result.isString())
         return std::nullopt;
-    const auto score = WholeNumber(object.value(QStringLiteral("score")), 1, records::MaxScore);
-    const auto level = WholeNumber(object.value(QStringLiteral("level")), records::MinLevel, records::MaxLevel);
-    const auto theme = WholeNumber(object.value(QStringLiteral("theme")), 0, ThemeCount - 1);
-    const auto difficulty = WholeNumber(object.value(QStringLiteral("difficulty")), 0, records::DifficultyCount - 1);
+    const auto score = WholeNumber(object.value(QStringLiteral("score")));
+    const auto level = WholeNumber(object.value(QStringLiteral("level")));
+    const auto theme = WholeNumber(object.value(QStringLiteral("theme")));
+    const auto difficulty = WholeNumber(object.value(QStringLiteral("difficulty")));
     const auto outcome = records::ParseResult(result.toString().toStdString());
     const QDateTime when = QDateTime::fromString(ended.toString(), Qt::ISODate);
     if (!score || !level || !theme || !difficulty || !outcome || !when.isValid())
@@ -102,8 +103,8 @@ LoadedRecords ParseRecords(const QByteArray& bytes)
     const QJsonObject top = document.object();
     const QJsonValue version = top.value(QStringLiteral("version"));
     const QJsonValue list = top.value(QStringLiteral("records"));
-    const auto number = WholeNumber(version, 1, std::numeric_limits<int>::max());
-    if (!number)
+    const auto number = WholeNumber(version);
+    if (!number || *number < 1)
         return Damaged();
     const bool newer = *number > RecordsVersion;
     if (!list.isArray())
@@ -227,7 +228,9 @@ SavedRecord RecordsStore::Add(const records::Record& result)
         saved.rank = 0;
         saved.error =
             QCoreApplication::translate("RecordsStore", "排行榜文件无法写入（%1），本局成绩没有保存。").arg(file.errorString());
+        return saved;
     }
+    saved.records = board.All();
     return saved;
 }
 

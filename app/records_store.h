@@ -34,9 +34,10 @@ struct LoadedRecords {
 
 // What a write did.
 struct SavedRecord {
-    int rank = 0;      // the result's place in its Difficulty (1-10), 0 when it stayed out
-    QString error;     // why nothing was written, for a message box; empty on success
-    QString keptAside; // the name a damaged file was moved to, if one was
+    int rank = 0;                         // the result's place in its Difficulty (1-10), 0 when it stayed out
+    QString error;                        // why nothing was written, for a message box; empty on success
+    QString keptAside;                    // the name a damaged file was moved to, if one was
+    std::vector<records::Record> records; // what the file holds after the write, for the leaderboard
 };
 
 // Reads the contents of a records file.

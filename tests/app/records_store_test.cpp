@@ -224,7 +224,9 @@ TEST_F(RecordsFile, KeepsTenPerDifficultyAcrossWrites)
     RecordsStore store(folder());
     for (int i = 1; i <= 12; ++i)
         ASSERT_TRUE(store.Add(Result(i * 10, 2)).error.isEmpty());
-    EXPECT_EQ(store.Add(Result(5, 2)).rank, 0) << "below the tenth";
+    const app::SavedRecord below = store.Add(Result(5, 2));
+    EXPECT_EQ(below.rank, 0) << "below the tenth";
+    EXPECT_EQ(app::SerializeRecords(below.records), Read(file())) << "the write hands back what it wrote";
     EXPECT_EQ(store.Add(Result(1, 3)).rank, 1) << "another Difficulty";
     const records::Leaderboard board(store.Load().records);
     ASSERT_EQ(board.Table(2).size(), 10u);
@@ -252,6 +254,7 @@ TEST_F(RecordsFile, ADamagedFileIsKeptAsideBeforeTheNextWrite)
     const LoadedRecords after = store.Load();
     EXPECT_EQ(after.state, RecordsState::Fine);
     ASSERT_EQ(after.records.size(), 2u) << "what could be read goes on, with the new result";
+    EXPECT_EQ(app::SerializeRecords(saved.records), Read(file())) << "the write hands back what it wrote";
 }
 
 TEST_F(RecordsFile, TwoDamagedFilesInOneSecondAreBothKept)
