@@ -50,11 +50,6 @@ constexpr std::array<ThemeEntry, ThemeCount> Themes{{
     Arr("mnuADA15", "mnuADA15I", QT_TRANSLATE_NOOP("Themes", "星座传说连连看(&9)")),
 }};
 
-constexpr std::array<const char*, DifficultyCount> DifficultyCaptions{
-    QT_TRANSLATE_NOOP("Menus", "初级篇(&E)"), QT_TRANSLATE_NOOP("Menus", "中级篇(&N)"),
-    QT_TRANSLATE_NOOP("Menus", "高级篇(&H)"), QT_TRANSLATE_NOOP("Menus", "特级篇(&V)"),
-    QT_TRANSLATE_NOOP("Menus", "特殊篇(&S)")};
-
 constexpr std::array<const char*, PackCount> PackNames{"mnuLIANPACK1", "mnuLIANPACK2", "mnuLIANPACK3"};
 
 } // namespace
@@ -69,12 +64,6 @@ QString ThemeCaption(int theme)
 {
     return QCoreApplication::translate("Themes", ThemeMenuEntry(theme).name) +
            QCoreApplication::translate("Themes", "(%1 张图片)").arg(PictureCount(theme));
-}
-
-QString DifficultyCaption(int difficulty)
-{
-    assert(difficulty >= 0 && difficulty < DifficultyCount);
-    return QCoreApplication::translate("Menus", DifficultyCaptions[static_cast<std::size_t>(difficulty)]);
 }
 
 QString PackCaption(int pack)

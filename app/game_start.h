@@ -29,9 +29,6 @@ const ThemeEntry& ThemeMenuEntry(int theme);
 // Theme's picture count, e.g. "宠物连连看(&0)(70 张图片)".
 QString ThemeCaption(int theme);
 
-// "初级篇(&E)" … "特殊篇(&S)" in DifficultyIndex order.
-QString DifficultyCaption(int difficulty);
-
 // "第 0 组连连看游戏(&0)(10 款)" for pack 0-2.
 QString PackCaption(int pack);
 const char* PackName(int pack);

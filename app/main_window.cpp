@@ -22,6 +22,7 @@
 #include "rules/commands.h"
 
 #include "dialogs/about_window.h"
+#include "dialogs/difficulty_names.h"
 #include "dialogs/engine_texts.h"
 #include "dialogs/help_window.h"
 
@@ -276,7 +277,7 @@ void Form1::LoadMenu(QMenu* entry)
     if (members.isEmpty())
         return;
     QAction* first = members.front();
-    first->setText(DifficultyCaption(0));
+    first->setText(dialogs::DifficultyCaption(0));
     const int theme = first->property(ThemeProperty).toInt();
     for (int i = static_cast<int>(members.size()); i < DifficultyCount; ++i)
         ConnectDifficultyItem(AddDifficultyItem(entry, first->objectName(), theme, i));

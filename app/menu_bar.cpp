@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "dialogs/difficulty_names.h"
+
 namespace llk::app {
 namespace {
 
@@ -36,7 +38,7 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool che
 
 QAction* AddDifficultyItem(QMenu* entry, const QString& name, int theme, int index)
 {
-    QAction* action = entry->addAction(DifficultyCaption(index));
+    QAction* action = entry->addAction(dialogs::DifficultyCaption(index));
     action->setObjectName(name);
     action->setProperty(ThemeProperty, theme);
     action->setProperty(IndexProperty, index);

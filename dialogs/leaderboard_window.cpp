@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 
+#include "dialogs/difficulty_names.h"
 #include "dialogs/engine_texts.h"
 #include "records/leaderboard.h"
 #include "rules/commands.h"
@@ -21,10 +22,6 @@
 namespace llk::dialogs {
 namespace {
 
-constexpr std::array<const char*, records::DifficultyCount> DifficultyNames{
-    QT_TRANSLATE_NOOP("LeaderboardWindow", "初级篇"), QT_TRANSLATE_NOOP("LeaderboardWindow", "中级篇"),
-    QT_TRANSLATE_NOOP("LeaderboardWindow", "高级篇"), QT_TRANSLATE_NOOP("LeaderboardWindow", "特级篇"),
-    QT_TRANSLATE_NOOP("LeaderboardWindow", "特殊篇")};
 const std::array<const char*, 6> ColumnTitles{
     QT_TRANSLATE_NOOP("LeaderboardWindow", "名次"), QT_TRANSLATE_NOOP("LeaderboardWindow", "名字"),
     QT_TRANSLATE_NOOP("LeaderboardWindow", "分数"), QT_TRANSLATE_NOOP("LeaderboardWindow", "关卡"),
@@ -57,11 +54,6 @@ QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignL
 }
 
 } // namespace
-
-QString DifficultyName(int difficulty)
-{
-    return QCoreApplication::translate("LeaderboardWindow", DifficultyNames.at(static_cast<std::size_t>(difficulty)));
-}
 
 QString ShownDate(const std::string& ended)
 {

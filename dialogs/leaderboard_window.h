@@ -16,9 +16,6 @@ class QTableWidget;
 
 namespace llk::dialogs {
 
-// "初级篇" … "特殊篇": the tabs' captions, in DifficultyIndex order.
-QString DifficultyName(int difficulty);
-
 // The date a result ended as the table shows it, in the player's local time.
 QString ShownDate(const std::string& ended);
 

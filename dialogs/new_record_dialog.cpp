@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/leaderboard_window.h"
+#include "dialogs/difficulty_names.h"
 #include "records/name.h"
 
 namespace llk::dialogs {

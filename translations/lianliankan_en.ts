@@ -144,6 +144,29 @@
     </message>
 </context>
 <context>
+    <name>Difficulties</name>
+    <message>
+        <source>初级篇</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>中级篇</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>高级篇</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>特级篇</source>
+        <translation>Very hard</translation>
+    </message>
+    <message>
+        <source>特殊篇</source>
+        <translation>Special</translation>
+    </message>
+</context>
+<context>
     <name>EngineText</name>
     <message>
         <source>恭喜你已经全部通关了！</source>
@@ -276,26 +299,6 @@ Bonus points:<byte value="xd"/>
 <context>
     <name>LeaderboardWindow</name>
     <message>
-        <source>初级篇</source>
-        <translation>Easy</translation>
-    </message>
-    <message>
-        <source>中级篇</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>高级篇</source>
-        <translation>Hard</translation>
-    </message>
-    <message>
-        <source>特级篇</source>
-        <translation>Very hard</translation>
-    </message>
-    <message>
-        <source>特殊篇</source>
-        <translation>Special</translation>
-    </message>
-    <message>
         <source>名次</source>
         <translation>Rank</translation>
     </message>
@@ -330,26 +333,6 @@ Bonus points:<byte value="xd"/>
 </context>
 <context>
     <name>Menus</name>
-    <message>
-        <source>初级篇(&amp;E)</source>
-        <translation>&amp;Easy</translation>
-    </message>
-    <message>
-        <source>中级篇(&amp;N)</source>
-        <translation>&amp;Normal</translation>
-    </message>
-    <message>
-        <source>高级篇(&amp;H)</source>
-        <translation>&amp;Hard</translation>
-    </message>
-    <message>
-        <source>特级篇(&amp;V)</source>
-        <translation>&amp;Very hard</translation>
-    </message>
-    <message>
-        <source>特殊篇(&amp;S)</source>
-        <translation>&amp;Special</translation>
-    </message>
     <message>
         <source>第 %1 组连连看游戏(&amp;%1)(%2 款)</source>
         <translation>Pack %1(&amp;%1)(%2 themes)</translation>

@@ -7,6 +7,7 @@
 
 #include "app/settings.h"
 #include "app/translation.h"
+#include "dialogs/difficulty_names.h"
 #include "dialogs/engine_texts.h"
 #include "rules/commands.h"
 #include "rules/messages.h"
@@ -93,6 +94,29 @@ TEST(EngineTexts, TheTableHoldsEveryEngineText)
         EXPECT_TRUE(sources.contains(QString::fromStdString(Levelstr(level)))) << level;
     for (const std::string_view text : {AllClearedText, AutoShuffleText, NoPairGameOverText, TimeUpText, BonusTemplate})
         EXPECT_TRUE(sources.contains(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+}
+
+// One list of names serves the leaderboard and the Game menu; the menu's access keys sit where
+// each language puts them.
+TEST(DifficultyNames, MakeTheMenuCaptionsInEitherLanguage)
+{
+    const QStringList written{QStringLiteral("初级篇(&E)"), QStringLiteral("中级篇(&N)"), QStringLiteral("高级篇(&H)"),
+                              QStringLiteral("特级篇(&V)"), QStringLiteral("特殊篇(&S)")};
+    for (int d = 0; d < DifficultyCount; ++d) {
+        EXPECT_EQ(dialogs::DifficultyCaption(d), written[d]);
+        EXPECT_EQ(dialogs::DifficultyName(d), written[d].left(3));
+    }
+
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral("lianliankan_en"), QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&translator);
+    const QStringList english{QStringLiteral("&Easy"), QStringLiteral("&Normal"), QStringLiteral("&Hard"),
+                              QStringLiteral("&Very hard"), QStringLiteral("&Special")};
+    for (int d = 0; d < DifficultyCount; ++d) {
+        EXPECT_EQ(dialogs::DifficultyCaption(d), english[d]);
+        EXPECT_EQ(dialogs::DifficultyName(d), QString(english[d]).remove(u'&'));
+    }
+    QCoreApplication::removeTranslator(&translator);
 }
 
 } // namespace
