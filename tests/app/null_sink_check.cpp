@@ -197,14 +197,22 @@ TEST_F(NullSink, NoMusicStreamWithTheSwitchOff)
 {
     Item("mnmusic")->trigger();
     StartGame();
+    PlaceBoard({"..............", //
+                ".1.2.........."});
     Item("mnpause")->trigger();
     Item("mnpause")->trigger();
-    // A click, played after all that, is the first stream to open.
+    // Clicks, played after all that, show that streams are seen at all. A second press stands in
+    // when a loaded machine loses the first one's sound before it reaches the server.
     ClickCell(2, 2);
+    if (!WaitFor([&] { return StreamCount() > 0; }, 5000)) {
+        std::printf("no stream 5 s after the first press; pressing the next tile\n");
+        ClickCell(2, 4); // another kind: no link, so no removal sound
+    }
     const auto stream = WaitForStream(0);
-    EXPECT_NE(stream.channels, Mono);
     EXPECT_TRUE(WaitUntilClosed(stream.id));
-    EXPECT_EQ(StreamCount(), 1u);
+    QTest::qWait(500); // time for a music stream, were one to open late
+    for (const auto& opened : watch->Streams())
+        EXPECT_NE(opened.channels, Mono) << "stream " << opened.id << " is the music's";
 }
 
 } // namespace
