@@ -14,4 +14,9 @@ else
 fi
 status=0
 "$@" || status=$?
+# A failure may be the server's doing: what it said goes into the test's output.
+if [ "$status" -ne 0 ] && [ -s "$NS_DIR/server.log" ]; then
+  echo "== the PulseAudio server's log" >&2
+  tail -n 40 "$NS_DIR/server.log" >&2
+fi
 exit $status
