@@ -2,6 +2,8 @@
 
 #include <QSoundEffect>
 
+#include <algorithm>
+
 #include "assets/artwork.h"
 
 namespace llk::app {
@@ -62,6 +64,13 @@ bool SoundPlayer::IsPlaying(Sound sound) const
 {
     const QSoundEffect* effect = Effect(sound);
     return effect && effect->isPlaying();
+}
+
+bool SoundPlayer::Decoded() const
+{
+    return std::all_of(m_effects.begin(), m_effects.end(), [](const std::unique_ptr<QSoundEffect>& effect) {
+        return effect->status() == QSoundEffect::Ready || effect->status() == QSoundEffect::Error;
+    });
 }
 
 } // namespace llk::app

@@ -29,6 +29,9 @@ public:
     // A new sound stops one that is still playing.
     void Play(Sound sound);
     bool IsPlaying(Sound sound) const;
+    // True once every sound is decoded or has failed to be. Qt decodes on a thread of its own;
+    // a player destroyed before then leaves that thread work that is never freed.
+    bool Decoded() const;
 
 private:
     QSoundEffect* Effect(Sound sound) const;

@@ -1,5 +1,7 @@
 // The sound player: the four effects, decoded once, one at a time. QSoundEffect reports what it
 // plays whether or not there is an audio device.
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include "app/sound_player.h"
@@ -9,17 +11,27 @@ namespace {
 
 constexpr Sound AllSounds[] = {Sound::Click, Sound::Remove, Sound::Hint, Sound::Cleared};
 
-TEST(SoundPlayer, HasNothingToPlayBeforeTheSoundsAreLoaded)
-{
+// Each test ends once the sounds it started decoding are decoded, as a window that plays them
+// does long before it closes.
+class SoundPlayer : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return player.Decoded(); }, 10000));
+    }
+
     app::SoundPlayer player;
+};
+
+TEST_F(SoundPlayer, HasNothingToPlayBeforeTheSoundsAreLoaded)
+{
     EXPECT_FALSE(player.Prepare());
     player.Play(Sound::Click);
     EXPECT_FALSE(player.IsPlaying(Sound::Click));
 }
 
-TEST(SoundPlayer, PlaysEachLoadedSound)
+TEST_F(SoundPlayer, PlaysEachLoadedSound)
 {
-    app::SoundPlayer player;
     player.LoadSounds();
     ASSERT_TRUE(player.Prepare());
     EXPECT_TRUE(player.Prepare()) << "a second call keeps the sounds";
@@ -30,17 +42,15 @@ TEST(SoundPlayer, PlaysEachLoadedSound)
     }
 }
 
-TEST(SoundPlayer, ReadiesItselfAtTheFirstSound)
+TEST_F(SoundPlayer, ReadiesItselfAtTheFirstSound)
 {
-    app::SoundPlayer player;
     player.LoadSounds();
     player.Play(Sound::Hint);
     EXPECT_TRUE(player.IsPlaying(Sound::Hint));
 }
 
-TEST(SoundPlayer, ANewSoundStopsTheOneStillPlaying)
+TEST_F(SoundPlayer, ANewSoundStopsTheOneStillPlaying)
 {
-    app::SoundPlayer player;
     player.LoadSounds();
     player.Play(Sound::Cleared);
     player.Play(Sound::Click);
@@ -50,9 +60,8 @@ TEST(SoundPlayer, ANewSoundStopsTheOneStillPlaying)
     EXPECT_TRUE(player.IsPlaying(Sound::Click)) << "the same sound starts over";
 }
 
-TEST(SoundPlayer, IgnoresANumberThatIsNoSound)
+TEST_F(SoundPlayer, IgnoresANumberThatIsNoSound)
 {
-    app::SoundPlayer player;
     player.LoadSounds();
     player.Play(Sound::Remove);
     player.Play(static_cast<Sound>(105));
