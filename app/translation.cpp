@@ -67,7 +67,8 @@ bool InstallTranslations(const QString& language)
         return InstallQtTranslation() != nullptr;
     const bool game = Install(TranslationPrefix + language, TranslationFolder) != nullptr;
     if (language == QLatin1String("en"))
-        return game;
+        return game; // Qt's own texts are written in English
+    // Qt's translation of its buttons for the language, as the Chinese one above.
     return Install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) && game;
 }
 

@@ -1,10 +1,7 @@
 // What a screen reader reads of the real Form1, through QAccessible: the board's table, its names,
-// focus and selection events, the header and the time bar, and the message boxes.
-#include <QAbstractButton>
+// focus and selection events, the header and the time bar.
 #include <QAccessible>
-#include <QApplication>
 #include <QFile>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <map>
@@ -14,7 +11,6 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-#include "app/feedback.h"
 #include "app/tile_names.h"
 #include "board/theme.h"
 #include "tests/app/form_fixture.h"
@@ -204,26 +200,6 @@ TEST_F(Reader, TheHeaderReadsWithMeaningAndHidesItsHiddenControls)
     Item("mnpause")->trigger(); // any handler tells the new value
     EXPECT_EQ(EventsOn(QAccessible::ValueChanged, bar), 1);
     Item("mnpause")->trigger();
-}
-
-TEST(MessageBoxReading, AGameBoxReadsItsText)
-{
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen = true;
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
-        ASSERT_NE(iface, nullptr);
-        QString read = iface->text(QAccessible::Name) + iface->text(QAccessible::Description);
-        for (int i = 0; i < iface->childCount(); ++i)
-            read += iface->child(i)->text(QAccessible::Name);
-        EXPECT_TRUE(read.contains(QStringLiteral("时间到了"))) << read.toStdString();
-        box->button(QMessageBox::Ok)->click();
-    });
-    app::ShowGameMessage(nullptr, QStringLiteral("岚川连连看"), QStringLiteral("时间到了！"), Icon::Error);
-    EXPECT_TRUE(seen);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Runs the window tests inside one QApplication on a 1024 x 768 offscreen screen.
+// Runs the window tests inside one QApplication on a 1024 x 768 offscreen screen; built with
+// LLK_TEST_STARTUP_LANGUAGE, the application speaks the language main() would choose.
 #include <QApplication>
 #include <QFile>
 #include <QLoggingCategory>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/look.h"
+#include "app/translation.h"
 
 int main(int argc, char* argv[])
 {
@@ -21,5 +23,8 @@ int main(int argc, char* argv[])
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     llk::app::ApplyLook();
+#ifdef LLK_TEST_STARTUP_LANGUAGE
+    llk::app::InstallTranslations(llk::app::StartupLanguage());
+#endif
     return RUN_ALL_TESTS();
 }

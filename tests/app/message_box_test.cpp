@@ -1,6 +1,7 @@
 // The message boxes in Chinese: the game's own boxes say "确定" in any case, and Qt's Chinese
 // translation turns Qt's own standard buttons and context menus into Chinese.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -47,6 +48,21 @@ TEST(MessageBoxes, TheGamesBoxesSayOkInChineseWithoutATranslation)
                           EXPECT_EQ(box.windowTitle(), QStringLiteral("岚川连连看"));
                           EXPECT_EQ(box.icon(), QMessageBox::Critical);
                       });
+}
+
+// A screen reader reads a game box's text through the box's accessible interface.
+TEST(MessageBoxes, AGameBoxReadsItsTextToAScreenReader)
+{
+    InspectMessageBox(
+        [] { app::ShowGameMessage(nullptr, app::WindowCaption, QStringLiteral("时间到了！"), Icon::Error); },
+        [](QMessageBox& box) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&box);
+            ASSERT_NE(iface, nullptr);
+            QString read = iface->text(QAccessible::Name) + iface->text(QAccessible::Description);
+            for (int i = 0; i < iface->childCount(); ++i)
+                read += iface->child(i)->text(QAccessible::Name);
+            EXPECT_TRUE(read.contains(QStringLiteral("时间到了"))) << read.toStdString();
+        });
 }
 
 TEST(MessageBoxes, QtsOwnButtonsAndContextMenusReadChineseOnceTranslated)
